@@ -1,0 +1,33 @@
+// The frame step: one frame of a running match, in a fixed order, and the pieces it owns:
+// the saved positions of the previous frame, the ball's motion, team A's walk and run, and
+// team A's offside line.
+#pragma once
+
+#include <array>
+
+#include "platform/platform.h"
+
+// Positions saved at the start of each frame: 0-10 team A's players, 11-21 team B's, 22 the
+// ball as drawn (x, y - height / 2), 23 the ball's ground point.
+struct SavedFramePositions {
+  std::array<platform::Point, 24> points{};
+};
+extern SavedFramePositions savedFrame;
+
+// One frame; `dc` is a context of the main window (nullptr: play without drawing).
+void MatchFrameStep(platform::DeviceContext* dc);
+void SaveFramePositions();
+void UpdateOffsideLine();
+void MoveBall();
+// One step of team A's player i towards (tx, ty): walkStep pixels on each axis, or 12 for
+// the run; clamped to the pitch; the walk applies the goal-mouth rule.
+void WalkTeamA(int i, int tx, int ty);
+void RunTeamA(int i, int tx, int ty);
+
+// The goal-mouth rule shared by the walks and the slide: while `ty` lies in the goal-mouth
+// band of the current half, an x closer than 4 px to either goalkeeper is moved back to 4 px
+// and `ty` is replaced by `currentY`. Returns true when it changed anything.
+bool ApplyGoalMouthRule(int* tx, int* ty, int currentY);
+
+// "G O A L !!" in front of the goal scored in (matchEvent 3 or 4), as seen on the screen.
+void WriteGoalCaption(platform::DeviceContext* dc, int matchEvent);

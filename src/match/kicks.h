@@ -1,0 +1,25 @@
+// Every kick of the match: the user's passes, shots, crosses and touches, team B's passes and
+// shots, and the kick routines that give the ball its direction, speed, climb and friction.
+#pragma once
+
+#include "platform/platform.h"
+
+void KickBall(int d);
+void KickWithSound(int d);
+void KickBallB(int d);
+void KickWithSoundB(int d);
+void ShootBall(int d);
+void CrossKick(int d);
+int FacesRight(int i);     // 0 when teamA[i].slideDir is 1, 4 or 7, else 1
+int KickDistance(int i);   // |x - ball x| + |y - ball y| of team A's player i
+void HandleKickCommand();
+// Queues a kick when the controlled player is close to but not at the ball; true if queued.
+bool RunToBallForKick(int command);
+void ExecuteQueuedKick();
+void TeamBCarrierDecision();
+int TeamBPass(int i);      // the receiver's index, 0 if none
+void TeamBShot();
+void TeamBShotQuiet();
+int TeamBMateInFront();
+// "Pass : Ground" / "Pass : Lob ball" and the Q/A/Z labels under the pitch.
+void DrawCommandPanel(platform::DeviceContext* dc);

@@ -1,0 +1,14 @@
+// Goals, restarts and offside: throw-ins, goals, goal kicks and corners, all taken at once
+// in the frame the ball went out, and the per-player offside flag.
+#pragma once
+
+#include "platform/platform.h"
+
+void CheckGoalAndOut(platform::DeviceContext* dc);
+void ThrowIn();
+void ThrowBall(int d);
+void CornerKick();
+int NearestMateA(int k);
+int NearestMateB(int k);
+int IsOffsideA(int i);
+int IsOffsideB(int i);

@@ -1,0 +1,105 @@
+// Pieces shared inside the platform layer: the frame buffers drawing goes into, the link
+// between the message core and the drawing code, and the interface every backend implements.
+// Nothing outside src/platform/ includes this header (tests of the layer excepted).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace platform::detail {
+
+// A 32-bit frame buffer (0x00RRGGBB), row by row from the top. Every drawing call that
+// changes pixels sets `dirty`; the core clears it when it has presented the frame.
+struct Surface {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;
+  bool dirty = false;
+
+  void Resize(int w, int h, Color fill = 0) {
+    width = w;
+    height = h;
+    pixels.assign(std::size_t(w > 0 ? w : 0) * std::size_t(h > 0 ? h : 0), fill);
+    dirty = true;
+  }
+  std::uint32_t* Row(int y) { return pixels.data() + std::size_t(y) * std::size_t(width); }
+  const std::uint32_t* Row(int y) const {
+    return pixels.data() + std::size_t(y) * std::size_t(width);
+  }
+};
+
+// ----- drawing (gdi.cpp and friends) used by the core
+
+// A context that draws into `surface` (a window's client area, a dialog's, or the composed
+// frame). The context does not own the surface.
+DeviceContext* CreateSurfaceDC(Surface* surface);
+// The surface a context draws into (for a memory context, its selected bitmap's), or nullptr.
+Surface* ContextSurface(DeviceContext* dc);
+// The pixels of a bitmap (for tests and for the headless screenshot of memory bitmaps).
+Surface* BitmapSurface(Bitmap* bitmap);
+// Releases the fonts, glyph caches and stock objects (end of the program or of a test).
+void ShutdownDrawing();
+// Warns once on stderr when the Japanese font file cannot be found; drawing goes on without
+// glyphs then.
+void InitFonts();
+
+// ----- input and backends
+
+struct InputEvent {
+  enum class Kind {
+    KeyDown,
+    KeyUp,
+    Char,
+    MouseDown,
+    MouseUp,
+    MouseDoubleClick,
+    MouseMove,
+    CloseRequest,  // the window manager's close button
+  };
+  Kind kind = Kind::KeyDown;
+  int key = 0;                  // virtual-key code for KeyDown and KeyUp
+  bool repeat = false;          // KeyDown from auto-repeat
+  std::uint32_t codepoint = 0;  // Char
+  int x = 0, y = 0;             // mouse, in frame pixels (menu bar included, unscaled)
+};
+
+class Backend {
+ public:
+  virtual ~Backend() = default;
+  // Opens the display for a frame of width × height pixels. False when there is none.
+  virtual bool OpenDisplay(int width, int height, std::string_view title) = 0;
+  virtual void SetTitle(std::string_view title) = 0;
+  virtual void SetIcon(const IconResource& icon) = 0;
+  virtual std::uint64_t NowMs() = 0;
+  // Shows the composed frame (menu bar, client area, dialogs on top).
+  virtual void Present(const Surface& frame) = 0;
+  // Takes one pending input event without waiting.
+  virtual bool PollInput(InputEvent* event) = 0;
+  // Blocks until input arrives or the clock reaches `deadline` (none: until input).
+  virtual void Wait(std::optional<std::uint64_t> deadline) = 0;
+  virtual void PlaySound(std::string_view fileName, bool async) = 0;
+  virtual std::string CurrentSound() = 0;
+  virtual void Beep() = 0;
+};
+
+// Both return nullptr when the backend cannot be set up (no SDL video, for example).
+Backend* CreateSdlBackend(int scale);
+Backend* CreateHeadlessBackend();
+Backend* CurrentBackend();
+
+// ----- the core (core.cpp) used by the backends and the headless driver
+
+// Draws the whole frame as the player sees it: menu bar, main window client area, every
+// dialog and message box in z-order, open drop-down menus.
+void ComposeFrame(Surface* frame);
+// Frame size of the main window (menu bar included); 0 × 0 before it exists.
+Point FrameSize();
+// Feeds one input event into the layer (routing to menus, dialogs or the main window).
+void HandleInput(const InputEvent& event);
+
+}  // namespace platform::detail

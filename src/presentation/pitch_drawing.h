@@ -1,0 +1,60 @@
+// The match view: the pitch with its stripes and lines in a simple perspective, the crowd and
+// wall strips, the advertising boards, the goals and corner flags, the players from their
+// sprite sheets, the ball with its shadow and the marker under the user's player.
+//
+// From pitch to screen: in the second half x' = mirrorX - x, y' = mirrorY - y; then the far
+// side is drawn narrower, dx = (470 - x') * (450 - y') / perspectiveDivisor above the lower
+// touch line; screen x = x' + dx - scrollX, screen y = y'.
+#pragma once
+
+#include "platform/platform.h"
+#include "presentation/bitmap_store.h"
+
+struct PitchView {
+  int perspectiveDivisor = 5720;
+  int leftGoalScreenX = 0;   // recorded by DrawLeftGoal
+  int rightGoalScreenX = 0;  // recorded by DrawRightGoal
+  // The drawing tools, created once at window creation.
+  platform::Brush* pitchBrush = nullptr;   // RGB(0, 240, 0)
+  platform::Brush* stripeBrush = nullptr;  // RGB(0, 220, 0)
+  platform::Brush* blueBrush = nullptr;    // RGB(0, 0, 240)
+  platform::Pen* whitePen = nullptr;
+  platform::Pen* pitchPen = nullptr;
+  platform::Pen* bluePen = nullptr;
+  platform::Pen* blackPen = nullptr;
+  platform::Pen* dottedPen = nullptr;
+  platform::Pen* redPen = nullptr;  // two pixels wide
+};
+extern PitchView pitchView;
+
+void CreateDrawingTools();
+void DeleteDrawingTools();
+
+// Screen position of a pitch point (mirror, perspective and scrollX applied).
+platform::Point PitchToScreen(int x, int y);
+
+void DrawDib(platform::DeviceContext* dc, int x, int y, const Picture& picture, platform::Rop rop);
+void DrawDibFlipped(platform::DeviceContext* dc, int x, int y, const Picture& picture,
+                    platform::Rop rop);
+// x and y are taken as unsigned 16-bit values, so a picture at a negative x is not shown.
+void CopyDib(platform::DeviceContext* dc, int x, int y, const Picture& picture);
+
+void FillPitch(platform::DeviceContext* dc);
+void DrawStripes(platform::DeviceContext* dc, int fromX, int toX);
+void StripesInRect(platform::DeviceContext* dc, const platform::Rect& rect);
+void DrawLines(platform::DeviceContext* dc);
+void DrawCrowd(platform::DeviceContext* dc);
+void DrawWallStrip(platform::DeviceContext* dc);
+void DrawBoards(platform::DeviceContext* dc);
+void DrawLeftGoal(platform::DeviceContext* dc);
+void DrawRightGoal(platform::DeviceContext* dc);
+void DrawCornerFlags(platform::DeviceContext* dc);
+void DrawObjects(platform::DeviceContext* dc);
+void DrawMarker(platform::DeviceContext* dc, int i);
+void DrawPlayerA(platform::DeviceContext* dc, int i);
+void DrawPlayerB(platform::DeviceContext* dc, int i);
+void DrawBall(platform::DeviceContext* dc);
+void DrawBallShadow(platform::DeviceContext* dc);
+void DrawFullPitch(platform::DeviceContext* dc, int viewOffset);
+void DrawMatchFrame(platform::DeviceContext* dc);
+void EraseMovedSprites(platform::DeviceContext* dc);

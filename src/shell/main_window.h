@@ -1,0 +1,45 @@
+// The game program's main window: start-up, the window procedure through which everything
+// happens, the layout computed from the window size, the paint composition, close and
+// destroy.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/platform.h"
+
+struct ShellState {
+  platform::Window* mainWindow = nullptr;
+  platform::Instance* instance = nullptr;
+  platform::Menu* menuIdle = nullptr;     // MenuMain: no match running (Pause greyed)
+  platform::Menu* menuRunning = nullptr;  // MenuMain2: a match or shoot-out runs
+  platform::Menu* menuPaused = nullptr;   // MenuMain3: a match is paused (Continue)
+  platform::DialogProc menuDialogProc = nullptr;
+  platform::DialogProc soundDialogProc = nullptr;
+  platform::DialogProc messageDialogProc = nullptr;
+  platform::DialogProc listDialogProc = nullptr;
+  std::uint8_t startupDone = 0;  // 1 once the start-up command has been sent after a paint
+};
+
+struct ViewLayout {
+  std::int32_t clientWidth = -1;   // -1 until the first size message
+  std::int32_t clientHeight = -1;
+  std::int32_t charWidth = 8;      // average width of the fixed system font
+  std::int32_t captionShift = 24;  // centring shift of the match captions
+  std::uint8_t layoutLocked = 0;   // 1 after the first paint: sizes no longer change the layout
+};
+
+extern ShellState shellState;
+extern ViewLayout viewLayout;
+
+// The caption shift for a client width: 150 up to 640, 0 from 930, in between
+// 150 - (width - 640) / 2.
+std::int32_t CaptionShiftForWidth(std::int32_t clientWidth);
+
+platform::Param MainWindowProc(platform::Window* window, platform::Msg msg, platform::Param a,
+                               platform::Param b);
+
+// The program entry: registers the class, creates the window and runs the message loop.
+int FeldoMain(platform::Instance* instance, const std::string& commandLine, int showState);
+
+void ResetShellRecords();
