@@ -124,7 +124,7 @@ void BM_PreloadCache(benchmark::State& state) {
     state.PauseTiming();
     ReleasePictures();
     state.ResumeTiming();
-    if (PreloadCache() != 0 || CachedPictureCount() != kCacheListSize) {
+    if (PreloadCache() != 0 || CountCachedPictures() != kCacheListSize) {
       state.SkipWithError("the preload failed");
       break;
     }

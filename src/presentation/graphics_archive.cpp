@@ -242,11 +242,11 @@ void ReleasePictures() {
   memory.blocks.clear();
 }
 
-std::size_t HeldPictureCount() {
+std::size_t CountHeldPictures() {
   return memory.blocks.size();
 }
 
-int CachedPictureCount() {
+int CountCachedPictures() {
   int count = 0;
   for (const Picture& picture : memory.cache) count += picture ? 1 : 0;
   return count;

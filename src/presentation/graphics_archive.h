@@ -80,8 +80,8 @@ void LoadDarkOverlaySheets(int firstSlot);
 // Picture handed out before is invalid afterwards.
 void ReleasePictures();
 // Pictures whose memory this module holds now, and the cache slots that hold a picture.
-std::size_t HeldPictureCount();
-int CachedPictureCount();
+std::size_t CountHeldPictures();
+int CountCachedPictures();
 
 // Header helpers over a packed device-independent bitmap.
 int DibHeaderSize(const Picture& picture);

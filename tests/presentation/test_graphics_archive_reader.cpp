@@ -23,7 +23,7 @@ TEST_F(ArchiveRead, PicturesComeBackByNameWithTheirBytes) {
   }
   ASSERT_EQ(PreloadCache(), 0);
   EXPECT_EQ(graphicsArchive.archiveError, 0);
-  EXPECT_EQ(CachedPictureCount(), 396);
+  EXPECT_EQ(CountCachedPictures(), 396);
   for (int position = 31; position <= 426; ++position) {
     const Picture picture = LoadPicture(graphicsArchive.directory[std::size_t(position)]);
     ASSERT_TRUE(SameBytes(picture, entries[std::size_t(position)])) << position;
@@ -85,8 +85,8 @@ TEST_F(ArchiveRead, CountsOtherThanTheDirectoryAreRejected) {
     EXPECT_EQ(graphicsArchive.archiveError, 2);
     EXPECT_EQ(PreloadCache(), 1);
     EXPECT_EQ(graphicsArchive.archiveError, 2);
-    EXPECT_EQ(CachedPictureCount(), 0);
-    EXPECT_EQ(HeldPictureCount(), 0u);
+    EXPECT_EQ(CountCachedPictures(), 0);
+    EXPECT_EQ(CountHeldPictures(), 0u);
   }
 }
 
@@ -130,7 +130,7 @@ TEST_F(ArchiveRead, ArchiveCutShortInsideTheDataFailsThePreload) {
   EXPECT_EQ(PreloadCache(), 1);
   EXPECT_EQ(graphicsArchive.archiveError, 2);
   // The sheets read before the cut stay; the rest are null.
-  EXPECT_EQ(CachedPictureCount(), 200 - 31);
+  EXPECT_EQ(CountCachedPictures(), 200 - 31);
   EXPECT_TRUE(SameBytes(LoadPicture(graphicsArchive.directory[199]), entries[199]));
   EXPECT_FALSE(LoadPicture(graphicsArchive.directory[200]));
   // Pictures in front of the cut still load on their own.
@@ -159,7 +159,7 @@ TEST_F(ArchiveRead, SizeTablesClaimingMoreThanTheFileAreShortReads) {
   WriteGameArchive(MakeArchive(entries, -1, &sizes));
   EXPECT_EQ(PreloadCache(), 1);
   EXPECT_EQ(graphicsArchive.archiveError, 2);
-  EXPECT_EQ(CachedPictureCount(), 300 - 31);
+  EXPECT_EQ(CountCachedPictures(), 300 - 31);
   EXPECT_FALSE(LoadPicture("MF_X.BMP"));
   EXPECT_EQ(graphicsArchive.archiveError, 2);
 }
@@ -205,13 +205,13 @@ TEST_F(ArchiveRead, CheckAfterFirstPaintPreloadsOnce) {
   EXPECT_FALSE(CheckArchiveAfterFirstPaint());
   EXPECT_EQ(graphicsArchive.directory.size(), 588u);
   EXPECT_EQ(graphicsArchive.playerNameCount, 396);
-  EXPECT_EQ(CachedPictureCount(), 396);
+  EXPECT_EQ(CountCachedPictures(), 396);
 
   // Once the cache list exists the check does nothing, even with the archive gone.
   ASSERT_TRUE(platform::DeleteFile("GDAT.DAT"));
-  const std::size_t held = HeldPictureCount();
+  const std::size_t held = CountHeldPictures();
   EXPECT_FALSE(CheckArchiveAfterFirstPaint());
-  EXPECT_EQ(HeldPictureCount(), held);
+  EXPECT_EQ(CountHeldPictures(), held);
 }
 
 TEST_F(ArchiveRead, CheckAfterFirstPaintReportsAMissingArchiveOnce) {
@@ -231,11 +231,11 @@ TEST_F(ArchiveRead, ReleaseLeavesNothingBehindAndLoadingWorksAgain) {
   std::vector<Picture> launcher;
   WriteBytes("ODAT.DAT", MakeArchive({EntryFor(1), EntryFor(2), EntryFor(3), EntryFor(4)}));
   ASSERT_EQ(ReadWholeArchive("ODAT.DAT", 4, &launcher), 0);
-  EXPECT_EQ(HeldPictureCount(), 30u + 38u + 396u + 4u);
+  EXPECT_EQ(CountHeldPictures(), 30u + 38u + 396u + 4u);
 
   ReleasePictures();
-  EXPECT_EQ(HeldPictureCount(), 0u);
-  EXPECT_EQ(CachedPictureCount(), 0);
+  EXPECT_EQ(CountHeldPictures(), 0u);
+  EXPECT_EQ(CountCachedPictures(), 0);
   for (const Picture& slot : bitmapStore.slots) EXPECT_FALSE(slot);
   EXPECT_FALSE(bitmapStore.aeroplane);
   EXPECT_FALSE(bitmapStore.tunnel);
@@ -250,7 +250,7 @@ TEST_F(ArchiveRead, ReleaseLeavesNothingBehindAndLoadingWorksAgain) {
   EXPECT_TRUE(SameBytes(LoadPicture("PLYA_1.BMP"), entries[31]));
   ReleasePictures();
   ReleasePictures();
-  EXPECT_EQ(HeldPictureCount(), 0u);
+  EXPECT_EQ(CountHeldPictures(), 0u);
 }
 
 TEST_F(ArchiveRead, PreloadingTwiceKeepsOneCopy) {
@@ -258,7 +258,7 @@ TEST_F(ArchiveRead, PreloadingTwiceKeepsOneCopy) {
   ASSERT_EQ(PreloadCache(), 0);
   const Picture first = LoadPicture("PLYA_1.BMP");
   ASSERT_EQ(PreloadCache(), 0);
-  EXPECT_EQ(HeldPictureCount(), 396u);
+  EXPECT_EQ(CountHeldPictures(), 396u);
   EXPECT_EQ(LoadPicture("PLYA_1.BMP").bytes, first.bytes);
 }
 

@@ -76,12 +76,12 @@ TEST_P(DamagedEntry, IsNullWhereverItIsRead) {
 
   EXPECT_EQ(PreloadCache(), 1);
   EXPECT_EQ(graphicsArchive.archiveError, 2);
-  EXPECT_EQ(CachedPictureCount(), 395);
+  EXPECT_EQ(CountCachedPictures(), 395);
   LoadTeamSheets(110, 1);
   EXPECT_FALSE(bitmapStore.slots[110]);
   EXPECT_TRUE(SameBytes(bitmapStore.slots[111], entries[32]));
   EXPECT_TRUE(SameBytes(bitmapStore.slots[132], entries[41]));
-  EXPECT_EQ(HeldPictureCount(), 1u + 395u);
+  EXPECT_EQ(CountHeldPictures(), 1u + 395u);
 
   // The launcher's reader treats it the same way.
   WriteBytes("ODAT.DAT", MakeArchive({EntryFor(0), GetParam().make(), EntryFor(2), EntryFor(3)}));
