@@ -190,25 +190,25 @@ constexpr Rows kHighLeft = {
 // HD: a header, leaping forward to the left, arms out, legs trailing.
 constexpr Rows kHeader = {
     "................",  //
-    "................",  //
     "..oooo..........",  //
     ".ohhhho.........",  //
     ".osshho.........",  //
     "oseshho.........",  //
-    ".osSShooocTo....",  //
-    "..oooTTTTVVTo...",  //
-    ".ossoTTTTTVVo...",  //
-    "..oo.oTTTTtvso..",  //
-    "......otttttoso.",  //
-    ".......oPPPPpoo.",  //
-    "......oPPPpPPPo.",  //
-    "......oSsooSSSo.",  //
-    ".....oSso..oBBo.",  //
-    ".....oBBo..oKKbo",  //
-    "....oKKo...oKbbo",  //
-    "....oKKo....ooo.",  //
-    "...obbbo........",  //
-    "...oooo.........",  //
+    ".osSShoooo......",  //
+    "..oo.ocTTTo.....",  //
+    ".ossoTTVVTTo....",  //
+    "..ooTTTTVvTTo...",  //
+    ".....oTTTTtvso..",  //
+    "......ottttoSSo.",  //
+    "......oPPPPpoo..",  //
+    ".....oPPPpPPPooo",  //
+    ".....oSSoooSSBKb",  //
+    "....oSso...ooooo",  //
+    "....oBBo........",  //
+    ".....oKKo.......",  //
+    ".....obbbo......",  //
+    "......oooo......",  //
+    "................",  //
 };
 
 // RUN1: running left, in full stride, leaning forward.
