@@ -47,6 +47,16 @@ const Image& Picture(const std::string& name) {
   return found->second.image;
 }
 
+TEST(MakeMask, MasksTheKeyColourAndBlacksItOutOfThePicture) {
+  const Rgb key = 0xFF00FF;
+  Image image(3, 2, key);
+  image.Set(0, 0, 0x102030);
+  image.Set(2, 1, kWhite);
+  const Image mask = MakeMask(&image, key);
+  EXPECT_EQ(mask.pixels, (std::vector<Rgb>{kBlack, kWhite, kWhite, kWhite, kWhite, kBlack}));
+  EXPECT_EQ(image.pixels, (std::vector<Rgb>{0x102030, kBlack, kBlack, kBlack, kBlack, kWhite}));
+}
+
 TEST(PlayerSheets, AreExactlyThePlayerNamesOfTheDirectory) {
   BuildDirectory();
   const std::vector<std::string>& directory = graphicsArchive.directory;
