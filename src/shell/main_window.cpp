@@ -128,9 +128,9 @@ void OnClose(platform::Window* window) {
     if (playing && gameFlow.paused == 0) {
       platform::SendMessage(window, Msg::Command, CommandId::kPause, 0);
     }
-    const int answer = platform::MessageBox(
-        window, "現在進行中のゲームを中止して終了しますか?", "ゲームの終了",
-        platform::mb::kOkCancel | platform::mb::kIconWarning);
+    const int answer =
+        platform::MessageBox(window, "現在進行中のゲームを中止して終了しますか?", "ゲームの終了",
+                             platform::mb::kOkCancel | platform::mb::kIconWarning);
     if (answer != platform::kIdOk) {
       if (match.half == 0 && match.periodKind < 2) {
         platform::SendMessage(window, Msg::Command, CommandId::kPhaseMenu, 0);
@@ -221,11 +221,9 @@ int FeldoMain(platform::Instance* instance, const std::string& /*commandLine*/, 
   platform::RegisterWindowClass(instance, windowClass);
 
   using namespace platform::window_style;
-  platform::Window* window =
-      platform::CreateMainWindow(instance, className, title,
-                                 kCaption | kSystemMenu | kMinimizeBox | kClipChildren,
-                                 platform::kDefaultPosition, 0, kMainWindowWidth,
-                                 kMainWindowHeight);
+  platform::Window* window = platform::CreateMainWindow(
+      instance, className, title, kCaption | kSystemMenu | kMinimizeBox | kClipChildren,
+      platform::kDefaultPosition, 0, kMainWindowWidth, kMainWindowHeight);
   if (window == nullptr) return 0;
   platform::ShowWindow(window, showState);
   platform::UpdateWindow(window);
