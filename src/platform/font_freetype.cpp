@@ -240,18 +240,15 @@ void InitFonts() {
   FontState& state = State();
   if (state.searched) return;
   state.searched = true;
-  const char* override = std::getenv("FELDO_FONT");
-  if (override != nullptr && *override != '\0') {
-    if (!OpenFace(&state, override)) {
-      std::fprintf(stderr,
-                   "warning: Japanese font not found (FELDO_FONT=%s cannot be read); text will "
-                   "not be drawn\n",
-                   override);
+  // FELDO_FONT names the one font file to use instead of the usual places.
+  const char* chosen = std::getenv("FELDO_FONT");
+  if (chosen != nullptr && *chosen != '\0') {
+    if (OpenFace(&state, chosen)) return;
+    std::fprintf(stderr, "warning: FELDO_FONT=%s cannot be read as a font\n", chosen);
+  } else {
+    for (const char* candidate : kFontCandidates) {
+      if (OpenFace(&state, candidate)) return;
     }
-    return;
-  }
-  for (const char* candidate : kFontCandidates) {
-    if (OpenFace(&state, candidate)) return;
   }
   std::fprintf(stderr,
                "warning: Japanese font not found (install fonts-ipafont-gothic); text will not "

@@ -102,7 +102,10 @@ inline std::vector<std::uint8_t> MakeDib(int bitCount, const std::vector<Color>&
     put32(std::uint32_t(palette.size()));  // colours used
     put32(0);
   }
-  for (Color c : palette) {
+  // A 12-byte header has no count of colours used: its table is always full.
+  std::vector<Color> table = palette;
+  if (headerSize == 12 && bitCount != 24) table.resize(std::size_t(1) << bitCount, 0);
+  for (Color c : table) {
     dib.push_back(std::uint8_t(platform::BlueOf(c)));
     dib.push_back(std::uint8_t(platform::GreenOf(c)));
     dib.push_back(std::uint8_t(platform::RedOf(c)));
