@@ -59,9 +59,10 @@ struct FontState {
   const GlyphSet* sizedFor = nullptr;  // the set whose size the face is set to
 };
 
+// Never destroyed, so that drawing calls made while the program exits stay safe.
 FontState& State() {
-  static FontState state;
-  return state;
+  static auto* state = new FontState;
+  return *state;
 }
 
 bool OpenFace(FontState* state, const std::string& path) {

@@ -32,9 +32,10 @@ struct DrawingObjects {
   Font* systemFont = nullptr;
 };
 
+// Never destroyed, so that drawing calls made while the program exits stay safe.
 DrawingObjects& Objects() {
-  static DrawingObjects objects;
-  return objects;
+  static auto* objects = new DrawingObjects;
+  return *objects;
 }
 
 template <typename T>

@@ -92,13 +92,21 @@ class Stroke {
       first = std::max(first, start - high + 1);
       last = std::min(last, start - low + 1);
     }
+    if (first >= last) return steps;
+    // The minor offset of step i is (2 i minor + steps) / (2 steps); walk it incrementally.
+    const long long denominator = 2 * steps;
+    const long long numerator = 2 * first * minor + steps;
+    long long offset = numerator / denominator;
+    long long remainder = numerator % denominator;
+    const long long across0 = steep ? x0 : y0;
     for (long long i = first; i < last; ++i) {
-      const long long offset = (2 * i * minor + steps) / (2 * steps);
       const long long major = start + majorSign * i;
-      const long long across = (steep ? x0 : y0) + minorSign * offset;
+      const long long across = across0 + minorSign * offset;
       const int x = int(steep ? across : major);
       const int y = int(steep ? major : across);
       Pixel(x, y, firstStep + i, steep);
+      remainder += 2 * minor;
+      if (remainder >= denominator) remainder -= denominator, ++offset;
     }
     return steps;
   }
@@ -276,47 +284,74 @@ void DrawEllipse(const Target& target, const DeviceContext& dc, Rect box, const 
 
 // ----- polygons
 
-struct Crossing {
-  double x = 0;         // where the row meets an edge
-  long long first = 0;  // the first pixel at or right of it
+// An edge of a polygon while the rows are scanned: where it meets row y is n / d, kept as
+// quotient and remainder and stepped row by row, so that no row needs a division.
+struct Edge {
+  int top = 0;     // the first row the edge counts for
+  int bottom = 0;  // the row it stops counting at (exclusive)
+  long long d = 1;
+  long long quotient = 0;
+  long long remainder = 0;  // 0 <= remainder < d
+  long long stepQuotient = 0;
+  long long stepRemainder = 0;
+  // The first pixel at or right of the crossing: ceil(n / d).
+  long long First() const { return quotient + (remainder > 0 ? 1 : 0); }
+  void Step() {
+    quotient += stepQuotient;
+    remainder += stepRemainder;
+    if (remainder >= d) remainder -= d, ++quotient;
+  }
 };
 
-// ceil(n / d) for d > 0.
-long long CeilDiv(long long n, long long d) {
-  return n >= 0 ? (n + d - 1) / d : -((-n) / d);
+// floor(n / d) and the remainder, for d > 0.
+void FloorDiv(long long n, long long d, long long* quotient, long long* remainder) {
+  *quotient = n / d;
+  *remainder = n % d;
+  if (*remainder < 0) *remainder += d, --*quotient;
 }
 
 // Alternate (even-odd) fill: pixel (x, y) is filled when the point (x, y) lies inside, an edge
 // counting for the rows from its upper end up to but not including its lower end, and a span
 // running from the left crossing up to but not including the right one.
 void FillPolygon(const Target& target, const Point* points, int count, Color colour) {
+  std::vector<Edge> edges;
   int minY = points[0].y;
   int maxY = points[0].y;
-  for (int i = 1; i < count; ++i) {
-    minY = std::min(minY, points[i].y);
-    maxY = std::max(maxY, points[i].y);
+  for (int i = 0; i < count; ++i) {
+    const Point a = points[i];
+    const Point b = points[(i + 1) % count];
+    minY = std::min(minY, a.y);
+    maxY = std::max(maxY, a.y);
+    if (a.y == b.y) continue;
+    const Point upper = a.y < b.y ? a : b;
+    const Point lower = a.y < b.y ? b : a;
+    Edge edge;
+    edge.top = std::max(upper.y, target.clip.top);
+    edge.bottom = std::min(lower.y, target.clip.bottom);
+    if (edge.top >= edge.bottom) continue;
+    // x at row y = upper.x + (y - upper.y)(lower.x - upper.x) / d, with d = lower.y - upper.y.
+    edge.d = static_cast<long long>(lower.y) - upper.y;
+    const long long dx = static_cast<long long>(lower.x) - upper.x;
+    FloorDiv(static_cast<long long>(upper.x) * edge.d + (edge.top - upper.y) * dx, edge.d,
+             &edge.quotient, &edge.remainder);
+    FloorDiv(dx, edge.d, &edge.stepQuotient, &edge.stepRemainder);
+    edges.push_back(edge);
   }
   const int top = std::max(minY, target.clip.top);
   const int bottom = std::min(maxY, target.clip.bottom);
-  std::vector<Crossing> crossings;
+  std::vector<long long> crossings;
   for (int y = top; y < bottom; ++y) {
     crossings.clear();
-    for (int i = 0; i < count; ++i) {
-      const Point a = points[i];
-      const Point b = points[(i + 1) % count];
-      if (y < std::min(a.y, b.y) || y >= std::max(a.y, b.y)) continue;
-      // x = a.x + (y - a.y)(b.x - a.x)/(b.y - a.y) = n / d exactly, d > 0.
-      long long d = static_cast<long long>(b.y) - a.y;
-      long long n =
-          static_cast<long long>(a.x) * d + (static_cast<long long>(y) - a.y) * (b.x - a.x);
-      if (d < 0) d = -d, n = -n;
-      crossings.push_back({double(n) / double(d), CeilDiv(n, d)});
+    for (Edge& edge : edges) {
+      if (y < edge.top || y >= edge.bottom) continue;
+      crossings.push_back(edge.First());
+      edge.Step();
     }
-    std::sort(crossings.begin(), crossings.end(),
-              [](const Crossing& p, const Crossing& q) { return p.x < q.x; });
+    // ceil keeps the order of the crossings, so sorting the first pixels is enough.
+    std::sort(crossings.begin(), crossings.end());
     for (std::size_t k = 0; k + 1 < crossings.size(); k += 2) {
-      const long long x0 = std::max<long long>(crossings[k].first, target.clip.left);
-      const long long x1 = std::min<long long>(crossings[k + 1].first, target.clip.right);
+      const long long x0 = std::max<long long>(crossings[k], target.clip.left);
+      const long long x1 = std::min<long long>(crossings[k + 1], target.clip.right);
       if (x0 < x1) FillRow(target, y, int(x0), int(x1), colour);
     }
   }

@@ -10,6 +10,30 @@ namespace platform {
 
 namespace detail {
 
+namespace {
+
+// A row of one colour to copy from: block copies of the C library are several times faster
+// than a loop of 32-bit stores.
+const Color* ColourRow(Color colour, std::size_t count) {
+  static std::vector<Color> row;
+  static Color rowColour = 0;
+  if (row.size() < count || rowColour != colour) {
+    row.assign(std::max(count, row.size()), colour);
+    rowColour = colour;
+  }
+  return row.data();
+}
+
+void Fill(Color* dst, std::size_t count, Color colour) {
+  if (count < 16) {
+    std::fill_n(dst, count, colour);
+  } else {
+    std::memcpy(dst, ColourRow(colour, count), count * sizeof(Color));
+  }
+}
+
+}  // namespace
+
 void FillBox(const Target& target, Rect box, Color colour) {
   box.left = std::max(box.left, target.clip.left);
   box.top = std::max(box.top, target.clip.top);
@@ -17,9 +41,7 @@ void FillBox(const Target& target, Rect box, Color colour) {
   box.bottom = std::min(box.bottom, target.clip.bottom);
   if (box.Empty()) return;
   const auto count = std::size_t(box.right - box.left);
-  for (int y = box.top; y < box.bottom; ++y) {
-    std::fill_n(target.surface->Row(y) + box.left, count, colour);
-  }
+  for (int y = box.top; y < box.bottom; ++y) Fill(target.surface->Row(y) + box.left, count, colour);
 }
 
 void FillRow(const Target& target, int y, int x0, int x1, Color colour) {
@@ -27,7 +49,7 @@ void FillRow(const Target& target, int y, int x0, int x1, Color colour) {
   x0 = std::max(x0, target.clip.left);
   x1 = std::min(x1, target.clip.right);
   if (x0 >= x1) return;
-  std::fill_n(target.surface->Row(y) + x0, std::size_t(x1 - x0), colour);
+  Fill(target.surface->Row(y) + x0, std::size_t(x1 - x0), colour);
 }
 
 void CombineRow(std::uint32_t* dst, const std::uint32_t* src, int count, Rop rop) {
