@@ -105,6 +105,11 @@ TEST_F(Lines, WideDottedAndNullPens) {
   MoveTo(dc, 0, 11);
   LineTo(dc, 14, 11);
   EXPECT_EQ(Art(0, 10, 15, 12), Rows({"###ooo###ooo##.", "###...###...##."}));
+  // Round a rectangle the pattern runs on, clockwise from the top-left corner.
+  SelectBrush(dc, StockBrush(StockObject::NullBrush));
+  Rectangle(dc, 20, 10, 25, 14);
+  EXPECT_EQ(Art(20, 10, 25, 14), Rows({"###..", "#....", "#...#", "...##"}));
+  SelectBrush(dc, StockBrush(StockObject::WhiteBrush));
 
   SelectPen(dc, StockPen(StockObject::NullPen));
   MoveTo(dc, 0, 20);
