@@ -89,6 +89,11 @@ void DeleteDrawingTools() {
   }
 }
 
+void ResetPitchView() {
+  DeleteDrawingTools();
+  pitchView = PitchView{};
+}
+
 Point PitchToScreen(int x, int y) {
   int xm = x;
   int ym = y;

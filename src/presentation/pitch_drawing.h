@@ -29,6 +29,8 @@ extern PitchView pitchView;
 
 void CreateDrawingTools();
 void DeleteDrawingTools();
+// Deletes the tools and puts the view record back to its start-up values (tests).
+void ResetPitchView();
 
 // Screen position of a pitch point (mirror, perspective and scrollX applied).
 platform::Point PitchToScreen(int x, int y);

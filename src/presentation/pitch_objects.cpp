@@ -21,7 +21,8 @@ constexpr int kFirstPlayerMask = 10;  // masks by pose: slots 10-21, then 22-24
 constexpr int kOverlayOffset = 50;    // the dark overlay of mask slot m is in slot m + 50
 constexpr int kFrameWidth = 930;
 constexpr int kFrameHeight = 479;
-constexpr int kTopRows = 42;  // crowd, scoreboard and clock
+constexpr int kTopRows = 42;    // crowd, scoreboard and clock
+constexpr int kHighBallY = 50;  // a ball drawn above this row reaches into the top rows
 
 // The y a point is drawn at (mirrored in the second half).
 int ScreenY(int y) {
@@ -82,6 +83,26 @@ void DrawPlayer(DeviceContext* dc, bool teamBSide, int index) {
   if (overlay == 1 || (overlay == 2 && (index > 8 || index % 2 == 1))) {
     DrawSpritePicture(dc, sx, sy, choice.maskSlot + kOverlayOffset, Rop::SrcAnd, choice.flipped);
   }
+}
+
+// Whether the frame redraws the top rows (crowd, scoreboard and clock): while the ball, as it
+// was drawn at the start of the frame, is high on the screen. The saved raised point is a
+// pitch point; in the second half the screen's top is the pitch's lower side, so the drawn y
+// is taken from the mirrored ground point less half the height.
+bool BallHighOnScreen() {
+  const Point raised = savedFrame.points[22];
+  const Point ground = savedFrame.points[23];
+  const int lift = ground.y - raised.y;  // half the ball's height
+  return ScreenY(ground.y) - lift < kHighBallY;
+}
+
+// "    P K 戦 " over the pitch while a penalty shoot-out runs.
+void DrawShootOutCaption(DeviceContext* dc) {
+  const int m = CaptionCentre();
+  platform::SetBkMode(dc, platform::BkMode::Transparent);
+  platform::SetTextColor(dc, platform::Rgb(255, 0, 0));
+  platform::TextOut(dc, m - 48, 240, "    P K 戦 ");
+  platform::SetBkMode(dc, platform::BkMode::Opaque);
 }
 
 // The screen rows and the goals that the per-frame redraw paints below the top strip.
@@ -227,7 +248,7 @@ void DrawMatchFrame(DeviceContext* dc) {
   FillPitch(memory);
   DrawLines(memory);
   // The top rows are redrawn only while the ball is high on the screen.
-  const bool topRows = savedFrame.points[22].y < 50;
+  const bool topRows = BallHighOnScreen();
   if (topRows) {
     DrawCrowd(memory);
     DrawScoreboard(memory);
@@ -236,6 +257,7 @@ void DrawMatchFrame(DeviceContext* dc) {
   DrawLeftGoal(memory);
   DrawRightGoal(memory);
   DrawObjects(memory);
+  if (match.periodKind > 1) DrawShootOutCaption(memory);
   if (topRows) {
     platform::BitBlt(dc, 0, 0, kFrameWidth, kFrameHeight, memory, 0, 0, Rop::SrcCopy);
   } else {

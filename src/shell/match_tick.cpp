@@ -34,6 +34,9 @@ void OnMatchTimer(platform::Window* window) {
   CountDown(&match.possessionBlockTicks);
   CountDown(&match.nearSticky);
   CountDown(&match.userKickTicks);
+
+  // (The victory screen, the goal celebration and the shoot-out save take their ticks here
+  // once they exist; the first two end the tick.)
   CountDown(&match.diveLockTicks);
 
   // A caption holds the play: nothing else moves until it has run out.
