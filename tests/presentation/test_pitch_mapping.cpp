@@ -88,6 +88,7 @@ TEST_F(PitchViewTest, StripesInRectDrawOnlyInsideTheRectangle) {
 }
 
 TEST_F(PitchViewTest, LinesAreWhiteAndFollowTheViewOffset) {
+  Clear(kPitchGreen);
   match.scrollX = 20;
   DrawLines(dc);
   EXPECT_EQ(Pixel(40, 60), kWhite);    // far corner of the left goal line

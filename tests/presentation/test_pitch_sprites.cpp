@@ -109,6 +109,10 @@ TEST_F(Sprites, HeaderPoseIsMirroredForTeamAInTheFirstHalfAndTeamBInTheSecond) {
   EXPECT_EQ(Draw(true, 4, 20), "picture 50 mask 22 flipped");
   // Pose 21 belongs to team A only.
   EXPECT_EQ(Draw(true, 4, 21), "nothing");
+  // Outside the two halves (the entrance) neither side is mirrored.
+  match.half = 0;
+  EXPECT_EQ(Draw(false, 4, 20), "picture 130 mask 22");
+  EXPECT_EQ(Draw(true, 4, 20), "picture 50 mask 22");
 }
 
 TEST_F(Sprites, RunningPosesThirtyTwoAndThirtyThreeAreTheRunningPicturesMirrored) {

@@ -1,0 +1,293 @@
+// The timer tick of the main window: a frame step on every eleventh tick, the counters the
+// tick owns or counts down, the caption that holds play and restarts it with the whistle, the
+// kick key's hold, and the crowd sound every 301 frames while sound is on.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "match/frame_step.h"
+#include "match/match_setup.h"
+#include "match/match_state.h"
+#include "platform/headless/headless.h"
+#include "platform/platform.h"
+#include "presentation/graphics_archive.h"
+#include "presentation/match_captions.h"
+#include "resources/feldo_resources.h"
+#include "shell/controls.h"
+#include "shell/game_flow.h"
+#include "shell/main_window.h"
+#include "shell/match_tick.h"
+
+namespace {
+
+namespace hl = platform::headless;
+
+constexpr platform::Point kNotSaved = {-1000, -1000};
+
+// A mono 8-bit WAV file of one second.
+void WriteWav(const std::string& name) {
+  const std::uint32_t bytes = 8000;
+  std::vector<char> data;
+  auto put = [&data](std::uint32_t v, int count) {
+    for (int i = 0; i < count; ++i) data.push_back(char((v >> (8 * i)) & 255));
+  };
+  auto tag = [&data](const char* t) { data.insert(data.end(), t, t + 4); };
+  tag("RIFF");
+  put(36 + bytes, 4);
+  tag("WAVE");
+  tag("fmt ");
+  put(16, 4);
+  put(1, 2);  // PCM
+  put(1, 2);  // mono
+  put(8000, 4);
+  put(8000, 4);
+  put(1, 2);
+  put(8, 2);
+  tag("data");
+  put(bytes, 4);
+  data.resize(data.size() + bytes, char(128));
+  std::ofstream(name, std::ios::binary).write(data.data(), std::streamsize(data.size()));
+}
+
+// Each test runs in a folder of its own holding the two sounds the tick plays, with the
+// headless layer started (for the sounds) and a friendly match set up at its kick-off.
+class MatchTick : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    folder_ = std::filesystem::path(FELDO_TEST_WORK_DIR) / (std::string("tick-") + info->name());
+    std::filesystem::remove_all(folder_);
+    std::filesystem::create_directories(folder_);
+    previous_ = platform::CurrentDirectory();
+    ASSERT_TRUE(platform::SetCurrentDirectory(folder_.string()));
+    WriteWav("KANSEI4.wav");
+    WriteWav("WHISTLE.wav");
+    hl::StartForTests(FeldoResources());
+    ResetRecords();
+    gameFlow.mode = 1;            // a friendly
+    gameFlow.userNation = 7;      // GER
+    gameFlow.chosenOpponent = 9;  // ENG
+    InitMatch();
+    SetUpKickOff();
+    match.half = 1;
+  }
+  void TearDown() override {
+    hl::Shutdown();
+    ResetRecords();
+    platform::SetCurrentDirectory(previous_);
+    std::filesystem::remove_all(folder_);
+  }
+  static void ResetRecords() {
+    ResetMatchRecords();
+    ResetGameFlow();
+    ResetControlState();
+    ResetTickCounters();
+    ResetCaptionState();
+    ResetShellRecords();
+    ResetGraphicsArchive();
+    savedFrame = SavedFramePositions{};
+  }
+  // One tick; true when it ran a frame step (which saves the positions first).
+  static bool Tick() {
+    savedFrame.points[23] = kNotSaved;
+    OnMatchTimer(nullptr);
+    return savedFrame.points[23].x != kNotSaved.x;
+  }
+  static void Ticks(int n) {
+    for (int i = 0; i < n; ++i) OnMatchTimer(nullptr);
+  }
+
+  std::filesystem::path folder_;
+  std::string previous_;
+};
+
+// ---------------------------------------------------------------- frames
+
+TEST_F(MatchTick, FrameStepRunsOnEveryEleventhTickWhileAHalfIsPlayed) {
+  std::vector<int> frameTicks;
+  for (int tick = 1; tick <= 55; ++tick) {
+    if (Tick()) frameTicks.push_back(tick);
+  }
+  EXPECT_EQ(frameTicks, (std::vector<int>{11, 22, 33, 44, 55}));
+
+  match.half = 0;
+  for (int tick = 1; tick <= 30; ++tick) EXPECT_FALSE(Tick()) << tick;
+}
+
+TEST_F(MatchTick, BallStillTicksCountOnlyWhileTheBallHasNeitherSpeedNorClimb) {
+  ball.speed = 0;
+  ball.climb = 0;
+  Ticks(5);
+  EXPECT_EQ(match.ballStillTicks, 5);
+  ball.climb = -2;  // falling
+  Ticks(1);
+  EXPECT_EQ(match.ballStillTicks, 0);
+  ball.climb = 0;
+  Ticks(3);
+  ball.speed = 1;
+  Ticks(1);
+  EXPECT_EQ(match.ballStillTicks, 0);
+  // Between halves nothing is counted.
+  match.half = 0;
+  ball.speed = 0;
+  Ticks(4);
+  EXPECT_EQ(match.ballStillTicks, 0);
+}
+
+// ---------------------------------------------------------------- counters
+
+TEST_F(MatchTick, EngineCountersCountDownToZeroAndTheKeepersHoldStopsAtOne) {
+  match.half = 0;
+  match.possessionBlockTicks = 3;
+  match.nearSticky = 100;
+  match.userKickTicks = 1;
+  match.diveLockTicks = 2;
+  match.keeperHoldTicks = 5;
+  Ticks(10);
+  EXPECT_EQ(match.possessionBlockTicks, 0);
+  EXPECT_EQ(match.nearSticky, 90);
+  EXPECT_EQ(match.userKickTicks, 0);
+  EXPECT_EQ(match.diveLockTicks, 0);
+  EXPECT_EQ(match.keeperHoldTicks, 1);  // the keeper kicks out in the frame that sees 1
+  match.keeperHoldTicks = 0;
+  Ticks(3);
+  EXPECT_EQ(match.keeperHoldTicks, 0);
+}
+
+TEST_F(MatchTick, KickKeyHoldIsCountedUpTo1000) {
+  match.half = 0;
+  HandleKeyDown(platform::KeySpace);
+  Ticks(49);
+  HandleKeyUp(platform::KeySpace);
+  EXPECT_EQ(controlState.kickPower, 1);
+
+  HandleKeyDown(platform::KeySpace);
+  Ticks(50);
+  EXPECT_EQ(controlState.kickHoldTicks, 50);
+  Ticks(1500);
+  EXPECT_EQ(controlState.kickHoldTicks, 1000);
+  HandleKeyUp(platform::KeySpace);
+  EXPECT_EQ(controlState.kickPower, 3);
+  EXPECT_EQ(controlState.keyCommand, 32);
+
+  // Shift's lob mode is no charge.
+  HandleKeyDown(platform::KeyShift);
+  Ticks(20);
+  EXPECT_EQ(controlState.kickHoldTicks, 0);
+}
+
+// ---------------------------------------------------------------- captions
+
+TEST_F(MatchTick, CaptionHoldsPlayAndRestartsItWithTheWhistle) {
+  match.captionTimer = 3;
+  match.captionKind = 1;
+  match.keeperHoldTicks = 50;
+  match.possessionBlockTicks = 10;
+  ball.speed = 0;
+  ball.climb = 0;
+  HandleKeyDown(platform::KeySpace);
+  for (int tick = 1; tick <= 2; ++tick) EXPECT_FALSE(Tick()) << tick;
+  EXPECT_EQ(match.captionTimer, 1);
+  EXPECT_EQ(match.captionKind, 1);
+  EXPECT_EQ(platform::CurrentSound(), "");
+  // While the caption shows only the engine's own counters move.
+  EXPECT_EQ(match.possessionBlockTicks, 8);
+  EXPECT_EQ(match.keeperHoldTicks, 50);
+  EXPECT_EQ(match.ballStillTicks, 0);
+  EXPECT_EQ(controlState.kickHoldTicks, 0);
+
+  EXPECT_FALSE(Tick());  // the caption runs out: the restart, and nothing else this tick
+  EXPECT_EQ(match.captionTimer, 0);
+  EXPECT_EQ(match.captionKind, 0);
+  EXPECT_EQ(match.keeperHoldTicks, 0);
+  EXPECT_EQ(platform::CurrentSound(), "WHISTLE.wav");
+  EXPECT_EQ(controlState.kickHoldTicks, 0);
+
+  // Play goes on: the first frame eleven ticks later.
+  int ticks = 0;
+  while (!Tick()) ++ticks;
+  EXPECT_EQ(ticks, 10);
+  EXPECT_EQ(controlState.kickHoldTicks, 11);
+}
+
+TEST_F(MatchTick, NoWhistleWithSoundOff) {
+  gameFlow.soundOff = 1;
+  match.captionTimer = 1;
+  Ticks(1);
+  EXPECT_EQ(match.captionTimer, 0);
+  EXPECT_EQ(platform::CurrentSound(), "");
+}
+
+// ---------------------------------------------------------------- crowd sound
+
+TEST_F(MatchTick, CrowdSoundStartsEvery301FramesWhileSoundIsOn) {
+  std::vector<int> started;
+  for (int frame = 1; frame <= 602; ++frame) {
+    while (!Tick()) {
+    }
+    // The crowd sound starts right after the frame step, in the same tick.
+    if (platform::CurrentSound() == "KANSEI4.wav") {
+      started.push_back(frame);
+      platform::PlaySound("silent", false);
+    }
+  }
+  EXPECT_EQ(started, (std::vector<int>{301, 602}));
+}
+
+TEST_F(MatchTick, NoCrowdSoundAndNoCountWithSoundOff) {
+  gameFlow.soundOff = 1;
+  for (int frame = 1; frame <= 320; ++frame) {
+    while (!Tick()) {
+    }
+    ASSERT_NE(platform::CurrentSound(), "KANSEI4.wav") << frame;
+  }
+  EXPECT_EQ(tickCounters.crowdFrames, 0);
+  // Switched on again, the count starts from where it stood.
+  gameFlow.soundOff = 0;
+  for (int frame = 1; frame <= 301; ++frame) {
+    while (!Tick()) {
+    }
+  }
+  EXPECT_EQ(platform::CurrentSound(), "KANSEI4.wav");
+}
+
+// ---------------------------------------------------------------- the window's timer
+
+TEST_F(MatchTick, MainWindowTimerDrivesTheTickEveryTenMilliseconds) {
+  platform::Instance* instance = hl::StartForTests(FeldoResources());
+  platform::WindowClass windowClass;
+  windowClass.name = "feldo-test";
+  windowClass.proc = MainWindowProc;
+  ASSERT_TRUE(platform::RegisterWindowClass(instance, windowClass));
+  platform::Window* window = platform::CreateMainWindow(instance, "feldo-test", "test", 0,
+                                                        platform::kDefaultPosition, 0, 900, 600);
+  ASSERT_NE(window, nullptr);
+  // The start-up work after the first paint is done (no archive here, no start-up menu).
+  graphicsArchive.playerNameCount = kCacheListSize;
+  shellState.startupDone = 1;
+  // The creation has reset the match records: set the match up again.
+  gameFlow.mode = 1;
+  gameFlow.userNation = 7;
+  gameFlow.chosenOpponent = 9;
+  InitMatch();
+  SetUpKickOff();
+  match.half = 1;
+  ResetTickCounters();
+  platform::SendMessage(window, platform::Msg::Command, CommandId::kStartTimer, 0);
+
+  savedFrame.points[23] = kNotSaved;
+  hl::Advance(109);  // ten ticks
+  EXPECT_EQ(savedFrame.points[23].x, kNotSaved.x);
+  hl::Advance(1);  // the eleventh
+  EXPECT_NE(savedFrame.points[23].x, kNotSaved.x);
+  // Paused: the timer stops and nothing moves.
+  platform::SendMessage(window, platform::Msg::Command, CommandId::kPause, 0);
+  savedFrame.points[23] = kNotSaved;
+  hl::Advance(500);
+  EXPECT_EQ(savedFrame.points[23].x, kNotSaved.x);
+}
+
+}  // namespace
