@@ -1,0 +1,256 @@
+// The match view as the player sees it, saved as PNG pictures for a person to look at:
+//
+//   match_snapshots OUTPUT_FOLDER [GAME_FOLDER]
+//
+// Runs the game's own main window on the headless backend, in GAME_FOLDER when given (where
+// GDAT.DAT lies; without it the pictures are missing and only the pitch is drawn), sets up
+// friendlies through the match set-up operations, lets the window's 10 ms timer run the match
+// ticks, and saves:
+//   1-kickoff-first-half.png   the kick-off, team A's keeper on the left
+//   2-kickoff-second-half.png  the same after half time, the picture turned round
+//   3-lofted-ball.png          a ball in the air with its shadow on the ground
+//   4-ball-in-goal.png         a high ball inside the left goal (not drawn there)
+//   5-clashing-kits.png        two sides whose first kits clash, players of both close together
+// After each picture it checks a few pixels of the window (grass, a white line, the marker
+// under the user's player) and ends with exit code 1 when one is wrong.
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "match/match_setup.h"
+#include "match/match_state.h"
+#include "platform/headless/headless.h"
+#include "platform/platform.h"
+#include "presentation/match_captions.h"
+#include "presentation/pitch_drawing.h"
+#include "resources/feldo_resources.h"
+#include "shell/game_flow.h"
+#include "shell/main_window.h"
+#include "shell/match_tick.h"
+
+namespace {
+
+namespace hl = platform::headless;
+using platform::Color;
+using platform::Rgb;
+
+constexpr int kFrameTicks = 11;  // one frame step
+constexpr int kTickMs = 10;
+
+int failures = 0;
+bool hasArtwork = false;  // GDAT.DAT was found: the top strip shows the crowd
+
+void Fail(const std::string& what) {
+  std::fprintf(stderr, "match_snapshots: %s\n", what.c_str());
+  ++failures;
+}
+
+// The main window exactly as the game makes it (class, style and size of FeldoMain).
+platform::Window* CreateGameWindow(platform::Instance* instance) {
+  const std::string title = platform::LoadString(instance, kStringTitle);
+  const std::string className = platform::LoadString(instance, kStringClassName);
+  platform::WindowClass windowClass;
+  windowClass.name = className;
+  windowClass.proc = MainWindowProc;
+  windowClass.largeIcon = kIconLarge;
+  windowClass.smallIcon = kIconSmall;
+  windowClass.background = platform::StockBrush(platform::StockObject::LightGreyBrush);
+  windowClass.redrawOnResize = true;
+  platform::RegisterWindowClass(instance, windowClass);
+  using namespace platform::window_style;
+  platform::Window* window = platform::CreateMainWindow(
+      instance, className, title, kCaption | kSystemMenu | kMinimizeBox | kClipChildren,
+      platform::kDefaultPosition, 0, 900, 600);
+  if (window == nullptr) return nullptr;
+  // The start-up menu opened after the first paint is a modal dialog of the game flow; these
+  // pictures go straight to a match, as if it had been closed.
+  shellState.startupDone = 1;
+  platform::ShowWindow(window, 1);
+  platform::UpdateWindow(window);  // the first paint, and the archive check after it
+  return window;
+}
+
+// A friendly between two nations (indices), set up as the game flow does before a kick-off.
+void SetUpFriendly(int userNation, int opponentNation) {
+  gameFlow.mode = 1;
+  gameFlow.userNation = std::uint8_t(userNation);
+  gameFlow.chosenOpponent = std::uint8_t(opponentNation + 1);
+  match.kitsLoaded = 0;
+  InitMatch();
+}
+
+// The start of a period: the kick-off set-up, the whole view redrawn, the ticks from zero.
+void StartPeriod(platform::Window* window, int half, int userKicksOff) {
+  match.half = half;
+  match.userKicksOff = userKicksOff;
+  SetUpKickOff();
+  ResetTickCounters();
+  platform::DeviceContext* dc = platform::GetDC(window);
+  DrawFullPitch(dc, viewLayout.captionShift);
+  DrawScoreboard(dc);
+  platform::ReleaseDC(window, dc);
+}
+
+// Lets the window's timer run for `frames` frame steps.
+void RunFrames(int frames) {
+  hl::Advance(std::uint64_t(frames * kFrameTicks * kTickMs));
+}
+
+bool IsGrass(Color c) {
+  return c == Rgb(0, 240, 0) || c == Rgb(0, 220, 0);
+}
+
+class Checker {
+ public:
+  explicit Checker(platform::Window* window) : window_(window) {}
+  Color Pixel(int x, int y) const {
+    platform::DeviceContext* dc = platform::GetDC(window_);
+    const Color c = platform::GetPixel(dc, x, y);
+    platform::ReleaseDC(window_, dc);
+    return c;
+  }
+  void Expect(bool ok, const std::string& picture, const std::string& what) const {
+    if (!ok) Fail(picture + ": " + what);
+  }
+  // The marker's left edge: a black column left of the controlled player's picture.
+  bool MarkerAt(int sx, int y) const {
+    for (int row = y - 6; row <= y + 2; ++row) {
+      if (Pixel(sx - 4, row) != Rgb(0, 0, 0)) return false;
+    }
+    return true;
+  }
+
+ private:
+  platform::Window* window_;
+};
+
+void Save(const std::filesystem::path& folder, const std::string& name) {
+  const std::string path = (folder / name).string();
+  if (!hl::SaveScreenshot(path) || !std::filesystem::exists(path)) Fail("could not write " + path);
+}
+
+// Grass, the halfway line, the crowd in the top strip, and (where no other player stands in
+// front of it) the marker under the controlled player.
+void CheckPitch(const Checker& check, const std::string& picture, bool marker) {
+  check.Expect(IsGrass(check.Pixel(250, 420)), picture, "no grass at (250, 420)");
+  check.Expect(check.Pixel(470 - match.scrollX, 80) == Rgb(255, 255, 255), picture,
+               "no white halfway line at y 80");
+  if (hasArtwork) {
+    check.Expect(check.Pixel(100, 10) != Rgb(0, 240, 0), picture, "the top strip is bare grass");
+  }
+  if (marker) {
+    const PlayerState& user = teamA[std::size_t(match.controlledPlayer - 1)];
+    const platform::Point at = PitchToScreen(user.x, user.y);
+    check.Expect(check.MarkerAt(at.x, at.y), picture, "no marker under the controlled player");
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2 || argc > 3) {
+    std::fprintf(stderr, "usage: match_snapshots OUTPUT_FOLDER [GAME_FOLDER]\n");
+    return 2;
+  }
+  const std::filesystem::path output = std::filesystem::absolute(argv[1]);
+  std::filesystem::create_directories(output);
+  if (argc == 3 && !platform::SetCurrentDirectory(argv[2])) {
+    std::fprintf(stderr, "match_snapshots: no folder %s\n", argv[2]);
+    return 2;
+  }
+  hasArtwork = platform::FileExists("GDAT.DAT");
+  if (!hasArtwork) {
+    std::fprintf(stderr, "match_snapshots: no GDAT.DAT here; the pictures will be missing\n");
+  }
+
+  platform::ProgramOptions options;
+  options.seed = 1;
+  platform::Instance* instance = hl::StartForTests(FeldoResources(), options);
+  // The only modal box that can come up is the archive error: acknowledge it.
+  hl::SetIdleHandler([](std::optional<std::uint64_t>) {
+    if (platform::TopDialog() != nullptr && hl::PressControl(platform::kIdOk)) return;
+    std::fprintf(stderr, "match_snapshots: the program waits for input\n");
+    std::exit(3);
+  });
+  platform::Window* window = CreateGameWindow(instance);
+  if (window == nullptr) {
+    std::fprintf(stderr, "match_snapshots: the main window could not be created\n");
+    return 1;
+  }
+  const Checker check(window);
+  gameFlow.soundOff = 1;
+
+  // Germany against Brazil (who wear the dark overlay on every other player).
+  SetUpFriendly(7, 14);
+  platform::SendMessage(window, platform::Msg::Command, CommandId::kStartTimer, 0);
+  StartPeriod(window, 1, 0);
+  RunFrames(1);
+  CheckPitch(check, "1-kickoff-first-half", true);
+  Save(output, "1-kickoff-first-half.png");
+
+  StartPeriod(window, 2, 1);
+  RunFrames(1);
+  CheckPitch(check, "2-kickoff-second-half", true);
+  // Team A's keeper stands right of the centre now.
+  check.Expect(PitchToScreen(teamA[0].x, teamA[0].y).x > 800, "2-kickoff-second-half",
+               "team A's keeper is not on the right");
+  Save(output, "2-kickoff-second-half.png");
+
+  // A lofted ball over the first half's pitch, away from the players.
+  StartPeriod(window, 1, 1);
+  RunFrames(4);
+  ball.x = 620;
+  ball.y = 140;
+  ball.dir = 6;
+  ball.speed = 3;
+  ball.height = 40;
+  ball.climb = 2;
+  ball.frictionPeriod = 20;
+  ball.frictionCount = 20;
+  match.ballHolder = 0;
+  RunFrames(1);
+  {
+    // The shadow: black on the grass about 8 pixels above the ground point.
+    const platform::Point ground = PitchToScreen(ball.x, ball.y);
+    check.Expect(check.Pixel(ground.x, ground.y - 8) == Rgb(0, 0, 0), "3-lofted-ball",
+                 "no shadow under the ball");
+  }
+  Save(output, "3-lofted-ball.png");
+
+  // A high ball inside the left goal: too high to count, low enough to be in the net.
+  ball.x = 22;
+  ball.y = 250;
+  ball.speed = 0;
+  ball.height = 22;
+  ball.climb = 0;
+  RunFrames(1);
+  check.Expect(ball.height >= 18 && ball.x == 22, "4-ball-in-goal",
+               "the ball left the goal before the picture");
+  Save(output, "4-ball-in-goal.png");
+
+  // England against Spain: both first kits are of one colour class, so Spain change kits.
+  SetUpFriendly(8, 11);
+  StartPeriod(window, 1, 1);
+  // Three of each side around the ball in the centre circle.
+  const int cx = match.centreX, cy = match.centreY;
+  const int spots[6][2] = {{-40, -20}, {-10, 10}, {20, -5}, {-25, 0}, {5, -15}, {35, 15}};
+  for (int k = 0; k < 3; ++k) {
+    teamA[std::size_t(5 + k)].x = cx + spots[k][0];
+    teamA[std::size_t(5 + k)].y = cy + spots[k][1];
+    teamB[std::size_t(5 + k)].x = cx + spots[k + 3][0];
+    teamB[std::size_t(5 + k)].y = cy + spots[k + 3][1];
+  }
+  RunFrames(1);
+  check.Expect(match.kitA != match.kitB, "5-clashing-kits", "both sides wear one kit");
+  CheckPitch(check, "5-clashing-kits", false);
+  Save(output, "5-clashing-kits.png");
+
+  platform::KillTimer(window, kMatchTimerId);
+  hl::Shutdown();
+  std::printf("match_snapshots: 5 pictures in %s, %d check(s) failed\n", output.string().c_str(),
+              failures);
+  return failures == 0 ? 0 : 1;
+}
