@@ -155,14 +155,33 @@ Span EllipseRow(const Rect& box, int y) {
   return {int((sum - k) / 2), int((sum + k) / 2 + 1)};
 }
 
-// The pixels of row y inside the ellipse whose four neighbours are inside as well.
-Span EllipseInterior(const Rect& box, int y) {
-  const Span row = EllipseRow(box, y);
-  const Span above = EllipseRow(box, y - 1);
-  const Span below = EllipseRow(box, y + 1);
-  if (row.Empty() || above.Empty() || below.Empty()) return {};
-  return {std::max({row.x0 + 1, above.x0, below.x0}), std::min({row.x1 - 1, above.x1, below.x1})};
-}
+// The rows of an ellipse from `top` - 1 to `bottom` inclusive, each computed once: drawing
+// an outline asks for every row and for its neighbours, of the box and of the shrunk box.
+class EllipseRows {
+ public:
+  EllipseRows(const Rect& box, int top, int bottom) : box_(box), first_(top - 1) {
+    if (bottom > top) rows_.reserve(std::size_t(bottom - top) + 2);
+    for (int y = top - 1; y <= bottom; ++y) rows_.push_back(EllipseRow(box, y));
+  }
+  Span Row(int y) const {
+    const long long i = static_cast<long long>(y) - first_;
+    return i >= 0 && i < static_cast<long long>(rows_.size()) ? rows_[std::size_t(i)]
+                                                              : EllipseRow(box_, y);
+  }
+  // The pixels of row y inside the ellipse whose four neighbours are inside as well.
+  Span Interior(int y) const {
+    const Span row = Row(y);
+    const Span above = Row(y - 1);
+    const Span below = Row(y + 1);
+    if (row.Empty() || above.Empty() || below.Empty()) return {};
+    return {std::max({row.x0 + 1, above.x0, below.x0}), std::min({row.x1 - 1, above.x1, below.x1})};
+  }
+
+ private:
+  Rect box_;
+  int first_;
+  std::vector<Span> rows_;
+};
 
 bool CurveBoxFits(const Rect& box) {
   return box.right - box.left <= kLargestCurveBox && box.bottom - box.top <= kLargestCurveBox &&
@@ -247,10 +266,14 @@ void DrawEllipse(const Target& target, const DeviceContext& dc, Rect box, const 
   // A dotted outline is walked whole so that clipping does not shift its pattern.
   const int top = stroke.Dotted() ? box.top : std::max(box.top, target.clip.top);
   const int bottom = stroke.Dotted() ? box.bottom : std::min(box.bottom, target.clip.bottom);
+  const EllipseRows outer(box, top, bottom);
+  // With a one-pixel pen the shrunk box is the box itself.
+  const EllipseRows shrunk(inner, w == 1 ? 0 : top, w == 1 ? 0 : bottom);
+  const EllipseRows& innerRows = w == 1 ? outer : shrunk;
   for (int y = top; y < bottom; ++y) {
-    const Span row = EllipseRow(box, y);
+    const Span row = outer.Row(y);
     if (row.Empty()) continue;
-    Span inside = inner.Empty() ? Span{} : EllipseInterior(inner, y);
+    Span inside = inner.Empty() ? Span{} : innerRows.Interior(y);
     inside.x0 = std::max(inside.x0, row.x0);
     inside.x1 = std::min(inside.x1, row.x1);
     if (inside.Empty()) inside = {row.x1, row.x1};
@@ -260,9 +283,11 @@ void DrawEllipse(const Target& target, const DeviceContext& dc, Rect box, const 
       FillRow(target, y, inside.x1, row.x1, stroke.Colour());
       continue;
     }
-    for (int x = row.x0; x < row.x1; ++x) {
-      if (x >= inside.x0 && x < inside.x1) continue;
-      if (stroke.Dotted() || target.clip.Contains(x, y)) outline.push_back({x, y});
+    // The outline pixels of the row: left and right of the inside, in order of x.
+    for (const Span part : {Span{row.x0, inside.x0}, Span{inside.x1, row.x1}}) {
+      for (int x = part.x0; x < part.x1; ++x) {
+        if (stroke.Dotted() || target.clip.Contains(x, y)) outline.push_back({x, y});
+      }
     }
   }
   if (!collect) return;
@@ -339,17 +364,30 @@ void FillPolygon(const Target& target, const Point* points, int count, Color col
   }
   const int top = std::max(minY, target.clip.top);
   const int bottom = std::min(maxY, target.clip.bottom);
-  std::vector<long long> crossings;
+  // The crossings of one row; a few (the usual case) are sorted by insertion in place.
+  constexpr std::size_t kFewCrossings = 16;
+  long long few[kFewCrossings];
+  std::vector<long long> many(edges.size() > kFewCrossings ? edges.size() : 0);
+  long long* const crossings = many.empty() ? few : many.data();
   for (int y = top; y < bottom; ++y) {
-    crossings.clear();
+    std::size_t n = 0;
     for (Edge& edge : edges) {
       if (y < edge.top || y >= edge.bottom) continue;
-      crossings.push_back(edge.First());
+      crossings[n++] = edge.First();
       edge.Step();
     }
     // ceil keeps the order of the crossings, so sorting the first pixels is enough.
-    std::sort(crossings.begin(), crossings.end());
-    for (std::size_t k = 0; k + 1 < crossings.size(); k += 2) {
+    if (n <= kFewCrossings) {
+      for (std::size_t i = 1; i < n; ++i) {
+        const long long x = crossings[i];
+        std::size_t k = i;
+        for (; k > 0 && crossings[k - 1] > x; --k) crossings[k] = crossings[k - 1];
+        crossings[k] = x;
+      }
+    } else {
+      std::sort(crossings, crossings + n);
+    }
+    for (std::size_t k = 0; k + 1 < n; k += 2) {
       const long long x0 = std::max<long long>(crossings[k], target.clip.left);
       const long long x1 = std::min<long long>(crossings[k + 1], target.clip.right);
       if (x0 < x1) FillRow(target, y, int(x0), int(x1), colour);
