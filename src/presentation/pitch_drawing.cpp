@@ -57,6 +57,53 @@ void StripeBand(int i, bool right, Point band[4]) {
   }
 }
 
+// The grass, stripes and lines of the per-frame redraw, kept between frames. They change only
+// with the view offset and the client size.
+struct PitchSurface {
+  DeviceContext* dc = nullptr;
+  platform::Bitmap* bitmap = nullptr;
+  platform::Bitmap* born = nullptr;  // the memory context's own bitmap
+  int scrollX = 0;
+  int width = 0;
+  int height = 0;
+};
+PitchSurface pitchSurface;
+
+constexpr int kFrameWidth = 930;
+constexpr int kFrameHeight = 479;
+
+void ReleasePitchSurface() {
+  if (pitchSurface.dc != nullptr) platform::SelectBitmap(pitchSurface.dc, pitchSurface.born);
+  platform::DeleteDC(pitchSurface.dc);
+  platform::DeleteObject(pitchSurface.bitmap);
+  pitchSurface = PitchSurface{};
+}
+
+// Draws the kept surface for the current view when it is missing or stale. False when no
+// picture can be made.
+bool PreparePitchSurface(DeviceContext* like) {
+  if (pitchSurface.dc != nullptr && pitchSurface.scrollX == match.scrollX &&
+      pitchSurface.width == ViewWidth() && pitchSurface.height == ViewHeight()) {
+    return true;
+  }
+  ReleasePitchSurface();
+  platform::Bitmap* bitmap = platform::CreateCompatibleBitmap(like, kFrameWidth, kFrameHeight);
+  DeviceContext* dc = bitmap != nullptr ? platform::CreateCompatibleDC(like) : nullptr;
+  if (dc == nullptr) {
+    platform::DeleteObject(bitmap);
+    return false;
+  }
+  pitchSurface.dc = dc;
+  pitchSurface.bitmap = bitmap;
+  pitchSurface.born = platform::SelectBitmap(dc, bitmap);
+  pitchSurface.scrollX = match.scrollX;
+  pitchSurface.width = ViewWidth();
+  pitchSurface.height = ViewHeight();
+  FillPitch(dc);
+  DrawLines(dc);
+  return true;
+}
+
 void SelectErasePair(DeviceContext* dc) {
   platform::SelectPen(dc, pitchView.pitchPen);
   platform::SelectBrush(dc, pitchView.pitchBrush);
@@ -77,6 +124,7 @@ void CreateDrawingTools() {
 }
 
 void DeleteDrawingTools() {
+  ReleasePitchSurface();
   for (platform::Pen** pen : {&pitchView.whitePen, &pitchView.pitchPen, &pitchView.bluePen,
                               &pitchView.blackPen, &pitchView.dottedPen, &pitchView.redPen}) {
     platform::DeleteObject(*pen);
@@ -128,6 +176,20 @@ void CopyDib(DeviceContext* dc, int x, int y, const Picture& picture) {
 void FillPitch(DeviceContext* dc) {
   platform::FillRect(dc, platform::Rect{0, 0, ViewWidth(), ViewHeight()}, pitchView.pitchBrush);
   DrawStripes(dc, 0, 1000);
+}
+
+void FillPitchAndLines(DeviceContext* frame) {
+  if (frame == nullptr) return;
+  if (!PreparePitchSurface(frame)) {
+    FillPitch(frame);
+    DrawLines(frame);
+    return;
+  }
+  platform::BitBlt(frame, 0, 0, kFrameWidth, kFrameHeight, pitchSurface.dc, 0, 0,
+                   platform::Rop::SrcCopy);
+  // The frame's context is left as the two calls leave it.
+  platform::SelectPen(frame, pitchView.whitePen);
+  platform::SelectBrush(frame, platform::StockBrush(platform::StockObject::NullBrush));
 }
 
 void DrawStripes(DeviceContext* dc, int fromX, int toX) {

@@ -42,6 +42,10 @@ void DrawDibFlipped(platform::DeviceContext* dc, int x, int y, const Picture& pi
 void CopyDib(platform::DeviceContext* dc, int x, int y, const Picture& picture);
 
 void FillPitch(platform::DeviceContext* dc);
+// FillPitch, then DrawLines, on a fresh 930 × 479 frame of the per-frame redraw: the two are
+// drawn once into a kept picture for the current view offset and client size and copied from
+// there, pixel for pixel the same.
+void FillPitchAndLines(platform::DeviceContext* frame);
 void DrawStripes(platform::DeviceContext* dc, int fromX, int toX);
 void StripesInRect(platform::DeviceContext* dc, const platform::Rect& rect);
 void DrawLines(platform::DeviceContext* dc);

@@ -245,8 +245,7 @@ void DrawMatchFrame(DeviceContext* dc) {
     return;
   }
   platform::Bitmap* previous = platform::SelectBitmap(memory, bitmap);
-  FillPitch(memory);
-  DrawLines(memory);
+  FillPitchAndLines(memory);
   // The top rows are redrawn only while the ball is high on the screen.
   const bool topRows = BallHighOnScreen();
   if (topRows) {

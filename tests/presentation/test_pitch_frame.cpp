@@ -3,6 +3,8 @@
 // redraw at the start of a period, the buffered redraw below the top strip, the scoreboard and
 // the fallback erase of moved sprites.
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "match/frame_step.h"
 #include "test_pitch_support.h"
@@ -123,6 +125,53 @@ TEST_F(MatchView, FrameShowsPitchLinesPlayersAndBall) {
   // The goals were recorded for this view offset.
   EXPECT_EQ(pitchView.leftGoalScreenX, 30);
   EXPECT_EQ(pitchView.rightGoalScreenX, 872);
+}
+
+TEST_F(MatchView, FrameIsTheViewDrawnPieceByPieceWhateverTheOffsetAndWidth) {
+  Install(10, SolidPicture(4, 4, kBlack));
+  Install(110, SolidPicture(4, 4, Rgb(200, 0, 0)));
+  Install(30, SolidPicture(4, 4, Rgb(0, 0, 200)));
+  Install(26, SolidPicture(100, 14, Rgb(9, 9, 9)));
+  Install(8, SolidPicture(100, 10, Rgb(0, 90, 0)));
+  Install(5, SolidPicture(6, 6, kBlack));
+  Install(4, SolidPicture(6, 6, Rgb(250, 250, 0)));
+  platform::DeviceContext* other = platform::CreateCompatibleDC(nullptr);
+  // The same view drawn call by call on a fresh frame, as the frame redraw describes it.
+  auto reference = [other](int left, int top) {
+    platform::Bitmap* pixels = platform::CreateCompatibleBitmap(other, kCanvasWidth, kCanvasHeight);
+    platform::Bitmap* born = platform::SelectBitmap(other, pixels);
+    FillPitch(other);
+    DrawLines(other);
+    DrawBoards(other);
+    DrawCornerFlags(other);
+    DrawLeftGoal(other);
+    DrawRightGoal(other);
+    DrawObjects(other);
+    std::vector<Color> out;
+    for (int y = top; y < kCanvasHeight; ++y) {
+      for (int x = left; x < kCanvasWidth; ++x) out.push_back(platform::GetPixel(other, x, y));
+    }
+    platform::SelectBitmap(other, born);
+    platform::DeleteObject(pixels);
+    return out;
+  };
+  auto shown = [this](int left, int top) {
+    std::vector<Color> out;
+    for (int y = top; y < kCanvasHeight; ++y) {
+      for (int x = left; x < kCanvasWidth; ++x) out.push_back(Pixel(x, y));
+    }
+    return out;
+  };
+  const std::pair<int, int> views[] = {{20, 900}, {20, 900},  {0, 900},
+                                       {0, 930},  {150, 640}, {20, 900}};
+  for (auto [offset, width] : views) {
+    match.scrollX = offset;
+    viewLayout.clientWidth = width;
+    Clear(kMarker);
+    DrawMatchFrame(dc);
+    EXPECT_TRUE(shown(0, 42) == reference(0, 42)) << "offset " << offset << " width " << width;
+  }
+  platform::DeleteDC(other);
 }
 
 TEST_F(MatchView, ShootOutShowsItsCaptionOverThePitch) {
