@@ -21,7 +21,8 @@ void CountDown(std::int32_t* counter) {
 // with the whistle.
 void RedrawForRestart(platform::Window* window) {
   platform::DeviceContext* dc = platform::GetDC(window);
-  DrawPitchBuffered(dc);
+  // (During a shoot-out its own caption is redrawn instead, with the shoot-out.)
+  if (match.periodKind <= 1) DrawPitchBuffered(dc);
   if (gameFlow.soundOff == 0) platform::PlaySound("WHISTLE.wav", true);
   DrawBall(dc);
   platform::ReleaseDC(window, dc);

@@ -256,19 +256,19 @@ TEST_F(MatchTick, NoCrowdSoundAndNoCountWithSoundOff) {
 
 // ---------------------------------------------------------------- the window's timer
 
-TEST_F(MatchTick, MainWindowTimerDrivesTheTickEveryTenMilliseconds) {
+// The game's main window on the headless layer, with the match set up again after its
+// creation (which resets the records).
+platform::Window* CreateGameWindow() {
   platform::Instance* instance = hl::StartForTests(FeldoResources());
   platform::WindowClass windowClass;
   windowClass.name = "feldo-test";
   windowClass.proc = MainWindowProc;
-  ASSERT_TRUE(platform::RegisterWindowClass(instance, windowClass));
+  if (!platform::RegisterWindowClass(instance, windowClass)) return nullptr;
   platform::Window* window = platform::CreateMainWindow(instance, "feldo-test", "test", 0,
                                                         platform::kDefaultPosition, 0, 900, 600);
-  ASSERT_NE(window, nullptr);
   // The start-up work after the first paint is done (no archive here, no start-up menu).
   graphicsArchive.playerNameCount = kCacheListSize;
   shellState.startupDone = 1;
-  // The creation has reset the match records: set the match up again.
   gameFlow.mode = 1;
   gameFlow.userNation = 7;
   gameFlow.chosenOpponent = 9;
@@ -276,6 +276,34 @@ TEST_F(MatchTick, MainWindowTimerDrivesTheTickEveryTenMilliseconds) {
   SetUpKickOff();
   match.half = 1;
   ResetTickCounters();
+  return window;
+}
+
+TEST_F(MatchTick, CaptionRunningOutRedrawsThePitchButNotDuringAShootOut) {
+  platform::Window* window = CreateGameWindow();
+  ASSERT_NE(window, nullptr);
+  constexpr platform::Color kMarker = platform::Rgb(1, 2, 3);
+  for (int periodKind : {0, 2}) {
+    platform::DeviceContext* dc = platform::GetDC(window);
+    platform::Brush* brush = platform::CreateSolidBrush(kMarker);
+    platform::FillRect(dc, platform::Rect{0, 0, 900, 580}, brush);
+    platform::DeleteObject(brush);
+    match.periodKind = std::uint8_t(periodKind);
+    match.captionTimer = 1;
+    OnMatchTimer(window);
+    const platform::Color grass = platform::GetPixel(dc, 250, 420);
+    if (periodKind == 0) {
+      EXPECT_TRUE(grass == platform::Rgb(0, 240, 0) || grass == platform::Rgb(0, 220, 0)) << grass;
+    } else {
+      EXPECT_EQ(grass, kMarker);
+    }
+    platform::ReleaseDC(window, dc);
+  }
+}
+
+TEST_F(MatchTick, MainWindowTimerDrivesTheTickEveryTenMilliseconds) {
+  platform::Window* window = CreateGameWindow();
+  ASSERT_NE(window, nullptr);
   platform::SendMessage(window, platform::Msg::Command, CommandId::kStartTimer, 0);
 
   savedFrame.points[23] = kNotSaved;
