@@ -1,0 +1,17 @@
+// Masks of the masked pictures.
+#include "artwork/picture.h"
+
+namespace artwork {
+
+Image MakeMask(Image* image, Rgb transparent) {
+  Image mask(image->width, image->height, kBlack);
+  for (std::size_t i = 0; i < image->pixels.size(); ++i) {
+    if (image->pixels[i] == transparent) {
+      mask.pixels[i] = kWhite;
+      image->pixels[i] = kBlack;
+    }
+  }
+  return mask;
+}
+
+}  // namespace artwork
