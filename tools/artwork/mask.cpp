@@ -4,11 +4,12 @@
 namespace artwork {
 
 Image MakeMask(Image* image, Rgb transparent) {
-  Image mask(image->width, image->height, kBlack);
+  Image mask(image->width, image->height, kWhite);
   for (std::size_t i = 0; i < image->pixels.size(); ++i) {
     if (image->pixels[i] == transparent) {
-      mask.pixels[i] = kWhite;
       image->pixels[i] = kBlack;
+    } else {
+      mask.pixels[i] = kBlack;
     }
   }
   return mask;
