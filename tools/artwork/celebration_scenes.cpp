@@ -138,53 +138,25 @@ Image AeroplanePicture() {
 }
 
 Image JoyPicture(int k) {
-  struct JoyKit {
-    Kit kit;
-    Rgb skins[3];
-  };
-  const Rgb light = kSkinLight, medium = MakeRgb(208, 144, 96), dark = kSkinDark;
-  JoyKit joy{ClassKit(k >= 1 && k <= 7 ? k : 1), {light, medium, light}};
-  switch (k) {
-    case 5:  // plain sky blue
-      joy.kit = {MakeRgb(120, 184, 240), MakeRgb(120, 184, 240), kBlack, kBlack,
-                 MakeRgb(24, 24, 32)};
-      break;
-    case 6:
-      joy.skins[0] = medium;
-      joy.skins[2] = MakeRgb(168, 112, 72);
-      break;
-    case 7:  // red and white stripes
-      joy.kit = {MakeRgb(216, 24, 32), kWhite, MakeRgb(24, 48, 160), MakeRgb(24, 48, 160),
-                 MakeRgb(24, 48, 160)};
-      break;
-    case 8:  // orange
-      joy.kit = {MakeRgb(255, 112, 0), MakeRgb(255, 112, 0), kBlack, kWhite, MakeRgb(255, 112, 0)};
-      break;
-    case 9:  // navy
-      joy.kit = {MakeRgb(24, 32, 104), MakeRgb(24, 32, 104), kWhite, kWhite, MakeRgb(24, 32, 104)};
-      break;
-    case 10:  // green, red and yellow
-      joy.kit = {MakeRgb(0, 144, 64), MakeRgb(0, 144, 64), MakeRgb(255, 216, 0),
-                 MakeRgb(208, 24, 32), MakeRgb(255, 216, 0)};
-      joy.skins[0] = joy.skins[1] = joy.skins[2] = dark;
-      joy.skins[1] = MakeRgb(104, 56, 32);
-      break;
-    case 11:  // green and white
-      joy.kit = {MakeRgb(0, 160, 80), MakeRgb(0, 160, 80), kWhite, kWhite, MakeRgb(0, 160, 80)};
-      joy.skins[0] = joy.skins[1] = joy.skins[2] = dark;
-      joy.skins[2] = MakeRgb(104, 56, 32);
-      break;
-    case 12:  // sky blue and white stripes
-      joy.kit = {MakeRgb(120, 184, 240), kWhite, MakeRgb(24, 32, 96), MakeRgb(24, 24, 32), kWhite};
-      break;
-    default:
-      break;
-  }
+  // The kit of each joy picture and whether its players have dark skin: 1 to 6 the classes
+  // (white, blue, red, green, sky blue, yellow), 7 the red-and-white stripes, 8 the orange,
+  // 9 navy, 10 red with green sleeves, 11 green with white sleeves, 12 the sky-blue-and-white
+  // stripes.
+  constexpr int kKitCodes[13] = {0, 1, 4, 7, 15, 17, 18, 21, 20, 22, 11, 14, 16};
+  const int code = (k >= 1 && k <= 12) ? kKitCodes[k] : 1;
+  const Kit& kit = KitForCode(code);
+  const bool dark = k == 10 || k == 11;
+  const Rgb skins[3] = {dark ? kSkinDark : kSkinLight, dark ? kSkinDarkShade : kSkinMedium,
+                        dark ? kSkinDark : (k == 6 ? kSkinMedium : kSkinLight)};
+  const Rgb fairHair = (k == 8 || k == 12) ? kHairFair : kHairDark;
 
   Image image(240, 200);
   // The stands behind, the advertising wall, the grass.
-  DrawStands(&image, 0, 0, 240, 84, 0x70Bu + std::uint32_t(k),
-             CrowdColours{{joy.kit.shirt, joy.kit.stripe}, 55}, false);
+  DrawStands(
+      &image, 0, 0, 240, 84, 0x70Bu + std::uint32_t(k),
+      CrowdColours{{kit.shirt, kit.pattern == ShirtPattern::Plain ? kit.shorts : kit.patternColour},
+                   55},
+      false);
   FillRect(&image, 0, 84, 240, 14, MakeRgb(64, 88, 144));
   FillRect(&image, 0, 84, 240, 2, MakeRgb(216, 216, 224));
   FillRect(&image, 0, 98, 240, 102, MakeRgb(0, 200, 0));
@@ -200,7 +172,7 @@ Image JoyPicture(int k) {
   leftPose.leftLeg = 10;
   leftPose.rightLeg = 14;
   leftPose.mouthOpen = true;
-  DrawFootballer(&layer, 52, 192, 118, joy.kit, joy.skins[0], kHairDark, leftPose);
+  DrawFootballer(&layer, 52, 192, 118, kit, skins[0], kHairDark, leftPose);
   Pose rightPose;
   rightPose.leftArm = 120;
   rightPose.leftForearm = 50;
@@ -209,8 +181,7 @@ Image JoyPicture(int k) {
   rightPose.leftLeg = 12;
   rightPose.rightLeg = 8;
   rightPose.mouthOpen = true;
-  DrawFootballer(&layer, 190, 194, 120, joy.kit, joy.skins[2],
-                 k == 8 || k == 12 ? MakeRgb(200, 152, 64) : kHairDark, rightPose);
+  DrawFootballer(&layer, 190, 194, 120, kit, skins[2], fairHair, rightPose);
   // The middle one leaps with the cup held high.
   Pose leap;
   leap.leftArm = 160;
@@ -222,7 +193,7 @@ Image JoyPicture(int k) {
   leap.leftShin = -8;
   leap.rightShin = -8;
   leap.mouthOpen = true;
-  DrawFootballer(&layer, 121, 168, 124, joy.kit, joy.skins[1], kHairDark, leap);
+  DrawFootballer(&layer, 121, 168, 124, kit, skins[1], kHairDark, leap);
   RaisedCup(&layer, 121, 39);
   OutlineLayer(&layer, kInk);
   // The leaping player's shadow on the grass.

@@ -9,6 +9,7 @@
 #include "artwork/crowd.h"
 #include "artwork/figures.h"
 #include "artwork/flags.h"
+#include "artwork/kits.h"
 #include "presentation/graphics_archive.h"
 
 namespace artwork {
@@ -191,31 +192,32 @@ void DrawCeremonyPictures(ArtworkSet* set) {
   }
   Add(set, "MF_X.BMP", std::move(photoMask), Storage::Mask);
 
-  // Crowds by kit colour class; 8 is the sea of orange of the Dutch supporters.
-  const CrowdColours classCrowds[8] = {
-      {{MakeRgb(248, 248, 248), MakeRgb(24, 32, 96)}, 60},
-      {{MakeRgb(24, 64, 200), kWhite}, 60},
-      {{MakeRgb(216, 24, 32), kWhite}, 60},
-      {{MakeRgb(0, 144, 64), kWhite}, 60},
-      {{MakeRgb(120, 184, 240), kWhite}, 60},
-      {{MakeRgb(255, 216, 0), MakeRgb(0, 136, 56)}, 60},
-      {{MakeRgb(255, 128, 0), kWhite}, 60},
-      {{MakeRgb(255, 112, 0), MakeRgb(255, 144, 24)}, 85},
-  };
+  // Crowds by kit colour class, in the colours of the class's kit; 8 is the sea of orange of
+  // the Dutch supporters.
   for (int c = 1; c <= 8; ++c) {
+    CrowdColours colours;
+    if (c <= 7) {
+      const Kit& kit = KitForCode(ClassKitCode(c));
+      colours = {
+          {kit.shirt, kit.shirt, kit.pattern == ShirtPattern::Plain ? kit.trim : kit.patternColour},
+          60};
+    } else {
+      colours = {{MakeRgb(255, 112, 0), MakeRgb(255, 136, 16), MakeRgb(248, 96, 0)}, 85};
+    }
     Add(set, "KANSYUU" + std::to_string(c) + ".BMP",
-        CrowdTile(0xC0DEu + std::uint32_t(c) * 101, classCrowds[c - 1]));
+        CrowdTile(0xC0DEu + std::uint32_t(c) * 101, colours));
   }
 
-  // UFOs by kit colour class, then 8 for the red-and-white striped kit and 9 for the
-  // sky-blue-and-white striped one.
+  // UFOs in the colours of a side's kit class; 8 for the red-and-white striped kit (21) and 9
+  // for the sky-blue-and-white striped one (16).
   for (int c = 1; c <= 7; ++c) {
-    const Kit kit = ClassKit(c);
-    const Rgb body = kit.shirt;
-    Add(set, "UFO" + std::to_string(c) + ".bmp", Ufo(body, body, kit.trim));
+    const Kit& kit = KitForCode(ClassKitCode(c));
+    Add(set, "UFO" + std::to_string(c) + ".bmp", Ufo(kit.shirt, kit.shirt, kit.trim));
   }
-  Add(set, "UFO8.bmp", Ufo(MakeRgb(216, 24, 32), kWhite, MakeRgb(24, 48, 160)));
-  Add(set, "UFO9.bmp", Ufo(MakeRgb(120, 184, 240), kWhite, MakeRgb(24, 24, 32)));
+  const Kit& striped = KitForCode(21);
+  Add(set, "UFO8.bmp", Ufo(striped.patternColour, striped.shirt, striped.shorts));
+  const Kit& sky = KitForCode(16);
+  Add(set, "UFO9.bmp", Ufo(sky.shirt, sky.patternColour, sky.shorts));
 
   for (int frame = 1; frame <= 3; ++frame) {
     AddMasked(set, "FBUKI" + std::to_string(frame) + ".BMP",

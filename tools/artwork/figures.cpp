@@ -50,25 +50,10 @@ Limb PoseLimb(double x, double y, double upper, double lower, double angle, doub
 
 }  // namespace
 
-Kit ClassKit(int colourClass) {
-  switch (colourClass) {
-    case 2:
-      return {MakeRgb(24, 64, 200), MakeRgb(24, 64, 200), kWhite, kWhite, MakeRgb(24, 64, 200)};
-    case 3:
-      return {MakeRgb(216, 24, 32), MakeRgb(216, 24, 32), kWhite, kWhite, MakeRgb(216, 24, 32)};
-    case 4:
-      return {MakeRgb(0, 144, 64), MakeRgb(0, 144, 64), kWhite, kWhite, MakeRgb(0, 144, 64)};
-    case 5:
-      return {MakeRgb(120, 184, 240), kWhite, MakeRgb(24, 32, 96), MakeRgb(24, 24, 32), kWhite};
-    case 6:
-      return {MakeRgb(255, 216, 0), MakeRgb(255, 216, 0), MakeRgb(0, 136, 56), MakeRgb(32, 64, 184),
-              kWhite};
-    case 7:
-      return {MakeRgb(255, 128, 0), MakeRgb(255, 128, 0), kWhite, kWhite, MakeRgb(255, 128, 0)};
-    default:
-      return {MakeRgb(240, 240, 240), MakeRgb(240, 240, 240), MakeRgb(24, 32, 96),
-              MakeRgb(24, 32, 96), MakeRgb(240, 240, 240)};
-  }
+int ClassKitCode(int colourClass) {
+  // White (USA), blue (Japan), red, green, plain sky blue (Uruguay), yellow (Brazil), orange.
+  constexpr int kCodes[8] = {1, 1, 4, 7, 13, 17, 18, 20};
+  return (colourClass >= 1 && colourClass <= 7) ? kCodes[colourClass] : 1;
 }
 
 void DrawFootballer(Image* layer, double x, double y, double height, const Kit& kit, Rgb skin,
@@ -90,6 +75,9 @@ void DrawFootballer(Image* layer, double x, double y, double height, const Kit& 
     const double sockX = leg.jointX + (leg.endX - leg.jointX) * 0.3;
     const double sockY = leg.jointY + (leg.endY - leg.jointY) * 0.3;
     FillCapsule(layer, sockX, sockY, leg.endX, leg.endY, limb, kit.socks);
+    const double bandX = sockX + (leg.endX - sockX) * 0.12,
+                 bandY = sockY + (leg.endY - sockY) * 0.12;
+    FillCapsule(layer, sockX, sockY, bandX, bandY, limb, kit.sockBand);
     FillEllipse(layer, leg.endX + side * 0.02 * h, leg.endY + 0.01 * h, 0.05 * h, 0.028 * h, boot);
   }
   // Shorts.
@@ -102,25 +90,37 @@ void DrawFootballer(Image* layer, double x, double y, double height, const Kit& 
                {x - 0.01 * h, hipY + 0.07 * h},
                {x - 0.135 * h, hipY + 0.07 * h}},
               kit.shorts);
-  // Shirt, with stripes when the kit has them.
-  const std::vector<PointF> torso = {{x - 0.15 * h, top + 0.18 * h},
-                                     {x + 0.15 * h, top + 0.18 * h},
-                                     {x + 0.12 * h, hipY - 0.05 * h},
-                                     {x - 0.12 * h, hipY - 0.05 * h}};
-  if (kit.stripe == kit.shirt) {
-    FillPolygon(layer, torso, kit.shirt);
-  } else {
-    Image stripes(layer->width, layer->height, kKey);
-    FillPolygon(&stripes, torso, kit.shirt);
-    const double band = std::max(2.0, 0.05 * h);
-    for (int py = 0; py < stripes.height; ++py) {
-      for (int px = 0; px < stripes.width; ++px) {
-        if (stripes.Get(px, py) == kKey) continue;
-        const int k = int(std::floor((px + 0.5 - x) / band + 0.5));
-        layer->Set(px, py, (k % 2 == 0) ? kit.stripe : kit.shirt);
+  // Shirt, with the kit's pattern.
+  const double torsoTop = top + 0.18 * h, waistY = hipY - 0.05 * h;
+  const std::vector<PointF> torso = {{x - 0.15 * h, torsoTop},
+                                     {x + 0.15 * h, torsoTop},
+                                     {x + 0.12 * h, waistY},
+                                     {x - 0.12 * h, waistY}};
+  Image shirt(layer->width, layer->height, kKey);
+  FillPolygon(&shirt, torso, kit.shirt);
+  for (int py = 0; py < shirt.height; ++py) {
+    for (int px = 0; px < shirt.width; ++px) {
+      if (shirt.Get(px, py) == kKey) continue;
+      const double u = (px + 0.5 - x) / (0.3 * h);                   // -0.5 to 0.5 across
+      const double v = (py + 0.5 - torsoTop) / (waistY - torsoTop);  // 0 to 1 down
+      Rgb c = kit.shirt;
+      switch (kit.pattern) {
+        case ShirtPattern::Stripes:
+          if (int(std::floor(u * 6 + 0.5 + 12)) % 2 == 0) c = kit.patternColour;
+          break;
+        case ShirtPattern::Sash:
+          if (std::abs((u + 0.5) - v * 0.9 - 0.05) < 0.13) c = kit.patternColour;
+          break;
+        case ShirtPattern::ChestBand:
+          if (v > 0.22 && v < 0.42) c = kit.patternColour;
+          break;
+        default:
+          break;
       }
+      layer->Set(px, py, c);
     }
   }
+  const Rgb sleeve = kit.pattern == ShirtPattern::Sleeves ? kit.patternColour : kit.shirt;
   // Collar.
   FillPolygon(
       layer,
@@ -136,7 +136,10 @@ void DrawFootballer(Image* layer, double x, double y, double height, const Kit& 
     FillCapsule(layer, arm.jointX, arm.jointY, arm.endX, arm.endY, 0.032 * h, skin);
     const double cuffX = shoulderX + (arm.jointX - shoulderX) * 0.6;
     const double cuffY = shoulderY + (arm.jointY - shoulderY) * 0.6;
-    FillCapsule(layer, shoulderX, shoulderY, cuffX, cuffY, 0.045 * h, kit.shirt);
+    FillCapsule(layer, shoulderX, shoulderY, cuffX, cuffY, 0.045 * h, kit.trim);
+    const double sleeveX = shoulderX + (cuffX - shoulderX) * 0.8;
+    const double sleeveY = shoulderY + (cuffY - shoulderY) * 0.8;
+    FillCapsule(layer, shoulderX, shoulderY, sleeveX, sleeveY, 0.045 * h, sleeve);
     FillEllipse(layer, arm.endX, arm.endY, 0.035 * h, 0.035 * h, skin);
   }
   // Head: neck, face, hair, eyes, mouth.

@@ -2,25 +2,18 @@
 // pictures): a figure built from a few crisp shapes, posed by its limbs, outlined in dark ink.
 #pragma once
 
+#include "artwork/kits.h"
 #include "artwork/picture.h"
 
 namespace artwork {
 
-struct Kit {
-  Rgb shirt = kWhite;
-  Rgb stripe = kWhite;  // vertical stripes when different from the shirt
-  Rgb trim = kBlack;    // collar and cuffs
-  Rgb shorts = kBlack;
-  Rgb socks = kWhite;
-};
+// A kit code that stands for a kit colour class 1 to 7 (its most typical kit): the crowd,
+// UFO and joy pictures of the class use its colours.
+int ClassKitCode(int colourClass);
 
-// The kit family of a kit colour class 1 to 7 (1 white, 2 blue, 3 red, 4 green, 5 sky blue,
-// 6 yellow, 7 orange); any other class gives the white family.
-Kit ClassKit(int colourClass);
-
-inline constexpr Rgb kSkinLight = MakeRgb(248, 192, 144);
-inline constexpr Rgb kSkinDark = MakeRgb(128, 72, 40);
+inline constexpr Rgb kSkinMedium = MakeRgb(216, 152, 104);
 inline constexpr Rgb kHairDark = MakeRgb(40, 24, 16);
+inline constexpr Rgb kHairFair = MakeRgb(200, 152, 64);
 inline constexpr Rgb kInk = MakeRgb(24, 16, 16);
 
 struct Pose {

@@ -19,12 +19,6 @@
 #include "artwork/review_sheet.h"
 #include "presentation/graphics_archive.h"
 
-namespace artwork {
-// The player sheets come from their own source files; until they are part of the program the
-// generator reports them as missing instead of failing to link.
-void DrawPlayerSheets(ArtworkSet* set) __attribute__((weak));
-}  // namespace artwork
-
 namespace {
 
 using artwork::Artwork;
@@ -115,11 +109,7 @@ int main(int argc, char** argv) {
   ArtworkSet set;
   artwork::DrawPitchPictures(&set);
   artwork::DrawCeremonyPictures(&set);
-  if (artwork::DrawPlayerSheets != nullptr) {
-    artwork::DrawPlayerSheets(&set);
-  } else {
-    std::fprintf(stderr, "artwork: the player sheets are not part of this program yet\n");
-  }
+  artwork::DrawPlayerSheets(&set);
   const std::vector<Image> titles = artwork::DrawTitlePictures();
 
   std::vector<std::string> missing;
@@ -177,15 +167,17 @@ int main(int argc, char** argv) {
     for (std::size_t i = 0; i < directory.size(); ++i) {
       const auto found = set.find(directory[i]);
       if (found == set.end()) continue;
-      artwork::SheetEntry entry{directory[i], &found->second.image, nullptr, StartsSheetRow(i)};
+      artwork::SheetEntry entry{directory[i], &found->second, nullptr, StartsSheetRow(i)};
       const auto mask = set.find(artwork::MaskNameOf(directory[i]));
-      if (mask != set.end()) entry.mask = &mask->second.image;
+      if (mask != set.end()) entry.mask = &mask->second;
       entries.push_back(entry);
     }
-    for (std::size_t i = 0; i < titles.size(); ++i) {
-      entries.push_back({"ODAT.DAT " + std::to_string(i + 1), &titles[i], nullptr, i == 0});
+    std::vector<Artwork> titleArt;
+    for (const Image& title : titles) titleArt.push_back({title, artwork::Storage::Colour});
+    for (std::size_t i = 0; i < titleArt.size(); ++i) {
+      entries.push_back({"ODAT.DAT " + std::to_string(i + 1), &titleArt[i], nullptr, i == 0});
     }
-    if (!artwork::WritePng(sheetPath, artwork::ComposeReviewSheet(entries))) {
+    if (!artwork::WriteReviewSheet(sheetPath, entries)) {
       std::fprintf(stderr, "artwork: cannot write %s\n", sheetPath.c_str());
       written = false;
     }

@@ -6,62 +6,87 @@
 #include <fstream>
 
 #include "artwork/canvas.h"
-#include "artwork/pixel_font.h"
+#include "artwork/dib_encode.h"
+#include "platform/platform.h"
 
 namespace artwork {
 
 namespace {
 
-constexpr int kSheetWidth = 1920;
+constexpr int kSheetWidth = 2400;
 constexpr int kGap = 12;
-constexpr int kLabelHeight = kGlyphHeight + 4;
-constexpr Rgb kNeutral = MakeRgb(150, 150, 156);
-constexpr Rgb kPitchGreen = MakeRgb(0, 240, 0);
-constexpr Rgb kLabelInk = MakeRgb(16, 16, 24);
+constexpr platform::Color kNeutral = platform::Rgb(150, 150, 156);
+constexpr platform::Color kPitchGreen = platform::Rgb(0, 240, 0);
+constexpr platform::Color kLabelInk = platform::Rgb(16, 16, 24);
 
 struct Placed {
   const SheetEntry* entry;
-  int x, y;
+  Bytes picture, mask;
+  int x = 0, y = 0, labelWidth = 0;
 };
-
-// The picture at twice its size as the game shows it: through its mask over pitch green.
-Image Presented(const SheetEntry& entry) {
-  const Image& picture = *entry.image;
-  Image shown(picture.width, picture.height);
-  for (int y = 0; y < picture.height; ++y) {
-    for (int x = 0; x < picture.width; ++x) {
-      Rgb c = picture.Get(x, y);
-      if (entry.mask != nullptr) c = (kPitchGreen & entry.mask->Get(x, y)) | c;
-      shown.Set(x, y, c);
-    }
-  }
-  return Scale(shown, 2);
-}
 
 }  // namespace
 
-Image ComposeReviewSheet(const std::vector<SheetEntry>& entries) {
+bool WriteReviewSheet(const std::string& path, const std::vector<SheetEntry>& entries) {
+  platform::DeviceContext* dc = platform::CreateCompatibleDC(nullptr);
+  if (dc == nullptr) return false;
   std::vector<Placed> placed;
-  int x = kGap, y = kGap, rowHeight = 0;
+  int x = kGap, y = kGap, rowHeight = 0, labelHeight = 0;
   for (const SheetEntry& entry : entries) {
-    const int cellWidth = std::max(2 * entry.image->width, PixelTextWidth(entry.label));
-    const int cellHeight = 2 * entry.image->height + kLabelHeight;
+    Placed p;
+    p.entry = &entry;
+    p.picture = EncodeDib(entry.picture->image, entry.picture->storage);
+    if (entry.mask != nullptr) p.mask = EncodeDib(entry.mask->image, Storage::Mask);
+    const platform::Point extent = platform::GetTextExtent(dc, entry.label);
+    p.labelWidth = extent.x;
+    labelHeight = std::max(labelHeight, extent.y);
+    const int cellWidth = std::max(2 * entry.picture->image.width, extent.x);
+    const int cellHeight = 2 * entry.picture->image.height + extent.y + 2;
     if ((entry.startsRow && x > kGap) || x + cellWidth + kGap > kSheetWidth) {
       x = kGap;
       y += rowHeight + kGap;
       rowHeight = 0;
     }
-    placed.push_back({&entry, x, y});
+    p.x = x;
+    p.y = y;
     x += cellWidth + kGap;
     rowHeight = std::max(rowHeight, cellHeight);
+    placed.push_back(std::move(p));
   }
-  Image sheet(kSheetWidth, y + rowHeight + kGap, kNeutral);
+  const int height = y + rowHeight + kGap;
+  platform::Bitmap* bitmap = platform::CreateCompatibleBitmap(dc, kSheetWidth, height);
+  if (bitmap == nullptr) {
+    platform::DeleteDC(dc);
+    return false;
+  }
+  platform::Bitmap* previous = platform::SelectBitmap(dc, bitmap);
+  platform::Brush* neutral = platform::CreateSolidBrush(kNeutral);
+  platform::Brush* green = platform::CreateSolidBrush(kPitchGreen);
+  platform::FillRect(dc, {0, 0, kSheetWidth, height}, neutral);
+  platform::SetBkMode(dc, platform::BkMode::Transparent);
+  platform::SetTextColor(dc, kLabelInk);
   for (const Placed& p : placed) {
-    const Image shown = Presented(*p.entry);
-    Blit(&sheet, shown, p.x, p.y);
-    DrawPixelText(&sheet, p.x, p.y + shown.height + 3, p.entry->label, kLabelInk);
+    const int w = 2 * p.entry->picture->image.width, h = 2 * p.entry->picture->image.height;
+    if (p.entry->mask != nullptr) {
+      platform::FillRect(dc, {p.x, p.y, p.x + w, p.y + h}, green);
+      platform::StretchDib(dc, p.x, p.y, w, h, p.mask.data(), p.mask.size(), platform::Rop::SrcAnd);
+      platform::StretchDib(dc, p.x, p.y, w, h, p.picture.data(), p.picture.size(),
+                           platform::Rop::SrcPaint);
+    } else {
+      platform::StretchDib(dc, p.x, p.y, w, h, p.picture.data(), p.picture.size(),
+                           platform::Rop::SrcCopy);
+    }
+    platform::TextOut(dc, p.x, p.y + h + 2, p.entry->label);
   }
-  return sheet;
+  Image sheet(kSheetWidth, height);
+  const std::uint32_t* pixels = platform::BitmapPixels(bitmap);
+  for (std::size_t i = 0; i < sheet.pixels.size(); ++i) sheet.pixels[i] = pixels[i] & 0xFFFFFF;
+  platform::SelectBitmap(dc, previous);
+  platform::DeleteDC(dc);
+  platform::DeleteObject(bitmap);
+  platform::DeleteObject(neutral);
+  platform::DeleteObject(green);
+  return WritePng(path, sheet);
 }
 
 // A PNG writer of our own: 8-bit RGB, one IDAT chunk of stored (uncompressed) deflate blocks.

@@ -1,6 +1,7 @@
 // The review sheet: every generated picture at twice its size on a neutral background,
-// labelled with its name; masked pictures are drawn through their masks over pitch green, as
-// the game draws them.
+// labelled with its name. The pictures are drawn from their archive bytes by the platform's
+// own picture calls, as the game draws them: masked pictures through their masks over pitch
+// green, the others copied.
 #pragma once
 
 #include <string>
@@ -12,12 +13,13 @@ namespace artwork {
 
 struct SheetEntry {
   std::string label;
-  const Image* image = nullptr;
-  const Image* mask = nullptr;  // null for a plainly copied picture
-  bool startsRow = false;       // begin a new row (a new family) with this entry
+  const Artwork* picture = nullptr;
+  const Artwork* mask = nullptr;  // null for a plainly copied picture
+  bool startsRow = false;         // begin a new row (a new family) with this entry
 };
 
-Image ComposeReviewSheet(const std::vector<SheetEntry>& entries);
+// Composes the sheet and writes it as a PNG file. False when it cannot be made or written.
+bool WriteReviewSheet(const std::string& path, const std::vector<SheetEntry>& entries);
 
 // Writes the image as a PNG file.
 bool WritePng(const std::string& path, const Image& image);

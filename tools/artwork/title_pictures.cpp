@@ -150,7 +150,7 @@ Image Players() {
                 MakeRgb(0, 184, 0));
   }
   Image layer(410, 270, kKey);
-  // A striker in red striking the ball, a defender in blue stretching to block it.
+  // A striker in blue striking the ball, a defender in red stretching to block it.
   Pose strike;
   strike.leftArm = 70;
   strike.leftForearm = -20;
@@ -160,14 +160,14 @@ Image Players() {
   strike.rightLeg = 75;
   strike.rightShin = -10;
   strike.mouthOpen = true;
-  DrawFootballer(&layer, 140, 252, 170, ClassKit(3), kSkinLight, kHairDark, strike);
+  DrawFootballer(&layer, 140, 252, 170, KitForCode(4), kSkinLight, kHairDark, strike);
   Pose block;
   block.leftArm = 80;
   block.rightArm = 40;
   block.leftLeg = 45;
   block.leftShin = 10;
   block.rightLeg = 10;
-  DrawFootballer(&layer, 318, 236, 150, ClassKit(2), MakeRgb(208, 144, 96), kHairDark, block);
+  DrawFootballer(&layer, 318, 236, 150, KitForCode(7), kSkinMedium, kHairDark, block);
   // The ball leaving the striker's boot.
   FillEllipse(&layer, 244, 178, 13, 13, kWhite);
   FillPolygon(&layer, {{240, 172}, {248, 172}, {250, 179}, {244, 184}, {238, 179}},
@@ -207,10 +207,7 @@ Image BallInTheNet() {
   dive.rightArm = 150;
   dive.leftLeg = 30;
   dive.rightLeg = 12;
-  DrawFootballer(&layer, 66, 262, 150,
-                 Kit{MakeRgb(255, 208, 0), MakeRgb(255, 208, 0), MakeRgb(24, 24, 32),
-                     MakeRgb(24, 24, 32), MakeRgb(255, 208, 0)},
-                 kSkinLight, kHairDark, dive);
+  DrawFootballer(&layer, 66, 262, 150, KeeperKit(2), kSkinLight, kHairDark, dive);
   OutlineLayer(&layer, kInk);
   CompositeLayer(&image, layer);
   // The frame: posts and crossbar.

@@ -308,6 +308,18 @@ constexpr Rgb kNorthAmericaLand = MakeRgb(112, 200, 160);
 constexpr Rgb kSouthAmericaLand = MakeRgb(216, 216, 96);
 constexpr Rgb kOtherLand = MakeRgb(208, 200, 176);
 
+// Europe's border with Asia: the Urals, the Ural river down to the Caspian, the Caucasus,
+// the Black Sea and the Bosporus (Turkey counts as Asia here).
+bool InEurope(LonLat p) {
+  if (p.lat < 35) return false;
+  if (p.lon < 26) return true;
+  if (p.lat < 41.2) return false;
+  if (p.lat < 44) return p.lon < 29;
+  if (p.lat < 47) return p.lon < 47;
+  if (p.lat < 51) return p.lon < 52 + (p.lat - 47) * 2;
+  return p.lon < 60 + 2 * std::sin(p.lat * 0.5);
+}
+
 // Fills the outline at its place and, for outlines that cross the map's edge, once more a
 // map's width to the left or right.
 void FillOutline(Image* image, World world, const Outline& outline, Rgb colour) {
@@ -342,8 +354,7 @@ Image WorldMapPicture() {
     for (int x = 0; x < kWidth; ++x) {
       if (eurasia.Get(x, y) == kKey) continue;
       const LonLat p = UnprojectOld(x + 0.5, y + 0.5);
-      const bool europe = (p.lon < 60 && p.lat > 49) || (p.lon < 42 && p.lat > 40.5);
-      land.Set(x, y, europe ? kEuropeLand : kAsiaLand);
+      land.Set(x, y, InEurope(p) ? kEuropeLand : kAsiaLand);
     }
   }
   for (const Outline& island : kOldWorldIslands) {
