@@ -73,8 +73,8 @@ Image AeroplanePicture() {
             {MakeRgb(40, 88, 200), MakeRgb(64, 120, 224), MakeRgb(96, 152, 240),
              MakeRgb(136, 184, 248), MakeRgb(184, 216, 252)});
   // The sun with its rings.
-  FillEllipse(&image, 340, 34, 26, 26, MakeRgb(255, 240, 168));
-  FillEllipse(&image, 340, 34, 19, 19, MakeRgb(255, 252, 224));
+  FillEllipse(&image, 372, 24, 22, 22, MakeRgb(255, 240, 168));
+  FillEllipse(&image, 372, 24, 16, 16, MakeRgb(255, 252, 224));
   Cloud(&image, 40, 120, 30);
   Cloud(&image, 300, 132, 24);
   Cloud(&image, 190, 150, 18);

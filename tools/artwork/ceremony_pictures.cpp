@@ -96,13 +96,13 @@ Image TeamPhoto(int nation) {
               NationMainColour(nation));
   FillPolygon(&image, {{rightPole + 2.0, 3}, {rightPole + 11.0, 6}, {rightPole + 2.0, 9}},
               NationSecondColour(nation));
-  // A ribbon along the foot of the photo in the nation's colours.
+  // A ribbon at the front row's feet in the nation's colours.
   for (int x = 0; x < 104; ++x) {
     const int wave = int(std::lround(1.5 * std::sin(x * 0.18)));
     for (int y = 0; y < 8; ++y) {
       const Rgb c =
           (y < 3) ? NationMainColour(nation) : (y < 5 ? kWhite : NationSecondColour(nation));
-      image.Set(x + 2, 98 + y + wave, (y == 0 || y == 7) ? kOutline : c);
+      image.Set(x + 2, 80 + y + wave, (y == 0 || y == 7) ? kOutline : c);
     }
   }
   return image;

@@ -73,8 +73,10 @@ int CheckPictures(const ArtworkSet& set) {
 
 // Rows of the review sheet start at these directory positions (a new family each).
 bool StartsSheetRow(std::size_t position) {
-  for (std::size_t start :
-       {9, 11, 23, 26, 28, 30, 31, 328, 412, 427, 433, 434, 465, 477, 485, 547, 579}) {
+  // Two kit codes (eleven sheets each) or two classes (twelve each) to a row.
+  if (position >= 31 && position < 328) return (position - 31) % 22 == 0;
+  if (position >= 328 && position < 412) return (position - 328) % 24 == 0;
+  for (std::size_t start : {9, 11, 23, 26, 28, 30, 412, 427, 433, 434, 465, 477, 485, 547, 579}) {
     if (position == start) return true;
   }
   return false;

@@ -54,38 +54,52 @@ bool WriteReviewSheet(const std::string& path, const std::vector<SheetEntry>& en
     placed.push_back(std::move(p));
   }
   const int height = y + rowHeight + kGap;
-  platform::Bitmap* bitmap = platform::CreateCompatibleBitmap(dc, kSheetWidth, height);
-  if (bitmap == nullptr) {
-    platform::DeleteDC(dc);
-    return false;
-  }
-  platform::Bitmap* previous = platform::SelectBitmap(dc, bitmap);
+  // Drawn in bands, so that no bitmap grows past what the platform makes.
+  constexpr int kBand = 2048;
+  Image sheet(kSheetWidth, height);
   platform::Brush* neutral = platform::CreateSolidBrush(kNeutral);
   platform::Brush* green = platform::CreateSolidBrush(kPitchGreen);
-  platform::FillRect(dc, {0, 0, kSheetWidth, height}, neutral);
-  platform::SetBkMode(dc, platform::BkMode::Transparent);
-  platform::SetTextColor(dc, kLabelInk);
-  for (const Placed& p : placed) {
-    const int w = 2 * p.entry->picture->image.width, h = 2 * p.entry->picture->image.height;
-    if (p.entry->mask != nullptr) {
-      platform::FillRect(dc, {p.x, p.y, p.x + w, p.y + h}, green);
-      platform::StretchDib(dc, p.x, p.y, w, h, p.mask.data(), p.mask.size(), platform::Rop::SrcAnd);
-      platform::StretchDib(dc, p.x, p.y, w, h, p.picture.data(), p.picture.size(),
-                           platform::Rop::SrcPaint);
-    } else {
-      platform::StretchDib(dc, p.x, p.y, w, h, p.picture.data(), p.picture.size(),
-                           platform::Rop::SrcCopy);
+  bool ok = true;
+  for (int top = 0; top < height && ok; top += kBand) {
+    const int bandHeight = std::min(kBand, height - top);
+    platform::Bitmap* bitmap = platform::CreateCompatibleBitmap(dc, kSheetWidth, bandHeight);
+    if (bitmap == nullptr) {
+      ok = false;
+      break;
     }
-    platform::TextOut(dc, p.x, p.y + h + 2, p.entry->label);
+    platform::Bitmap* previous = platform::SelectBitmap(dc, bitmap);
+    platform::FillRect(dc, {0, 0, kSheetWidth, bandHeight}, neutral);
+    platform::SetBkMode(dc, platform::BkMode::Transparent);
+    platform::SetTextColor(dc, kLabelInk);
+    for (const Placed& p : placed) {
+      const int w = 2 * p.entry->picture->image.width, h = 2 * p.entry->picture->image.height;
+      const int py = p.y - top;
+      if (py + h + labelHeight + 2 < 0 || py >= bandHeight) continue;
+      if (p.entry->mask != nullptr) {
+        platform::FillRect(dc, {p.x, py, p.x + w, py + h}, green);
+        platform::StretchDib(dc, p.x, py, w, h, p.mask.data(), p.mask.size(),
+                             platform::Rop::SrcAnd);
+        platform::StretchDib(dc, p.x, py, w, h, p.picture.data(), p.picture.size(),
+                             platform::Rop::SrcPaint);
+      } else {
+        platform::StretchDib(dc, p.x, py, w, h, p.picture.data(), p.picture.size(),
+                             platform::Rop::SrcCopy);
+      }
+      platform::TextOut(dc, p.x, py + h + 2, p.entry->label);
+    }
+    const std::uint32_t* pixels = platform::BitmapPixels(bitmap);
+    for (int row = 0; row < bandHeight; ++row) {
+      for (int x = 0; x < kSheetWidth; ++x) {
+        sheet.Set(x, top + row, pixels[std::size_t(row * kSheetWidth + x)] & 0xFFFFFF);
+      }
+    }
+    platform::SelectBitmap(dc, previous);
+    platform::DeleteObject(bitmap);
   }
-  Image sheet(kSheetWidth, height);
-  const std::uint32_t* pixels = platform::BitmapPixels(bitmap);
-  for (std::size_t i = 0; i < sheet.pixels.size(); ++i) sheet.pixels[i] = pixels[i] & 0xFFFFFF;
-  platform::SelectBitmap(dc, previous);
   platform::DeleteDC(dc);
-  platform::DeleteObject(bitmap);
   platform::DeleteObject(neutral);
   platform::DeleteObject(green);
+  if (!ok) return false;
   return WritePng(path, sheet);
 }
 

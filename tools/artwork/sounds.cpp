@@ -253,8 +253,9 @@ Signal Murmur() {
   const int n = Samples(kSeconds), blend = Samples(kBlend);
   Signal out(raw.begin(), raw.begin() + n);
   for (int i = 0; i < blend; ++i) {
-    const double w = double(i) / blend;
-    out[std::size_t(i)] = raw[std::size_t(i)] * w + raw[std::size_t(n + i)] * (1 - w);
+    // Equal-power blend: the two stretches are unrelated noise, so the loudness holds.
+    const double w = kPi / 2 * double(i) / blend;
+    out[std::size_t(i)] = raw[std::size_t(i)] * std::sin(w) + raw[std::size_t(n + i)] * std::cos(w);
   }
   return out;
 }
