@@ -178,6 +178,31 @@ TEST(GeneratedArchive, TheTickerTapeFramesMoveAndTheJoyAndUfoPicturesDiffer) {
   EXPECT_EQ(ufo.size(), 9u);
 }
 
+TEST(GeneratedArchive, TheGameReadsItWithoutErrorAndFillsEverySlot) {
+  ResetGraphicsArchive();
+  graphicsArchive.fileName = std::string(FELDO_GAME_DIR) + "/GDAT.DAT";
+  BuildDirectory();
+  LoadPitchPictures();
+  LoadFlagPictures();
+  EXPECT_EQ(graphicsArchive.archiveError, 0);
+  EXPECT_FALSE(CheckArchiveAfterFirstPaint()) << "the game would show its archive error box";
+  EXPECT_EQ(CountCachedPictures(), kCacheListSize);
+  for (int slot = 0; slot <= 26; ++slot) EXPECT_TRUE(bitmapStore.slots[std::size_t(slot)]) << slot;
+  EXPECT_TRUE(bitmapStore.slots[145] && bitmapStore.slots[146]);
+  EXPECT_TRUE(bitmapStore.aeroplane && bitmapStore.tunnel);
+  for (const Picture& tape : bitmapStore.tickerTape) EXPECT_TRUE(tape);
+  for (const Picture& flag : bitmapStore.smallFlags) EXPECT_TRUE(flag);
+  for (int kit = 1; kit <= 27; ++kit) {
+    LoadTeamSheets(110, kit);
+    for (int slot = 110; slot <= 132; ++slot) {
+      EXPECT_TRUE(bitmapStore.slots[std::size_t(slot)]) << "kit " << kit << " slot " << slot;
+    }
+  }
+  EXPECT_EQ(DibWidth(LoadPicture("WLDMAP.BMP")), 560);
+  ReleasePictures();
+  ResetGraphicsArchive();
+}
+
 // Relative luminance of a colour (sRGB, roughly).
 double Luminance(Rgb c) {
   auto channel = [](int v) { return std::pow(v / 255.0, 2.2); };

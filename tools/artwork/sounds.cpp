@@ -271,16 +271,16 @@ double MidiFrequency(int midi) {
 }
 
 // One brass note added into `out`: the higher harmonics grow as the note swells, as a horn's
-// do; a little vibrato once it has settled.
+// do; a little vibrato once it has settled; `release` seconds to die away after `length`.
 void AddBrass(Signal* out, double start, double length, double frequency, double gain,
-              double detune) {
-  const int first = Samples(start), count = Samples(length + 0.12);
+              double detune, double release = 0.12) {
+  const int first = Samples(start), count = Samples(length + release);
   double phase = 0;
   for (int i = 0; i < count && first + i < int(out->size()); ++i) {
     const double t = double(i) / kRate;
     double envelope =
         t < 0.035 ? t / 0.035 * 1.15 : (t < 0.09 ? 1.15 - (t - 0.035) / 0.055 * 0.25 : 0.9);
-    if (t > length) envelope *= std::max(0.0, 1 - (t - length) / 0.12);
+    if (t > length) envelope *= std::max(0.0, 1 - (t - length) / release);
     const double vibrato = t > 0.18 ? 0.004 * std::sin(kTwoPi * 5.5 * t) : 0;
     phase += kTwoPi * frequency * (1 + detune + vibrato) / kRate;
     double s = 0;
@@ -353,19 +353,24 @@ Signal Fanfare() {
   Signal out(std::size_t(Samples(seconds)), 0.0);
   Noise noise(0xFA4Fu);
 
+  // The last note and the last chord ring out.
   double beat = 0;
-  for (const Note& note : melody) {
+  for (std::size_t n = 0; n < melody.size(); ++n) {
+    const Note& note = melody[n];
+    const double release = n + 1 == melody.size() ? 0.9 : 0.12;
     if (note.midi != 0) {
       const double length = note.beats * kBeat * (note.beats < 0.5 ? 0.75 : 0.92);
-      AddBrass(&out, beat * kBeat, length, MidiFrequency(note.midi), 0.5, 0.0);
-      AddBrass(&out, beat * kBeat, length, MidiFrequency(note.midi), 0.25, 0.0025);
+      AddBrass(&out, beat * kBeat, length, MidiFrequency(note.midi), 0.5, 0.0, release);
+      AddBrass(&out, beat * kBeat, length, MidiFrequency(note.midi), 0.25, 0.0025, release);
     }
     beat += note.beats;
   }
-  for (const Chord& chord : chords) {
+  for (std::size_t c = 0; c < chords.size(); ++c) {
+    const Chord& chord = chords[c];
+    const double release = c + 1 == chords.size() ? 0.9 : 0.12;
     for (int midi : chord.notes) {
       AddBrass(&out, chord.beat * kBeat, chord.beats * kBeat * 0.95, MidiFrequency(midi), 0.16,
-               -0.002);
+               -0.002, release);
     }
   }
   // Timpani on the strong beats of each phrase, a roll into the last chord, and a crash.
