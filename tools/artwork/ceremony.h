@@ -13,5 +13,8 @@ Image AeroplanePicture();
 Image JoyPicture(int k);
 // The world map of the region choice, 560 × 280, the Pacific in the middle.
 Image WorldMapPicture();
+// The land colour of a region on the world map: 0 Asia, 1 Europe, 2 South America, 3 North
+// and Central America, 4 Africa (the game's region indexes).
+Rgb RegionLandColour(int region);
 
 }  // namespace artwork

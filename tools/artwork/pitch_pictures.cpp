@@ -31,8 +31,9 @@ void AddMasked(ArtworkSet* set, const std::string& name, const std::string& mask
 
 // A goal as seen from above, in the pitch's perspective: the crossbar and posts along the goal
 // line, the net reaching 28 pixels behind it, and the net's shadow on the grass below the near
-// side. `right` draws the goal of the right-hand goal line; the picture's top-left corner is
-// drawn at screen x `originX`, y 200 (goal mouth from y 200 to 280).
+// side (nothing lies on the pitch side of the goal line). `right` draws the goal of the right-hand
+// goal line; the picture's top-left corner is drawn at screen x `originX`, y 200 (goal mouth from y
+// 200 to 280).
 Image Goal(bool right, int originX) {
   constexpr int kWidth = 38, kHeight = 88, kMouthTop = 200, kDepth = 28;
   Image image(kWidth, kHeight, kKey);
@@ -47,12 +48,11 @@ Image Goal(bool right, int originX) {
       const double sx = originX + c + 0.5;
       // Depth behind the goal line, and the same for the shadow (cast down and outwards).
       const double depth = right ? sx - goalLineX(sy) : goalLineX(sy) - sx;
-      const double shadowDepth = depth + 2;
+      const double shadowDepth = depth - 2;
       const double along = sy - kMouthTop;  // 0 at the far post, 80 at the near post
       Rgb c0 = kKey;
       const bool inBox = depth > 0 && depth < kDepth && along >= 0 && along <= 81;
-      if (!inBox && shadowDepth > 0 && shadowDepth < kDepth + 2 && along - 7 >= 0 &&
-          along - 7 <= 80) {
+      if (!inBox && shadowDepth > 0 && shadowDepth < kDepth && along - 7 >= 0 && along - 7 <= 80) {
         c0 = kGrassShadow;
       }
       if (inBox) {
@@ -72,13 +72,13 @@ Image Goal(bool right, int originX) {
       image.Set(c, r, c0);
     }
   }
-  // The posts: small white blocks with a dark edge on the pitch side, at both ends.
+  // The posts: small white blocks at both ends, shaded on the side of the net.
   for (double along : {1.0, 79.0}) {
     const double y = kMouthTop + along;
     const int px = int(std::floor(goalLineX(y))) - originX;
     const int py = int(along);
     FillRect(&image, px - 1, py - 1, 3, 3, kGoalWhite);
-    FillRect(&image, right ? px - 2 : px + 2, py - 1, 1, 3, kDarkInk);
+    FillRect(&image, right ? px + 2 : px - 2, py - 1, 1, 3, kDarkInk);
   }
   return image;
 }

@@ -1,9 +1,9 @@
 // The world map of the region choice: 560 × 280, the Pacific in the middle as maps are drawn
-// in Japan, the continents coloured by the game's regions and placed under the region
-// buttons: Europe top left, Africa bottom left, Asia in the middle, North and Central America
-// top right, South America bottom right. Coarse outlines of our own, in degrees of longitude
-// and latitude, projected by two simple transforms: one for the Old World and Oceania, one
-// (slightly sheared, so both Americas stand under their buttons) for the New World.
+// in Japan, latitudes on a Mercator scale, the continents coloured by the game's regions and placed
+// under the region buttons: Europe top left, Africa bottom left, Asia in the middle, North and
+// Central America top right, South America bottom right. Coarse outlines of our own, in degrees of
+// longitude and latitude, projected by two simple transforms: one for the Old World and Oceania,
+// one (slightly sheared, so both Americas stand under their buttons) for the New World.
 #include <cmath>
 #include <vector>
 
@@ -23,14 +23,27 @@ using Outline = std::vector<LonLat>;
 
 enum class World { Old, New };
 
+// Latitudes on a Mercator scale, which gives the middle latitudes (Europe, China, North
+// America) more room than the tropics: row 42 is 62° north, row 182 25° south.
+constexpr double kEquatorRow = 147.7, kMercatorScale = 76.1;
+constexpr double kDegree = 3.14159265358979323846 / 180.0;
+
+double LatitudeRow(double lat) {
+  return kEquatorRow - kMercatorScale * std::log(std::tan(45.0 * kDegree + lat * kDegree / 2));
+}
+
+double RowLatitude(double y) {
+  return (2 * std::atan(std::exp((kEquatorRow - y) / kMercatorScale)) - 90.0 * kDegree) / kDegree;
+}
+
 PointF Project(World world, LonLat p) {
-  const double y = (90.0 - p.lat) * 1.6;
+  const double y = LatitudeRow(p.lat);
   if (world == World::Old) return {40.0 + (p.lon + 10.0) * 1.75, y};
   return {460.0 + (p.lon + 100.0) * 1.5 + (p.lat - 45.0) * 0.97, y};
 }
 
 LonLat UnprojectOld(double x, double y) {
-  return {(x - 40.0) / 1.75 - 10.0, 90.0 - y / 1.6};
+  return {(x - 40.0) / 1.75 - 10.0, RowLatitude(y)};
 }
 
 const Outline kEurasia = {
@@ -334,11 +347,28 @@ void FillOutline(Image* image, World world, const Outline& outline, Rgb colour) 
 
 }  // namespace
 
+Rgb RegionLandColour(int region) {
+  switch (region) {
+    case 0:
+      return kAsiaLand;
+    case 1:
+      return kEuropeLand;
+    case 2:
+      return kSouthAmericaLand;
+    case 3:
+      return kNorthAmericaLand;
+    case 4:
+      return kAfricaLand;
+    default:
+      return kOtherLand;
+  }
+}
+
 Image WorldMapPicture() {
   Image map(kWidth, kHeight, kOcean);
   // Dotted parallels every 30 degrees and meridians every 70 pixels.
   for (int lat = -60; lat <= 60; lat += 30) {
-    const int y = int(std::lround((90.0 - lat) * 1.6));
+    const int y = int(std::lround(LatitudeRow(lat)));
     for (int x = 0; x < kWidth; x += 3) map.Set(x, y, kGrid);
   }
   for (int x = 35; x < kWidth; x += 70) {
