@@ -166,7 +166,7 @@ Signal Whistle() {
 
 // A crowd: many voices singing out on "ah" at their own pitches, a roar of noise under them
 // and, for the cheer, clapping. `level` (0 to 1) over time shapes the whole.
-struct CrowdSpec {
+struct CrowdRecipe {
   double seconds;
   int voices;
   double lowPitch, highPitch;
@@ -176,15 +176,15 @@ struct CrowdSpec {
   std::uint32_t seed;
 };
 
-Signal Crowd(const CrowdSpec& spec, const std::vector<double>& level) {
-  const int n = Samples(spec.seconds);
+Signal Crowd(const CrowdRecipe& recipe, const std::vector<double>& level) {
+  const int n = Samples(recipe.seconds);
   Signal voices(std::size_t(n), 0.0);
-  Noise noise(spec.seed);
-  for (int v = 0; v < spec.voices; ++v) {
-    const double pitch = noise.Between(spec.lowPitch, spec.highPitch);
+  Noise noise(recipe.seed);
+  for (int v = 0; v < recipe.voices; ++v) {
+    const double pitch = noise.Between(recipe.lowPitch, recipe.highPitch);
     const double vibratoRate = noise.Between(4, 7), vibratoDepth = noise.Between(0.005, 0.02);
-    const double onset = noise.Between(0, spec.syllableRate > 0 ? spec.seconds : 0.5);
-    const double syllableRate = spec.syllableRate * noise.Between(0.7, 1.3);
+    const double onset = noise.Between(0, recipe.syllableRate > 0 ? recipe.seconds : 0.5);
+    const double syllableRate = recipe.syllableRate * noise.Between(0.7, 1.3);
     const double syllableOffset = noise.Between(0, kTwoPi);
     const double glide = noise.Between(-0.15, 0.25);
     const double gain = noise.Between(0.5, 1.0);
@@ -192,16 +192,16 @@ Signal Crowd(const CrowdSpec& spec, const std::vector<double>& level) {
     for (int i = 0; i < n; ++i) {
       const double t = double(i) / kRate;
       double amplitude = gain;
-      if (spec.syllableRate > 0) {
+      if (recipe.syllableRate > 0) {
         // Talk comes in phrases: a slow swell and fall, syllables inside it.
-        const double phrase = 0.5 + 0.5 * std::sin(kTwoPi * (t - onset) / spec.seconds * 3);
+        const double phrase = 0.5 + 0.5 * std::sin(kTwoPi * (t - onset) / recipe.seconds * 3);
         const double syllable = std::max(0.0, std::sin(kTwoPi * syllableRate * t + syllableOffset));
         amplitude *= phrase * syllable;
       } else {
         amplitude *= std::clamp((t - onset) / 0.3, 0.0, 1.0);
       }
       if (amplitude <= 0) continue;
-      const double bend = 1 + glide * std::min(1.0, t / 1.2) * (spec.syllableRate > 0 ? 0 : 1);
+      const double bend = 1 + glide * std::min(1.0, t / 1.2) * (recipe.syllableRate > 0 ? 0 : 1);
       const double frequency =
           pitch * bend * (1 + vibratoDepth * std::sin(kTwoPi * vibratoRate * t));
       phase += kTwoPi * frequency / kRate;
@@ -218,10 +218,10 @@ Signal Crowd(const CrowdSpec& spec, const std::vector<double>& level) {
   Signal out(std::size_t(n), 0.0);
   double clapEnvelope = 0;
   for (int i = 0; i < n; ++i) {
-    const double v = voices[std::size_t(i)] / std::sqrt(double(std::max(1, spec.voices)));
+    const double v = voices[std::size_t(i)] / std::sqrt(double(std::max(1, recipe.voices)));
     const double shaped = formant1.Process(v) + 0.6 * formant2.Process(v) + 0.15 * v;
-    const double roar = roarHigh.Process(roarLow.Process(noise.Next())) * spec.roar;
-    if (spec.claps > 0 && (noise.Next() + 1) / 2 < spec.claps / kRate) clapEnvelope = 1.0;
+    const double roar = roarHigh.Process(roarLow.Process(noise.Next())) * recipe.roar;
+    if (recipe.claps > 0 && (noise.Next() + 1) / 2 < recipe.claps / kRate) clapEnvelope = 1.0;
     clapEnvelope *= 0.9985;
     const double clap = clapBand.Process(noise.Next()) * clapEnvelope * clapEnvelope * 0.8;
     const std::size_t at =
@@ -233,7 +233,7 @@ Signal Crowd(const CrowdSpec& spec, const std::vector<double>& level) {
 
 // KANSEI1.wav: the cheer after a goal: it swells over a second, holds, and dies away.
 Signal Cheer() {
-  const CrowdSpec spec{3.0, 70, 170, 430, 0, 1.4, 300, 0xC4EE5u};
+  const CrowdRecipe recipe{3.0, 70, 170, 430, 0, 1.4, 300, 0xC4EE5u};
   std::vector<double> level(300);
   for (std::size_t k = 0; k < level.size(); ++k) {
     const double t = 3.0 * double(k) / double(level.size());
@@ -241,15 +241,15 @@ Signal Cheer() {
     const double fall = t < 1.7 ? 1.0 : std::max(0.0, 1.0 - (t - 1.7) / 1.3);
     level[k] = rise * rise * (3 - 2 * rise) * fall * fall;
   }
-  return Crowd(spec, level);
+  return Crowd(recipe, level);
 }
 
 // KANSEI4.wav: the murmur of the crowd during play, made to loop: the last half second is
 // blended into the first, so the end runs on into the start without a click.
 Signal Murmur() {
   constexpr double kSeconds = 4.0, kBlend = 0.5;
-  const CrowdSpec spec{kSeconds + kBlend, 48, 110, 260, 4.5, 1.0, 12, 0x3A3Au};
-  const Signal raw = Crowd(spec, {1.0});
+  const CrowdRecipe recipe{kSeconds + kBlend, 48, 110, 260, 4.5, 1.0, 12, 0x3A3Au};
+  const Signal raw = Crowd(recipe, {1.0});
   const int n = Samples(kSeconds), blend = Samples(kBlend);
   Signal out(raw.begin(), raw.begin() + n);
   for (int i = 0; i < blend; ++i) {
