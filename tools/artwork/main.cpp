@@ -8,6 +8,7 @@
 // picture is not black wherever its mask is white. --allow-missing is for work on the
 // artwork: it reports the missing pictures, then writes everything except GDAT.DAT.
 #include <cstdio>
+#include <exception>
 #include <fstream>
 #include <set>
 #include <string>
@@ -84,7 +85,7 @@ bool StartsSheetRow(std::size_t position) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+static int Generate(int argc, char** argv) {
   std::string outFolder, sheetPath;
   bool allowMissing = false;
   for (int i = 1; i < argc; ++i) {
@@ -185,4 +186,13 @@ int main(int argc, char** argv) {
     }
   }
   return written ? 0 : 1;
+}
+
+int main(int argc, char** argv) {
+  try {
+    return Generate(argc, argv);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "artwork: %s\n", error.what());
+    return 1;
+  }
 }
