@@ -118,21 +118,26 @@ Image AeroplanePicture() {
   FillEllipse(&layer, emblem.x, emblem.y, 8, 8, red);
   FillEllipse(&layer, emblem.x, emblem.y, 4.5, 4.5, kWhite);
   FillRect(&layer, int(emblem.x) - 1, int(emblem.y) - 1, 2, 2, kInk);
-  // Near wing with its engines, and the near tailplane.
-  FillPolygon(&layer, {at(20, 6), at(-38, 70), at(-54, 70), at(-14, 6)}, wing);
-  FillPolygon(&layer, {at(-2, 6), at(-44, 58), at(-50, 58)}, wingDark);
-  for (double u : {-8.0, -28.0}) {
-    const PointF e = at(u, 30 + (u == -8.0 ? 0 : 18));
-    FillEllipse(&layer, e.x, e.y, 10, 5, MakeRgb(216, 220, 232));
-    FillEllipse(&layer, e.x + 8, e.y - 1.5, 2.5, 4, MakeRgb(64, 64, 80));
+  // Near wing, swept back, with two engines slung under it, and the near tailplane.
+  FillPolygon(&layer, {at(20, 6), at(-30, 58), at(-46, 58), at(-14, 6)}, wing);
+  FillPolygon(&layer, {at(-2, 6), at(-38, 50), at(-44, 50)}, wingDark);
+  for (double k : {0.0, 1.0}) {
+    const double u = 2 - 20 * k, v = 24 + 18 * k;  // ahead of the wing's leading edge
+    FillPolygon(&layer, {at(u + 12, v - 4), at(u - 8, v - 4), at(u - 10, v + 4), at(u + 12, v + 4)},
+                MakeRgb(224, 228, 240));
+    FillPolygon(&layer,
+                {at(u + 12, v - 4), at(u + 14, v - 4), at(u + 14, v + 4), at(u + 12, v + 4)},
+                MakeRgb(56, 56, 72));
   }
   FillPolygon(&layer, {at(-120, 8), at(-146, 30), at(-156, 30), at(-140, 8)}, wing);
   OutlineLayer(&layer, MakeRgb(48, 56, 88));
   CompositeLayer(&image, layer);
-  // A vapour trail behind the engines.
-  for (int x = 0; x < 70; ++x) {
-    const PointF p = at(-60 - x * 1.0, 34);
-    if (x % 7 < 5) image.Set(int(p.x), int(p.y), MakeRgb(236, 244, 255));
+  // Two vapour trails behind the engines.
+  for (double k : {0.0, 1.0}) {
+    for (int x = 0; x < 90; ++x) {
+      const PointF p = at(-14 - 20 * k - x, 24 + 18 * k);
+      if (x % 9 < 6) image.Set(int(p.x), int(p.y), MakeRgb(236, 244, 255));
+    }
   }
   return image;
 }
