@@ -7,6 +7,8 @@
 #include <climits>
 #include <cstdio>
 #include <deque>
+#include <initializer_list>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -25,6 +27,8 @@ class SdlBackend final : public Backend {
   explicit SdlBackend(int scale) : scale_(std::clamp(scale, 1, 16)) {}
   ~SdlBackend() override;
 
+  // Starts SDL's video (and, when there is a device, its audio). False without a display.
+  bool StartVideo();
   bool OpenDisplay(int width, int height, std::string_view title) override;
   void SetTitle(std::string_view title) override;
   void SetIcon(const IconResource& icon) override;
@@ -75,19 +79,22 @@ SdlBackend::~SdlBackend() {
   SDL_Quit();
 }
 
-bool SdlBackend::OpenDisplay(int width, int height, std::string_view title) {
-  if (width <= 0 || height <= 0) return false;
+bool SdlBackend::StartVideo() {
   // Ctrl+C and SIGTERM end the program as usual instead of arriving as a quit event.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   // The click that brings the window to the front also reaches the program.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-    std::fprintf(stderr, "SDL: %s\n", SDL_GetError());
-    return false;
-  }
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
   videoUp_ = true;
+  if (SDL_GetNumVideoDisplays() < 1) return false;
+  sound_.Open();  // no audio device: silence
+  return true;
+}
+
+bool SdlBackend::OpenDisplay(int width, int height, std::string_view title) {
+  if (!videoUp_ || window_ != nullptr || width <= 0 || height <= 0) return false;
   title_ = std::string(title);
   const int scale = FittingScale(width, height);
   window_ = SDL_CreateWindow(title_.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
@@ -102,7 +109,6 @@ bool SdlBackend::OpenDisplay(int width, int height, std::string_view title) {
     std::fprintf(stderr, "SDL: %s\n", SDL_GetError());
     return false;
   }
-  sound_.Open();  // no audio device: silence
   return true;
 }
 
@@ -255,16 +261,30 @@ bool SdlBackend::TranslateKey(const SDL_KeyboardEvent& key, bool down, InputEven
   const int virtualKey =
       sdl::VirtualKeyFor(scancode, key.keysym.sym, (key.keysym.mod & KMOD_NUM) != 0);
   if (virtualKey == 0) return false;
-  if (key.repeat == 0 && sdl::RouteKeyDown(virtualKey, (key.keysym.mod & KMOD_ALT) != 0) ==
-                             KeyRoute::ToggleFullScreen) {
+  const bool alt = (key.keysym.mod & KMOD_ALT) != 0;
+  if (key.repeat == 0 && sdl::RouteKeyDown(virtualKey, alt) == KeyRoute::ToggleFullScreen) {
     ToggleFullScreen();
     held = -1;
+    // Alt was part of a combination: its release must not open the menu bar as a lone Alt
+    // would, so the program does not see it (it sees the next press of Alt as usual).
+    for (const int altKey : {SDL_SCANCODE_LALT, SDL_SCANCODE_RALT}) {
+      if (heldAs_[std::size_t(altKey)] > 0) heldAs_[std::size_t(altKey)] = -1;
+    }
     return false;
   }
-  if (key.repeat == 0 || held == 0) held = virtualKey;
+  if (key.repeat == 0 || held <= 0) held = virtualKey;
   out->kind = InputEvent::Kind::KeyDown;
   out->key = held;
   out->repeat = key.repeat != 0;
+  // Backspace, Tab, Enter and Esc type their control characters, as classic programs expect.
+  if ((key.keysym.mod & (KMOD_CTRL | KMOD_ALT)) == 0) {
+    if (const std::uint32_t control = sdl::ControlCharFor(held)) {
+      InputEvent character;
+      character.kind = InputEvent::Kind::Char;
+      character.codepoint = control;
+      pending_.push_back(character);
+    }
+  }
   return true;
 }
 
@@ -323,7 +343,9 @@ bool SdlBackend::Translate(const SDL_Event& event, InputEvent* out) {
 }  // namespace
 
 Backend* CreateSdlBackend(int scale) {
-  return new SdlBackend(scale);
+  auto backend = std::make_unique<SdlBackend>(scale);
+  if (!backend->StartVideo()) return nullptr;
+  return backend.release();
 }
 
 }  // namespace platform::detail
