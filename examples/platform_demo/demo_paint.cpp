@@ -174,7 +174,7 @@ void DrawAnimation(DeviceContext* dc, const Rect& strip) {
   Brush* grass = CreateSolidBrush(Rgb(0, 140, 0));
   FillRect(dc, strip, grass);
   DeleteObject(grass);
-  const int travel = strip.Width() - 24;
+  const int travel = 600;  // the ball rolls to and fro left of the text
   const int x = strip.left + (demoState.timerTicks * 6) % (2 * travel);
   const int ballX = x - strip.left < travel ? x : strip.left + 2 * travel - (x - strip.left);
   Pen* oldPen = SelectPen(dc, StockPen(StockObject::BlackPen));
@@ -183,7 +183,7 @@ void DrawAnimation(DeviceContext* dc, const Rect& strip) {
   SelectPen(dc, oldPen);
   SelectBrush(dc, oldBrush);
   SetBkMode(dc, BkMode::Transparent);
-  TextAt(dc, strip.left + 8, strip.top + 8, {16, 8, 400},
+  TextAt(dc, strip.left + 640, strip.top + 8, {16, 8, 400},
          Format("timer ticks: %d (every %d ms)", demoState.timerTicks, kTimerPeriodMs),
          Rgb(255, 255, 255));
 }

@@ -114,18 +114,6 @@ TEST(SdlKeyMap, F11AndAltEnterToggleFullScreen) {
   EXPECT_EQ(RouteKeyDown(KeyA, true), KeyRoute::Deliver);
 }
 
-TEST(SdlTextInput, EditingKeysTypeTheirControlCharacters) {
-  EXPECT_EQ(ControlCharFor(KeyBack), 8u);
-  EXPECT_EQ(ControlCharFor(KeyTab), 9u);
-  EXPECT_EQ(ControlCharFor(KeyReturn), 13u);
-  EXPECT_EQ(ControlCharFor(KeyEscape), 27u);
-  // Keys whose characters come from text input, and keys without characters.
-  EXPECT_EQ(ControlCharFor(KeySpace), 0u);
-  EXPECT_EQ(ControlCharFor(KeyA), 0u);
-  EXPECT_EQ(ControlCharFor(KeyNumpad0 + 5), 0u);
-  EXPECT_EQ(ControlCharFor(KeyLeft), 0u);
-}
-
 TEST(SdlTextInput, OneCharacterPerCodePoint) {
   EXPECT_EQ(CodePointsOf("a"), (std::vector<std::uint32_t>{'a'}));
   EXPECT_EQ(CodePointsOf("7*"), (std::vector<std::uint32_t>{'7', '*'}));

@@ -276,15 +276,6 @@ bool SdlBackend::TranslateKey(const SDL_KeyboardEvent& key, bool down, InputEven
   out->kind = InputEvent::Kind::KeyDown;
   out->key = held;
   out->repeat = key.repeat != 0;
-  // Backspace, Tab, Enter and Esc type their control characters, as classic programs expect.
-  if ((key.keysym.mod & (KMOD_CTRL | KMOD_ALT)) == 0) {
-    if (const std::uint32_t control = sdl::ControlCharFor(held)) {
-      InputEvent character;
-      character.kind = InputEvent::Kind::Char;
-      character.codepoint = control;
-      pending_.push_back(character);
-    }
-  }
   return true;
 }
 

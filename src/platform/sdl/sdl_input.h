@@ -30,10 +30,6 @@ enum class KeyRoute {
 };
 KeyRoute RouteKeyDown(int virtualKey, bool altHeld);
 
-// The character a key types besides its text input: 8, 9, 13 and 27 for Backspace, Tab,
-// Enter and Esc (SDL's text input leaves them out), 0 for every other key.
-std::uint32_t ControlCharFor(int virtualKey);
-
 // The code points of a UTF-8 text (one Char each); malformed bytes give U+FFFD.
 std::vector<std::uint32_t> CodePointsOf(std::string_view utf8);
 

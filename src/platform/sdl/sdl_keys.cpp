@@ -172,21 +172,6 @@ KeyRoute RouteKeyDown(int virtualKey, bool altHeld) {
   return KeyRoute::Deliver;
 }
 
-std::uint32_t ControlCharFor(int virtualKey) {
-  switch (virtualKey) {
-    case KeyBack:
-      return 8;
-    case KeyTab:
-      return 9;
-    case KeyReturn:
-      return 13;
-    case KeyEscape:
-      return 27;
-    default:
-      return 0;
-  }
-}
-
 std::vector<std::uint32_t> CodePointsOf(std::string_view utf8) {
   std::vector<std::uint32_t> out;
   std::size_t i = 0;
