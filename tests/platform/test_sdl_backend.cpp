@@ -79,12 +79,25 @@ TEST(SdlBackend, RunsOnTheDummyVideoDriver) {
 }
 
 TEST(SdlBackend, NoDisplayMeansNoBackend) {
+  EnvironmentVariable wayland("WAYLAND_DISPLAY", nullptr);
+  {
+    // No session at all.
+    EnvironmentVariable display("DISPLAY", nullptr);
+    EnvironmentVariable video("SDL_VIDEODRIVER", nullptr);
+    EXPECT_EQ(CreateSdlBackend(1), nullptr);
+  }
+  {
+    // A display that cannot be reached: SDL's fallback to an invisible driver does not count.
+    EnvironmentVariable display("DISPLAY", "unix:/nonexistent/display");
+    EnvironmentVariable video("SDL_VIDEODRIVER", nullptr);
+    EXPECT_EQ(CreateSdlBackend(1), nullptr);
+  }
   EnvironmentVariable video("SDL_VIDEODRIVER", "x11");
   EnvironmentVariable display("DISPLAY", "unix:/nonexistent/display");
-  EnvironmentVariable wayland("WAYLAND_DISPLAY", nullptr);
   EXPECT_EQ(CreateSdlBackend(1), nullptr);
   // SDL is left in a state where a later start works.
   EnvironmentVariable dummy("SDL_VIDEODRIVER", "dummy");
+  EnvironmentVariable audio("SDL_AUDIODRIVER", "dummy");
   std::unique_ptr<Backend> backend(CreateSdlBackend(1));
   ASSERT_NE(backend, nullptr);
   EXPECT_TRUE(backend->OpenDisplay(900, 600, "demo"));
