@@ -262,6 +262,54 @@ TEST_F(Dialogs, MessageBoxesReturnWhatWasPressed) {
             kIdOk);
 }
 
+Param SiblingProc(Window* dialog, Msg msg, Param a, Param /*b*/) {
+  if (msg == Msg::InitDialog) return 1;
+  if (msg != Msg::Command) return 0;
+  Log().push_back(std::string(DialogTemplateName(dialog)) + " " + std::to_string(a));
+  if (a == 10) {
+    // Opened with the main window as owner, so the opener stays within reach.
+    const Param inner = DialogBox(dialog->instance, "Inner", MainWindow(), LoggingDialogProc);
+    Log().push_back("inner returned " + std::to_string(inner));
+  } else if (a == kIdOk) {
+    EndDialog(dialog, 11);
+  }
+  return 0;
+}
+
+TEST_F(Dialogs, AClickOnADialogBelowThatIsNotDisabledBringsItToTheTop) {
+  Point outerOk;
+  PlaySteps({
+      [&] {
+        outerOk = ControlCentre(kIdOk);
+        EXPECT_TRUE(hl::PressControl(10));
+      },
+      [&] {
+        EXPECT_EQ(DialogTemplateName(TopDialog()), "Inner");
+        hl::MouseDown(outerOk.x, outerOk.y);
+        hl::MouseUp(outerOk.x, outerOk.y);
+      },
+      [] {
+        // The outer dialog has ended; its loop returns once the inner one is done.
+        EXPECT_EQ(DialogTemplateName(TopDialog()), "Inner");
+        hl::KeyDown(KeyEscape);
+      },
+  });
+  EXPECT_EQ(Open("Outer", SiblingProc), 11);
+  EXPECT_EQ(Lines("Outer"), (std::vector<std::string>{"Outer 10", "Outer 1"}));
+  EXPECT_EQ(Lines("inner returned"), (std::vector<std::string>{"inner returned 2"}));
+}
+
+TEST_F(Dialogs, QuittingEndsEveryOpenDialogAndReachesTheMainLoop) {
+  PlaySteps({[] { hl::PressControl(10); },
+             [] {
+               EXPECT_EQ(DialogTemplateName(TopDialog()), "Inner");
+               PostQuitMessage(5);
+             }});
+  EXPECT_EQ(Open("Outer", OuterProc), 0);
+  EXPECT_EQ(Lines("inner returned"), (std::vector<std::string>{"inner returned 0"}));
+  EXPECT_EQ(RunLoop(), 5);
+}
+
 TEST_F(Dialogs, AMissingTemplateOpensNothing) {
   EXPECT_EQ(Open("Nowhere"), -1);
 }
