@@ -128,7 +128,6 @@ struct CoreState {
   Window* capture = nullptr;    // the window that got the last button down
   bool layoutDirty = true;      // something beside the surfaces changed (dialogs, menus)
   bool readySignalled = false;
-  int dialogDepth = 0;
 };
 
 CoreState& Core();

@@ -261,7 +261,6 @@ Param RunDialog(Window* dialog) {
   if (SendMessage(dialog, Msg::InitDialog, 0, 0) != 0 && !d.ended) {
     SetFocusIndex(dialog, DefaultFocusIndex(dialog));
   }
-  ++c.dialogDepth;
   while (!d.ended) {
     QueuedMessage message;
     if (!GetMessage(&message)) {
@@ -273,7 +272,6 @@ Param RunDialog(Window* dialog) {
     }
     DispatchMessage(&message);
   }
-  --c.dialogDepth;
   if (d.proc && !dialog->destroyed) d.proc(dialog, Msg::Destroy, 0, 0);
   if (IsLive(d.owner) && d.owner->disabled > 0) --d.owner->disabled;
   std::erase(c.dialogs, dialog);

@@ -240,6 +240,56 @@ TEST_F(Dialogs, ListBoxSelectionByKeyboardByMouseAndByScript) {
                                 "List: Command 16 1", "List: Command 16 1", "List: Command 16 1"}));
 }
 
+TEST_F(Dialogs, TheScrollBarMovesTheLinesButNotTheSelection) {
+  // Frame coordinates of a point in the list's scroll bar, `dy` pixels below its top.
+  auto bar = [](int dy) {
+    Window* top = TopDialog();
+    const Rect r = detail::ListScrollBarRect(*detail::FindControl(top, 16));
+    return Point{top->screen.left + r.left + 8, top->screen.top + r.top + dy};
+  };
+  auto topLine = [] { return detail::FindControl(TopDialog(), 16)->topLine; };
+  auto click = [](Point p) {
+    hl::MouseDown(p.x, p.y);
+    hl::MouseUp(p.x, p.y);
+  };
+  std::vector<int> tops;
+  PlaySteps({
+      [&] {
+        EXPECT_TRUE(detail::ListHasScrollBar(*detail::FindControl(TopDialog(), 16)));
+        click(bar(4));  // the up arrow at the top does nothing
+      },
+      [&] {
+        tops.push_back(topLine());
+        const Rect r = detail::ListScrollBarRect(*detail::FindControl(TopDialog(), 16));
+        click(bar(r.Height() - 4));  // the down arrow
+      },
+      [&] {
+        tops.push_back(topLine());
+        const Rect thumb = detail::ListThumbRect(*detail::FindControl(TopDialog(), 16));
+        const Rect r = detail::ListScrollBarRect(*detail::FindControl(TopDialog(), 16));
+        click(bar(thumb.bottom - r.top + 2));  // the track below the thumb: a page down
+      },
+      [&] {
+        tops.push_back(topLine());
+        // Drag the thumb to the very bottom.
+        const Rect thumb = detail::ListThumbRect(*detail::FindControl(TopDialog(), 16));
+        const Rect r = detail::ListScrollBarRect(*detail::FindControl(TopDialog(), 16));
+        const Point from = bar(thumb.top - r.top + 2);
+        hl::MouseDown(from.x, from.y);
+        hl::MouseMove(from.x, from.y + 500);
+        hl::MouseUp(from.x, from.y + 500);
+      },
+      [&] {
+        tops.push_back(topLine());
+        EXPECT_EQ(ListGetSelection(TopDialog(), 16), -1);
+        hl::KeyDown(KeyEscape);
+      },
+  });
+  EXPECT_EQ(Open("List", ListProc), kIdCancel);
+  EXPECT_EQ(tops, (std::vector<int>{0, 1, 8, 12}));
+  EXPECT_TRUE(Lines("List: Command 16").empty());
+}
+
 TEST_F(Dialogs, MessageBoxesReturnWhatWasPressed) {
   PlaySteps({[] {
     EXPECT_EQ(DialogTemplateName(TopDialog()), "messagebox");

@@ -110,11 +110,8 @@ TEST_F(Menus, TheMouseOpensADropDownAndChoosesAnItem) {
   EXPECT_EQ(Item(), -1);
   // Sliding to the other title switches the drop-down.
   const Rect game = detail::MenuTitleRect(menu, 0);
-  detail::InputEvent move;
-  move.kind = detail::InputEvent::Kind::MouseMove;
-  move.x = game.left + 4;
-  move.y = 10;
-  detail::HandleInput(move);
+  hl::MouseMove(game.left + 4, 10);
+  hl::Advance(0);
   EXPECT_EQ(Popup(), 0);
   // A click on the greyed Pause does nothing; a click on Exit chooses it.
   const Rect pause = detail::DropDownItemRect(menu, 0, 0);

@@ -46,6 +46,7 @@ void Char(std::uint32_t codepoint);
 void MouseDown(int x, int y);
 void MouseUp(int x, int y);
 void MouseDoubleClick(int x, int y);
+void MouseMove(int x, int y);
 
 // Presses the control with that id in the top dialog or message box (as a click would).
 // False when there is no such enabled control.

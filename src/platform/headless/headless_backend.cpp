@@ -258,6 +258,9 @@ void MouseUp(int x, int y) {
 void MouseDoubleClick(int x, int y) {
   Mouse(detail::InputEvent::Kind::MouseDoubleClick, x, y);
 }
+void MouseMove(int x, int y) {
+  Mouse(detail::InputEvent::Kind::MouseMove, x, y);
+}
 
 bool PressControl(int id) {
   Window* dialog = TopDialog();
