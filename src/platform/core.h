@@ -145,6 +145,9 @@ Instance* StartLayer(Backend* backend, const ResourceTable& resources,
 // Destroys every window, dialog, timer and menu, the drawing objects and the backend.
 void ShutdownLayer();
 
+// KeyDown messages to dialogs carry this in b when Shift was down.
+inline constexpr Param kShiftFlag = 2;
+
 // core_window.cpp
 bool IsLive(const Window* window);
 Param CallProc(Window* window, Msg msg, Param a, Param b);

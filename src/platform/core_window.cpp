@@ -108,7 +108,10 @@ Window* CreateMainWindow(Instance* instance, std::string_view className, std::st
   if (width == kDefaultPosition) width = 640;
   if (height == kDefaultPosition) height = 480;
   if (width <= 0 || height <= 0 || width > 8192 || height > 8192) return nullptr;
-  if (!c.backend->OpenDisplay(width, height, title)) return nullptr;
+  if (!c.backend->OpenDisplay(width, height, title)) {
+    std::fprintf(stderr, "the window cannot be opened (no display available?)\n");
+    return nullptr;
+  }
 
   auto owned = std::make_unique<Window>();
   Window* window = owned.get();

@@ -73,7 +73,8 @@ int EnterId(Window* dialog) {
   return kIdOk;
 }
 
-void DialogKeyDown(Window* dialog, int key, bool repeat) {
+void DialogKeyDown(Window* dialog, int key, Param flags) {
+  const bool repeat = (flags & 1) != 0;
   auto& d = *dialog->dialog;
   Control* focused = d.focus >= 0 ? &d.controls[std::size_t(d.focus)] : nullptr;
   if (focused && focused->kind == ControlKind::ListBox && ListHandleKey(dialog, *focused, key)) {
@@ -81,7 +82,7 @@ void DialogKeyDown(Window* dialog, int key, bool repeat) {
   }
   switch (key) {
     case KeyTab:
-      SetFocusIndex(dialog, NextFocusable(dialog, d.focus, IsKeyDown(KeyShift) ? -1 : 1));
+      SetFocusIndex(dialog, NextFocusable(dialog, d.focus, (flags & kShiftFlag) ? -1 : 1));
       break;
     case KeyLeft:
     case KeyUp:
@@ -324,7 +325,7 @@ Param DialogDispatch(Window* dialog, Msg msg, Param a, Param b) {
       PaintDialog(dialog);
       return 0;
     case Msg::KeyDown:
-      if (!d.ended) DialogKeyDown(dialog, int(a), b != 0);
+      if (!d.ended) DialogKeyDown(dialog, int(a), b);
       return 0;
     case Msg::KeyUp:
     case Msg::Char:

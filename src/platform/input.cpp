@@ -63,7 +63,10 @@ void KeyDownEvent(const InputEvent& event) {
   Window* target = ActiveWindow();
   if (!target) return;
   if (key >= 0 && key < 256) c.keyTarget[key] = target;
-  PostMessage(target, Msg::KeyDown, key, event.repeat ? 1 : 0);
+  Param flags = event.repeat ? 1 : 0;
+  // Dialogs learn whether Shift was down when the key came, not when the message is read.
+  if (target->kind == Window::Kind::Dialog && c.keys[KeyShift]) flags |= kShiftFlag;
+  PostMessage(target, Msg::KeyDown, key, flags);
 }
 
 void KeyUpEvent(const InputEvent& event) {

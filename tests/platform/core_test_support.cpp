@@ -81,14 +81,15 @@ const ResourceTable& Resources() {
                       PopupTemplate{"SOUND", {{"Sound On", 7}, {"Sound Off", 8}}}}});
     t.menus.push_back(MenuTemplate{"Other", {PopupTemplate{"FILE", {{"Open", 30}}}}});
     using K = ControlKind;
-    // Buttons: a default button 5 and a plain button 6.
+    // Buttons: a default button 5 and plain buttons 6 and 8.
     t.dialogs.push_back(DialogTemplate{"Buttons",
                                        DialogFrame::Popup,
                                        "Buttons",
                                        160,
                                        80,
-                                       {{K::DefPushButton, 5, "Five", 10, 10, 50, 14},
-                                        {K::PushButton, 6, "Six", 80, 10, 50, 14}}});
+                                       {{K::DefPushButton, 5, "Five", 10, 10, 40, 14},
+                                        {K::PushButton, 6, "Six", 60, 10, 40, 14},
+                                        {K::PushButton, 8, "Eight", 110, 10, 40, 14}}});
     // No default button at all.
     t.dialogs.push_back(DialogTemplate{"Plain",
                                        DialogFrame::Frameless,
