@@ -128,6 +128,8 @@ struct CoreState {
   Window* capture = nullptr;    // the window that got the last button down
   bool layoutDirty = true;      // something beside the surfaces changed (dialogs, menus)
   bool readySignalled = false;
+  std::string programName = "program";  // for messages on stderr
+  bool displayFailed = false;           // the backend could not open the display
 };
 
 CoreState& Core();

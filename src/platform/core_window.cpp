@@ -109,7 +109,10 @@ Window* CreateMainWindow(Instance* instance, std::string_view className, std::st
   if (height == kDefaultPosition) height = 480;
   if (width <= 0 || height <= 0 || width > 8192 || height > 8192) return nullptr;
   if (!c.backend->OpenDisplay(width, height, title)) {
-    std::fprintf(stderr, "the window cannot be opened (no display available?)\n");
+    // The program ends as if it had no window; RunProgram then returns 1.
+    std::fprintf(stderr, "%s: no display available (set DISPLAY or use --headless)\n",
+                 c.programName.c_str());
+    c.displayFailed = true;
     return nullptr;
   }
 

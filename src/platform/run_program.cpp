@@ -90,8 +90,10 @@ int RunProgram(int argc, char** argv, const ResourceTable& resources, EntryPoint
     return 1;
   }
   Instance* instance = detail::StartLayer(backend, resources, options);
+  detail::Core().programName = program;
   if (!options.script.empty()) headless::RunScriptFile(options.script);
-  const int code = entry(instance, options.commandLine, 1);
+  int code = entry(instance, options.commandLine, 1);
+  if (detail::Core().displayFailed) code = 1;
   detail::ShutdownLayer();
   if (!options.script.empty()) {
     if (const int line = headless::PendingScriptLine(); line > 0) {
