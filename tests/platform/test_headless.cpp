@@ -140,8 +140,11 @@ class Scripts : public CoreTest {
   int RunScript(const std::string& text) {
     CreateMain("Main");
     static int opened;
+    static int chosen;
     opened = 0;
+    chosen = -1;
     RegisterValue("opened", [] { return opened; });
+    RegisterValue("chosen", [] { return chosen; });
     MainHook() = [this](Window* window, Msg msg, Param a, Param, Param*) {
       if (msg == Msg::Create) SetMenu(window, LoadMenu(instance, "Main"));
       if (msg == Msg::Command && a == 6) {
@@ -155,6 +158,19 @@ class Scripts : public CoreTest {
           return m == Msg::InitDialog;
         });
         SetWindowTitle(window, "Test window");
+      }
+      if (msg == Msg::Command && a == 7) {
+        // A list of nations; the procedure keeps the line the list reports.
+        DialogBox(instance, "List", window, [](Window* d, Msg m, Param ca, Param cb) -> Param {
+          if (m == Msg::InitDialog) {
+            for (const char* name : {"日本", "韓国", "中国", "イラン"}) ListAddString(d, 16, name);
+          }
+          if (m == Msg::Command && ca == 16 && cb == notify::kListSelChange) {
+            chosen = ListGetSelection(d, 16);
+          }
+          if (m == Msg::Command && (ca == kIdOk || ca == kIdCancel)) EndDialog(d, ca);
+          return m == Msg::InitDialog;
+        });
       }
       return false;
     };
@@ -179,6 +195,12 @@ TEST_F(Scripts, CommandsRunWhenTheProgramIsIdleInWhicheverLoopRuns) {
       "expect-dialog none\n"
       "expect-value opened 1\n"
       "expect-sound none\n"
+      "menu 7\n"
+      "select 16 3\n"
+      "expect-value chosen 3\n"
+      "key Up 10\n"
+      "expect-value chosen 2\n"
+      "press 1\n"
       "key Left 50\n"
       "char x\n"
       "advance 100\n";
@@ -240,6 +262,8 @@ TEST_F(ScriptsDeathTest, AFailedExpectationEndsTheProgramNamingTheLine) {
               "test.script:2: waited 500 ms for dialog Buttons, found none");
   EXPECT_EXIT(RunScript("expect-sound kick.wav\n"), ::testing::ExitedWithCode(3),
               "test.script:1: expected sound kick.wav, found none");
+  EXPECT_EXIT(RunScript("menu 7\nselect 16 4\n"), ::testing::ExitedWithCode(3),
+              "test.script:2: dialog List has no list box 16 with a line 4");
 }
 
 TEST_F(ScriptsDeathTest, MistakesInTheScriptAreReportedBeforeAnythingRuns) {
