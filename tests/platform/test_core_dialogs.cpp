@@ -360,6 +360,23 @@ TEST_F(Dialogs, QuittingEndsEveryOpenDialogAndReachesTheMainLoop) {
   EXPECT_EQ(RunLoop(), 5);
 }
 
+TEST_F(Dialogs, AMessageBoxIsSizedToItsText) {
+  std::vector<Rect> sizes;
+  auto measure = [&] {
+    sizes.push_back(TopDialog()->screen);
+    hl::KeyDown(KeyReturn);
+  };
+  PlaySteps({measure, measure, measure});
+  MessageBox(main, "短い", "", mb::kOk);
+  MessageBox(main, "現在進行中のゲームを中止して終了しますか? (a longer text)", "", mb::kOk);
+  MessageBox(main, "one\ntwo\nthree", "", mb::kOk | mb::kIconWarning);
+  ASSERT_EQ(sizes.size(), 3u);
+  EXPECT_GT(sizes[1].Width(), sizes[0].Width());
+  EXPECT_GE(sizes[1].Width(),
+            DisplayCells("現在進行中のゲームを中止して終了しますか? (a longer text)") * 8);
+  EXPECT_GT(sizes[2].Height(), sizes[0].Height() + 2 * 16 - 1);
+}
+
 TEST_F(Dialogs, AMissingTemplateOpensNothing) {
   EXPECT_EQ(Open("Nowhere"), -1);
 }
