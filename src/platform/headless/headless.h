@@ -67,8 +67,9 @@ bool SaveScreenshot(const std::string& path);
 void RunScriptFile(const std::string& path);
 // The same for a script held in a string (tests); `name` appears in messages.
 void RunScriptText(const std::string& text, const std::string& name = "script");
-// The line number of the first script command that has not run yet, 0 when every command
-// has run (or no script is running). A program that ends early leaves lines behind.
+// The line number of the first script command that has not run (or of a wait-dialog still
+// waiting), 0 when every command has run or no script is running. A program that ends early
+// leaves lines behind.
 int PendingScriptLine();
 
 }  // namespace platform::headless

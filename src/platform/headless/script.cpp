@@ -331,7 +331,9 @@ std::weak_ptr<Script>& CurrentScript() {
 
 int PendingScriptLine() {
   auto script = CurrentScript().lock();
-  if (!script || script->next >= script->lines.size()) return 0;
+  if (!script) return 0;
+  if (script->waiting) return script->waitLine;  // the dialog it waited for never came
+  if (script->next >= script->lines.size()) return 0;
   return script->lines[script->next].number;
 }
 
