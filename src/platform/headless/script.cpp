@@ -79,7 +79,7 @@ int KeyFromName(const std::string& name) {
   }
   if (name.size() >= 2 && name[0] == 'F') {
     const int n = std::atoi(name.c_str() + 1);
-    if (n >= 1 && n <= 12 && name == "F" + std::to_string(n)) return KeyF1 + n - 1;
+    if (n >= 1 && n <= 12 && name.substr(1) == std::to_string(n)) return KeyF1 + n - 1;
   }
   return -1;
 }
