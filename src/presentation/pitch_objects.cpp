@@ -1,0 +1,287 @@
+// The moving parts of the match view: the players from their sprite sheets in depth order,
+// the marker, the ball with its shadow and the goal-net rule, and the per-frame redraw.
+#include <algorithm>
+#include <array>
+
+#include "match/frame_step.h"
+#include "match/match_state.h"
+#include "presentation/graphics_archive.h"
+#include "presentation/match_captions.h"
+#include "presentation/pitch_drawing.h"
+#include "shell/main_window.h"
+
+using platform::DeviceContext;
+using platform::Point;
+using platform::Rop;
+
+namespace {
+
+constexpr int kBall = 6, kBallMask = 7;
+constexpr int kFirstPlayerMask = 10;  // masks by pose: slots 10-21, then 22-24
+constexpr int kOverlayOffset = 50;    // the dark overlay of mask slot m is in slot m + 50
+constexpr int kFrameWidth = 930;
+constexpr int kFrameHeight = 479;
+constexpr int kTopRows = 42;  // crowd, scoreboard and clock
+
+// The y a point is drawn at (mirrored in the second half).
+int ScreenY(int y) { return match.half == 2 ? match.mirrorY - y : y; }
+
+// Which mask and picture a pose shows, and whether the picture is mirrored.
+struct SpriteChoice {
+  int maskSlot = -1;  // -1: nothing is drawn for this pose
+  int pictureSlot = -1;
+  bool flipped = false;
+};
+
+SpriteChoice ChooseSprite(bool teamBSide, int index, int pose) {
+  const int base = teamBSide ? match.sheetBaseB : match.sheetBaseA;
+  const int keeper = index == 0 ? 8 : 0;
+  SpriteChoice choice;
+  if (pose >= 0 && pose <= 11) {
+    choice.maskSlot = pose + kFirstPlayerMask;
+    choice.pictureSlot = base + pose + keeper;
+  } else if (pose == 20 || (pose == 21 && !teamBSide)) {
+    choice.maskSlot = 22;
+    choice.pictureSlot = base + 20;
+    choice.flipped = teamBSide ? match.half == 2 : match.half == 1;
+  } else if (pose >= 30 && pose <= 33) {
+    const bool second = pose == 31 || pose == 33;
+    choice.maskSlot = second ? 24 : 23;
+    choice.pictureSlot = base + (second ? 22 : 21) + keeper;
+    choice.flipped = pose >= 32;
+  }
+  return choice;
+}
+
+const Picture& Slot(int slot) {
+  static const Picture kNone;
+  if (slot < 0 || slot >= kBitmapSlots) return kNone;
+  return bitmapStore.slots[std::size_t(slot)];
+}
+
+void DrawSpritePicture(DeviceContext* dc, int x, int y, int slot, Rop rop, bool flipped) {
+  if (flipped) {
+    DrawDibFlipped(dc, x, y, Slot(slot), rop);
+  } else {
+    DrawDib(dc, x, y, Slot(slot), rop);
+  }
+}
+
+void DrawPlayer(DeviceContext* dc, bool teamBSide, int index) {
+  if (index < 0 || index >= kPlayersPerSide) return;
+  const PlayerState& player = teamBSide ? teamB[std::size_t(index)] : teamA[std::size_t(index)];
+  const SpriteChoice choice = ChooseSprite(teamBSide, index, player.pose);
+  if (choice.maskSlot < 0) return;
+  const int sx = PitchToScreen(player.x, player.y).x;
+  const int sy = ScreenY(player.y) - 16;
+  DrawSpritePicture(dc, sx, sy, choice.maskSlot, Rop::SrcAnd, choice.flipped);
+  DrawSpritePicture(dc, sx, sy, choice.pictureSlot, Rop::SrcPaint, choice.flipped);
+  const int overlay = teamBSide ? match.darkOverlayB : match.darkOverlayA;
+  if (overlay == 1 || (overlay == 2 && (index > 8 || index % 2 == 1))) {
+    DrawSpritePicture(dc, sx, sy, choice.maskSlot + kOverlayOffset, Rop::SrcAnd, choice.flipped);
+  }
+}
+
+// The screen rows and the goals that the per-frame redraw paints below the top strip.
+void DrawPitchFurniture(DeviceContext* dc) {
+  DrawBoards(dc);
+  const int fromCentre = ball.y - match.centreY;
+  if (fromCentre > -70 && fromCentre < 70) {
+    if (ball.x < match.pitchLeft + 20) DrawLeftGoal(dc);
+    if (ball.x > match.pitchRight - 20) DrawRightGoal(dc);
+  }
+  DrawCornerFlags(dc);
+}
+
+}  // namespace
+
+void DrawObjects(DeviceContext* dc) {
+  // Objects 0-10 are team A's players, 11-21 team B's, 22 the ball, sorted by their pitch y;
+  // equal keys keep index order.
+  std::array<int, 23> order{};
+  std::array<int, 23> key{};
+  for (int k = 0; k < 23; ++k) {
+    order[std::size_t(k)] = k;
+    key[std::size_t(k)] = k < 11 ? teamA[std::size_t(k)].y
+                                 : (k < 22 ? teamB[std::size_t(k - 11)].y : ball.y);
+  }
+  std::stable_sort(order.begin(), order.end(),
+                   [&key](int a, int b) { return key[std::size_t(a)] < key[std::size_t(b)]; });
+  auto drawOne = [dc](int object) {
+    if (object < 11) {
+      if (object == match.controlledPlayer - 1) DrawMarker(dc, object);
+      DrawPlayerA(dc, object);
+    } else if (object < 22) {
+      DrawPlayerB(dc, object - 11);
+    } else {
+      DrawBall(dc);
+    }
+  };
+  if (match.half == 2) {
+    for (auto it = order.rbegin(); it != order.rend(); ++it) drawOne(*it);
+  } else {
+    for (int object : order) drawOne(object);
+  }
+}
+
+void DrawMarker(DeviceContext* dc, int i) {
+  if (i < 0 || i >= kPlayersPerSide) return;
+  const PlayerState& player = teamA[std::size_t(i)];
+  const int sx = PitchToScreen(player.x, player.y).x;
+  const int y = ScreenY(player.y);
+  platform::SelectPen(dc, pitchView.blackPen);
+  platform::SelectBrush(dc, platform::StockBrush(platform::StockObject::NullBrush));
+  platform::Rectangle(dc, sx - 4, y - 8, sx + 20, y + 4);
+}
+
+void DrawPlayerA(DeviceContext* dc, int i) { DrawPlayer(dc, false, i); }
+
+void DrawPlayerB(DeviceContext* dc, int i) { DrawPlayer(dc, true, i); }
+
+void DrawBall(DeviceContext* dc) {
+  const int groundY = ScreenY(ball.y);
+  const int drawnY = groundY - ball.height / 2;
+  // The perspective shift is taken at the raised point.
+  const int xm = match.half == 2 ? match.mirrorX - ball.x : ball.x;
+  const int divisor = pitchView.perspectiveDivisor != 0 ? pitchView.perspectiveDivisor : 5720;
+  const int dx = drawnY >= 450 ? 0 : (470 - xm) * (450 - drawnY) / divisor;
+  const int sx = xm + dx - match.scrollX;
+  const int sy = drawnY - 8;
+  const int left = pitchView.leftGoalScreenX;
+  const int right = pitchView.rightGoalScreenX;
+  const int top = match.goalTopY;
+
+  if (sy < top - 4) {
+    if (sx < left) match.offZone = 1;
+    if (sx > right) match.offZone = 2;
+  }
+  if ((sy < top - 12 || sy > top + 84) && ball.height != 0 && ball.speed != 0) {
+    if (ball.height < 18 && match.offZone == 0 &&
+        (ball.x > match.pitchRight - 9 || ball.x < match.pitchLeft)) {
+      ball.speed = 1;
+    } else {
+      if (sx - 8 < left) {
+        ball.climb = 0;
+        match.offZone = 1;
+      }
+      if (sx + 21 > right) {
+        ball.climb = 0;
+        match.offZone = 2;
+      }
+    }
+  }
+  if (sy > top - 16 && sy < top + 88 && (sx - 8 < left || sx + 17 > right)) ball.climb = 0;
+  if (sy > top - 8 && sy < top + 80 && (sx - 3 < left || sx + 19 > right)) {
+    return;  // inside a goal: not drawn
+  }
+  DrawBallShadow(dc);
+  DrawDib(dc, sx, sy, bitmapStore.slots[kBallMask], Rop::SrcAnd);
+  DrawDib(dc, sx, sy, bitmapStore.slots[kBall], Rop::SrcPaint);
+}
+
+void DrawBallShadow(DeviceContext* dc) {
+  if (ball.height == 0) return;
+  const Point ground = PitchToScreen(ball.x, ball.y);
+  int r = 4;
+  if (ball.height >= 100) {
+    r = 1;
+  } else if (ball.height >= 25) {
+    r = 4 - ball.height / 25;
+  }
+  platform::SelectPen(dc, pitchView.pitchPen);
+  platform::SelectBrush(dc, platform::StockBrush(platform::StockObject::BlackBrush));
+  platform::Ellipse(dc, ground.x - r, ground.y - r - 8, ground.x + r, ground.y + r - 8);
+}
+
+void DrawFullPitch(DeviceContext* dc, int viewOffset) {
+  match.scrollX = viewOffset;
+  FillPitch(dc);
+  DrawLines(dc);
+  DrawCrowd(dc);
+  DrawBoards(dc);
+  DrawLeftGoal(dc);
+  DrawRightGoal(dc);
+  DrawCornerFlags(dc);
+  if (captionState.entranceState == 0 && match.captionTimer == 0) DrawObjects(dc);
+}
+
+void DrawMatchFrame(DeviceContext* dc) {
+  if (dc == nullptr) return;
+  platform::Bitmap* bitmap = platform::CreateCompatibleBitmap(dc, kFrameWidth, kFrameHeight);
+  DeviceContext* memory = bitmap != nullptr ? platform::CreateCompatibleDC(dc) : nullptr;
+  if (memory == nullptr) {
+    platform::DeleteObject(bitmap);
+    EraseMovedSprites(dc);
+    DrawLines(dc);
+    DrawPitchFurniture(dc);
+    DrawObjects(dc);
+    return;
+  }
+  platform::Bitmap* previous = platform::SelectBitmap(memory, bitmap);
+  FillPitch(memory);
+  DrawLines(memory);
+  // The top rows are redrawn only while the ball is high on the screen.
+  const bool topRows = savedFrame.points[22].y < 50;
+  if (topRows) {
+    DrawCrowd(memory);
+    DrawScoreboard(memory);
+  }
+  DrawPitchFurniture(memory);
+  DrawLeftGoal(memory);
+  DrawRightGoal(memory);
+  DrawObjects(memory);
+  if (topRows) {
+    platform::BitBlt(dc, 0, 0, kFrameWidth, kFrameHeight, memory, 0, 0, Rop::SrcCopy);
+  } else {
+    platform::BitBlt(dc, 0, kTopRows, kFrameWidth, kFrameHeight - kTopRows, memory, 0, kTopRows,
+                     Rop::SrcCopy);
+  }
+  platform::SelectBitmap(memory, previous);
+  platform::DeleteDC(memory);
+  platform::DeleteObject(bitmap);
+}
+
+void EraseMovedSprites(DeviceContext* dc) {
+  platform::SelectPen(dc, pitchView.pitchPen);
+  platform::SelectBrush(dc, pitchView.pitchBrush);
+  const int left = pitchView.leftGoalScreenX;
+  const int right = pitchView.rightGoalScreenX;
+  const int top = match.goalTopY;
+  const bool controlChanged = match.controlledPlayer != match.previousControlled;
+  bool nearWall = false;
+  for (int e = 0; e < 24; ++e) {
+    const Point saved = savedFrame.points[std::size_t(e)];
+    Point now;
+    int moved = 0;
+    if (e < 11) {
+      now = {teamA[std::size_t(e)].x, teamA[std::size_t(e)].y};
+      moved = teamA[std::size_t(e)].moved;
+    } else if (e < 22) {
+      now = {teamB[std::size_t(e - 11)].x, teamB[std::size_t(e - 11)].y};
+      moved = teamB[std::size_t(e - 11)].moved;
+    } else {
+      now = {ball.x, ball.y};  // entry 22 compares the ground point with the saved raised one
+    }
+    const bool wasControlled = controlChanged && e == match.previousControlled - 1;
+    if (saved.x == now.x && saved.y == now.y && moved == 0 && !wasControlled) continue;
+    int sx = PitchToScreen(saved.x, saved.y).x;
+    const int sy = ScreenY(saved.y) - 16;
+    if (sy > top - 8 && sy < top + 16) {
+      if (sx - 4 < left) sx = left + 5;
+      if (sx + 20 > right) sx = right - 21;
+    }
+    const platform::Rect rect{sx - 4, sy - 8, sx + 20, sy + 20};
+    platform::Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
+    StripesInRect(dc, rect);
+    if (e != 0 && (rect.left < left || sx == left + 5)) DrawLeftGoal(dc);
+    if (e != 11 && (rect.right > right || sx + 21 == right)) DrawRightGoal(dc);
+    if (sy < kTopRows) {
+      DrawCrowd(dc);
+      DrawScoreboard(dc);
+    }
+    if (sy - 8 < 48) nearWall = true;
+    platform::SelectPen(dc, pitchView.pitchPen);
+    platform::SelectBrush(dc, pitchView.pitchBrush);
+  }
+  if (nearWall) DrawWallStrip(dc);
+}

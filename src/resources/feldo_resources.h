@@ -1,0 +1,16 @@
+// The game program's resources: menus, string table, icons (and, as they arrive, the dialog
+// templates), described as data.
+#pragma once
+
+#include "platform/platform.h"
+
+inline constexpr int kStringTitle = 103;      // the window title
+inline constexpr int kStringClassName = 109;  // the window class name
+inline constexpr int kIconLarge = 107;
+inline constexpr int kIconSmall = 108;
+
+const platform::ResourceTable& FeldoResources();
+
+// The program icon drawn in code: a football on a green ground, `size` × `size` pixels,
+// 0xAARRGGBB.
+platform::IconResource DrawProgramIcon(int id, int size);

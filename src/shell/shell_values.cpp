@@ -1,0 +1,54 @@
+// Registers the game-flow, layout and match fields under their own names, so that a script
+// can say "expect-value phase 0" or "expect-value command.1 1".
+#include "shell/shell_values.h"
+
+#include <string>
+
+#include "match/match_state.h"
+#include "platform/platform.h"
+#include "presentation/graphics_archive.h"
+#include "shell/command_log.h"
+#include "shell/controls.h"
+#include "shell/game_flow.h"
+#include "shell/main_window.h"
+
+namespace {
+
+// The number of cache slots holding a picture.
+long long CachedPictureCount() {
+  long long count = 0;
+  for (const std::string& name : graphicsArchive.cacheList) {
+    if (LoadPicture(name)) ++count;
+  }
+  return count;
+}
+
+}  // namespace
+
+void RegisterShellValues() {
+  using platform::RegisterValue;
+  RegisterValue("mode", [] { return gameFlow.mode; });
+  RegisterValue("phase", [] { return gameFlow.phase; });
+  RegisterValue("level", [] { return gameFlow.level; });
+  RegisterValue("soundOff", [] { return gameFlow.soundOff; });
+  RegisterValue("paused", [] { return gameFlow.paused; });
+  RegisterValue("startupDone", [] { return shellState.startupDone; });
+  RegisterValue("clientWidth", [] { return viewLayout.clientWidth; });
+  RegisterValue("clientHeight", [] { return viewLayout.clientHeight; });
+  RegisterValue("charWidth", [] { return viewLayout.charWidth; });
+  RegisterValue("captionShift", [] { return viewLayout.captionShift; });
+  RegisterValue("layoutLocked", [] { return viewLayout.layoutLocked; });
+  RegisterValue("half", [] { return match.half; });
+  RegisterValue("scoreA", [] { return match.scoreA; });
+  RegisterValue("scoreB", [] { return match.scoreB; });
+  RegisterValue("controlledPlayer", [] { return match.controlledPlayer; });
+  RegisterValue("ballHolder", [] { return match.ballHolder; });
+  RegisterValue("kickKeyMode", [] { return controlState.kickKeyMode; });
+  RegisterValue("keyCommand", [] { return controlState.keyCommand; });
+  RegisterValue("archiveError", [] { return graphicsArchive.archiveError; });
+  RegisterValue("cachedPictures", [] { return CachedPictureCount(); });
+  for (int id = 1; id <= 247; ++id) {
+    RegisterValue("command." + std::to_string(id),
+                  [id] { return commandLog.received[std::size_t(id)]; });
+  }
+}
