@@ -42,8 +42,9 @@ extern std::array<std::array<char, kNationNameBytes>, kTeamTableSize> NationName
 
 void InitTeamDatabase();
 void FillNationNames();
-// Write the name into `out` and return its length in bytes; 0 (and `out` untouched) when the
-// index is out of range. NationName covers 0 to 30 only.
+// Write the name into `out` and return its length in display cells (platform::DisplayCells:
+// the byte count of the name in the game's original two-byte text); 0 (and `out` untouched)
+// when the index is out of range. NationName covers 0 to 30 only.
 int RegionName(std::string* out, int region);
 int NationName(std::string* out, int nation);
 // Makes `out` empty, then writes the three-letter code (0 to 31).

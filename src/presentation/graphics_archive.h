@@ -58,7 +58,17 @@ Picture LoadPicture(std::string_view name);
 // Reads an archive with a directory of `expectedCount` names into `pictures` in archive order
 // (used by the launcher for ODAT.DAT). Pictures read before a fault are kept. Returns the
 // archive error code (0, -1, 2).
-int ReadWholeArchive(const std::string& fileName, int expectedCount, std::vector<Picture>* pictures);
+// `pictures` always ends with `expectedCount` places; a place whose entry could not be read, or
+// whose bitmap header does not describe its bytes, holds a null picture (and the result is 2).
+// The pictures are owned by this module like every other one (see ReleasePictures).
+int ReadWholeArchive(const std::string& fileName, int expectedCount,
+                     std::vector<Picture>* pictures);
+
+// The archive check after the first paint of the main window: while the cache list is still
+// empty, builds the directory (if empty) and the cache list and preloads the cache. Returns true
+// when the preload failed (the caller shows "データファイル エラー" / "エラー No. 00"). Does
+// nothing and returns false once the cache list exists.
+bool CheckArchiveAfterFirstPaint();
 
 // Loaders that fill the bitmap store.
 void LoadPitchPictures();
@@ -66,8 +76,12 @@ void LoadFlagPictures();
 void LoadTeamSheets(int firstSlot, int kitCode);
 void LoadDarkOverlaySheets(int firstSlot);
 
-// Releases the memory of every loaded picture and clears the store and the cache.
+// Releases the memory of every loaded picture and clears the store and the cache. Every
+// Picture handed out before is invalid afterwards.
 void ReleasePictures();
+// Pictures whose memory this module holds now, and the cache slots that hold a picture.
+std::size_t CountHeldPictures();
+int CountCachedPictures();
 
 // Header helpers over a packed device-independent bitmap.
 int DibHeaderSize(const Picture& picture);

@@ -12,18 +12,6 @@
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
 
-namespace {
-
-// The number of cache slots holding a picture.
-long long CachedPictureCount() {
-  long long count = 0;
-  for (const std::string& name : graphicsArchive.cacheList) {
-    if (LoadPicture(name)) ++count;
-  }
-  return count;
-}
-
-}  // namespace
 
 void RegisterShellValues() {
   using platform::RegisterValue;
@@ -46,7 +34,7 @@ void RegisterShellValues() {
   RegisterValue("kickKeyMode", [] { return controlState.kickKeyMode; });
   RegisterValue("keyCommand", [] { return controlState.keyCommand; });
   RegisterValue("archiveError", [] { return graphicsArchive.archiveError; });
-  RegisterValue("cachedPictures", [] { return CachedPictureCount(); });
+  RegisterValue("cachedPictures", [] { return CountCachedPictures(); });
   for (int id = 1; id <= 247; ++id) {
     RegisterValue("command." + std::to_string(id),
                   [id] { return commandLog.received[std::size_t(id)]; });

@@ -1,0 +1,48 @@
+// The settings file SEL_.DAT.
+#include "savegame/settings_file.h"
+
+#include <cstdint>
+
+#include "platform/platform.h"
+#include "savegame/file_error.h"
+#include "shell/game_flow.h"
+
+namespace {
+
+constexpr int kSettingsBytes = 2;
+constexpr std::uint8_t kDefaultLevel = 3;
+
+}  // namespace
+
+void ReadSettings() {
+  fileErrorCode = kFileOk;
+  platform::FileHandle file = platform::OpenFileRead(kSettingsFileName);
+  if (file == platform::kNoFile) {
+    fileErrorCode = kFileCannotOpen;
+    return;
+  }
+  std::uint8_t bytes[kSettingsBytes] = {};
+  const long got = platform::ReadFile(file, bytes, sizeof bytes);
+  platform::CloseFile(file);
+  if (got != kSettingsBytes) {
+    fileErrorCode = kFileShort;
+    return;
+  }
+  // A level above 3 would index past the level tables; any sound byte but "off" means on.
+  gameFlow.level = bytes[0] > kDefaultLevel ? kDefaultLevel : bytes[0];
+  gameFlow.soundOff = bytes[1] == 1 ? 1 : 0;
+}
+
+void WriteSettings() {
+  fileErrorCode = kFileOk;
+  if (platform::FileExists(kSettingsFileName)) platform::DeleteFile(kSettingsFileName);
+  platform::FileHandle file = platform::CreateFile(kSettingsFileName);
+  if (file == platform::kNoFile) {
+    fileErrorCode = kFileCannotOpen;
+    return;
+  }
+  const std::uint8_t bytes[kSettingsBytes] = {gameFlow.level,
+                                              static_cast<std::uint8_t>(gameFlow.soundOff)};
+  if (platform::WriteFile(file, bytes, sizeof bytes) != kSettingsBytes) fileErrorCode = kFileShort;
+  platform::CloseFile(file);
+}

@@ -1,0 +1,141 @@
+// Helpers for the graphics archive tests: tiny valid pictures, archives built from them, and a
+// scratch folder per test that is the current directory while the test runs.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "presentation/graphics_archive.h"
+
+namespace archive_test {
+
+using Bytes = std::vector<std::uint8_t>;
+
+inline void PutLe16(Bytes* out, std::size_t at, int value) {
+  (*out)[at] = std::uint8_t(value & 255);
+  (*out)[at + 1] = std::uint8_t((value >> 8) & 255);
+}
+inline void PutLe32(Bytes* out, std::size_t at, std::uint32_t value) {
+  for (int i = 0; i < 4; ++i) (*out)[at + std::size_t(i)] = std::uint8_t(value >> (8 * i));
+}
+
+// A packed bitmap with a 40-byte header (or a 12-byte one when `coreHeader`), a full colour
+// table and bottom-up rows. Every pixel byte is `tag + row`, so that pictures differ.
+inline Bytes MakeDib(int width, int height, int bitCount, int tag, bool coreHeader = false) {
+  const std::size_t headerSize = coreHeader ? 12 : 40;
+  const std::size_t entryBytes = coreHeader ? 3 : 4;
+  const std::size_t colours = bitCount == 24 ? 0 : (std::size_t(1) << bitCount);
+  const std::size_t stride = ((std::size_t(width) * std::size_t(bitCount) + 31) / 32) * 4;
+  Bytes dib(headerSize + colours * entryBytes + stride * std::size_t(height), 0);
+  PutLe32(&dib, 0, std::uint32_t(headerSize));
+  if (coreHeader) {
+    PutLe16(&dib, 4, width);
+    PutLe16(&dib, 6, height);
+    PutLe16(&dib, 8, 1);
+    PutLe16(&dib, 10, bitCount);
+  } else {
+    PutLe32(&dib, 4, std::uint32_t(width));
+    PutLe32(&dib, 8, std::uint32_t(height));
+    PutLe16(&dib, 12, 1);
+    PutLe16(&dib, 14, bitCount);
+  }
+  for (std::size_t c = 0; c < colours; ++c) {
+    dib[headerSize + c * entryBytes] = std::uint8_t(c * 7);
+    dib[headerSize + c * entryBytes + 1] = std::uint8_t(c * 3);
+    dib[headerSize + c * entryBytes + 2] = std::uint8_t(255 - c);
+  }
+  const std::size_t bits = headerSize + colours * entryBytes;
+  for (int row = 0; row < height; ++row) {
+    for (std::size_t i = 0; i < stride; ++i) {
+      dib[bits + std::size_t(row) * stride + i] = std::uint8_t(tag + row);
+    }
+  }
+  return dib;
+}
+
+// A small distinct picture for archive position `i`: 8 × (1 + i % 3) pixels at one bit, with
+// the position in its pixel bytes.
+inline Bytes EntryFor(int i) {
+  Bytes dib = MakeDib(8, 1 + i % 3, 1, 0);
+  const std::size_t bits = 40 + 2 * 4;
+  for (std::size_t row = 0; row < std::size_t(1 + i % 3); ++row) {
+    dib[bits + row * 4] = std::uint8_t(i & 255);
+    dib[bits + row * 4 + 1] = std::uint8_t(i >> 8);
+  }
+  return dib;
+}
+
+// An archive file's bytes. `count` is written as the count field (by default the number of
+// entries); `sizes` replaces the size table when given.
+inline Bytes MakeArchive(const std::vector<Bytes>& entries, int count = -1,
+                         const std::vector<std::uint32_t>* sizes = nullptr) {
+  if (count < 0) count = int(entries.size());
+  Bytes out;
+  out.push_back(std::uint8_t(count >> 8));
+  out.push_back(std::uint8_t(count & 255));
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const std::uint32_t size = sizes != nullptr ? (*sizes)[i] : std::uint32_t(entries[i].size());
+    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(std::uint8_t(size >> shift));
+  }
+  for (const Bytes& entry : entries) out.insert(out.end(), entry.begin(), entry.end());
+  return out;
+}
+
+// The entries of a full game archive, each distinct (EntryFor).
+inline std::vector<Bytes> FullEntries(int count = kDirectorySize) {
+  std::vector<Bytes> entries;
+  for (int i = 0; i < count; ++i) entries.push_back(EntryFor(i));
+  return entries;
+}
+
+inline void WriteBytes(const std::string& name, const Bytes& bytes) {
+  const platform::FileHandle file = platform::CreateFile(name);
+  ASSERT_NE(file, platform::kNoFile) << name;
+  ASSERT_EQ(platform::WriteFile(file, bytes.data(), bytes.size()), long(bytes.size()));
+  platform::CloseFile(file);
+}
+
+inline bool SameBytes(const Picture& picture, const Bytes& bytes) {
+  return picture && picture.size == bytes.size() &&
+         std::equal(bytes.begin(), bytes.end(), picture.bytes);
+}
+
+// Each test runs in a fresh folder of its own under the scratch folder, with the archive
+// records reset before and after.
+class ArchiveTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string("archive-") + info->test_suite_name() + "-" + info->name();
+    for (char& c : name) {
+      if (c == '/') c = '_';
+    }
+    folder_ = std::filesystem::path(FELDO_TEST_WORK_DIR) / name;
+    std::filesystem::remove_all(folder_);
+    std::filesystem::create_directories(folder_);
+    previous_ = platform::CurrentDirectory();
+    ASSERT_TRUE(platform::SetCurrentDirectory(folder_.string()));
+    ResetGraphicsArchive();
+    BuildDirectory();
+  }
+  void TearDown() override {
+    ResetGraphicsArchive();
+    platform::SetCurrentDirectory(previous_);
+    std::filesystem::remove_all(folder_);
+  }
+  // Writes GDAT.DAT and makes the cache list, as the first paint does before the preload.
+  void WriteGameArchive(const Bytes& bytes) {
+    WriteBytes("GDAT.DAT", bytes);
+    BuildCacheList();
+  }
+
+  std::filesystem::path folder_;
+  std::string previous_;
+};
+
+}  // namespace archive_test
