@@ -10,7 +10,7 @@ inline constexpr int kLeagueSlots = 10;
 
 struct LeagueState {
   std::array<std::uint8_t, kLeagueSlots> slots{};  // nation number in each slot, 0 empty
-  std::uint8_t teamCount = 0;  // slots taking part (4, 5, 6 or 8)
+  std::uint8_t teamCount = 0;                      // slots taking part (4, 5, 6 or 8)
   // [slot][round]: 1-based slot of the opponent in that round, 0 no match (a bye).
   std::array<std::array<std::uint8_t, 10>, kLeagueSlots> pairing{};
   std::uint8_t userGroup = 0;  // group 0 (A) to 3 (D) of the user's nation

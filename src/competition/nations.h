@@ -11,8 +11,8 @@
 #include <cstdint>
 #include <string>
 
-inline constexpr int kNationCount = 31;       // playing nations, indices 0 to 30
-inline constexpr int kYouthSelection = 31;    // index of the youth selection
+inline constexpr int kNationCount = 31;     // playing nations, indices 0 to 30
+inline constexpr int kYouthSelection = 31;  // index of the youth selection
 inline constexpr int kTeamTableSize = 32;
 inline constexpr int kRegionCount = 5;
 inline constexpr int kNationNameBytes = 30;
@@ -26,8 +26,8 @@ struct TeamRecord {
   std::uint8_t spareResults[31];  // cleared with results; nothing else uses them
   std::uint8_t goalsFor;          // in the current league (wraps at 256)
   std::uint8_t goalsAgainst;
-  std::uint8_t ratings[5];        // carried and saved, not read by play
-  std::uint8_t playerCountsA[11]; // carried and saved, not read by play
+  std::uint8_t ratings[5];         // carried and saved, not read by play
+  std::uint8_t playerCountsA[11];  // carried and saved, not read by play
   std::uint8_t playerCountsB[11];
   std::uint8_t strength;            // World Cup rating 1-6 (youth 0)
   std::uint8_t qualifyingStrength;  // class 0-4 (youth 0)

@@ -10,14 +10,14 @@ void KickBallB(int d);
 void KickWithSoundB(int d);
 void ShootBall(int d);
 void CrossKick(int d);
-int FacesRight(int i);     // 0 when teamA[i].slideDir is 1, 4 or 7, else 1
-int KickDistance(int i);   // |x - ball x| + |y - ball y| of team A's player i
+int FacesRight(int i);    // 0 when teamA[i].slideDir is 1, 4 or 7, else 1
+int KickDistance(int i);  // |x - ball x| + |y - ball y| of team A's player i
 void HandleKickCommand();
 // Queues a kick when the controlled player is close to but not at the ball; true if queued.
 bool RunToBallForKick(int command);
 void ExecuteQueuedKick();
 void TeamBCarrierDecision();
-int TeamBPass(int i);      // the receiver's index, 0 if none
+int TeamBPass(int i);  // the receiver's index, 0 if none
 void TeamBShot();
 void TeamBShotQuiet();
 int TeamBMateInFront();

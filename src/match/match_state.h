@@ -35,7 +35,7 @@ struct PlayerState {
 };
 
 struct BallState {
-  std::int32_t x = 0;               // ground position
+  std::int32_t x = 0;  // ground position
   std::int32_t y = 0;
   std::int32_t dir = 0;             // direction code of travel
   std::int32_t speed = 0;           // pixels per frame along each axis named by dir; never below 0
@@ -67,10 +67,10 @@ struct MatchState {
   std::int32_t goalBottomY = 280;
 
   // --- the match as a whole
-  std::int32_t matchKind = 0;     // 0 campaign or friendly, 1 practice
-  std::uint8_t opponent = 0;      // opponent nation number (index + 1), 0 none
-  std::int32_t half = 0;          // 1 first half, 2 second half and extra time, 0 no period
-  std::uint8_t periodKind = 0;    // 0 regular, 1 extra time, 2 shoot-out running, 3 finished
+  std::int32_t matchKind = 0;   // 0 campaign or friendly, 1 practice
+  std::uint8_t opponent = 0;    // opponent nation number (index + 1), 0 none
+  std::int32_t half = 0;        // 1 first half, 2 second half and extra time, 0 no period
+  std::uint8_t periodKind = 0;  // 0 regular, 1 extra time, 2 shoot-out running, 3 finished
   std::int32_t scoreA = 0;
   std::int32_t scoreB = 0;
   std::int32_t goalsA1 = 0;  // goals per side and half
@@ -105,7 +105,7 @@ struct MatchState {
   std::int32_t levelCode = 0;     // opponent strength 0 to 6, larger is stronger
   std::int32_t walkStep = 1;      // team A's walk step and team B's keeper step
   std::int32_t motionBase = 0;    // base of the motion value of team A's moves
-  std::array<std::int32_t, kPlayersPerSide> speedB{};      // pixels per step of team B
+  std::array<std::int32_t, kPlayersPerSide> speedB{};       // pixels per step of team B
   std::array<std::int32_t, kPlayersPerSide> stepMotionB{};  // motion - 1 given by a team B move
   std::int32_t aiSkipB = 0;  // team B's outfield acts only when the countdown is 0
   std::int32_t aiSkipCountB = 0;
@@ -123,17 +123,17 @@ struct MatchState {
   std::uint8_t kitsLoaded = 0;  // 1 once the pairing's kits, sheets and flags are loaded
 
   // --- possession, control and the user's command
-  std::int32_t nearPlayer = 0;            // player code nearest the ball within 14 px
-  std::int32_t nearSticky = 0;            // ticks; 100 once nearPlayer was set
-  std::int32_t kickGrace = 0;             // frames after a kick when nobody can take the moving ball
-  std::int32_t restartFreeze = 0;         // frames when possession and the near scan are suspended
+  std::int32_t nearPlayer = 0;     // player code nearest the ball within 14 px
+  std::int32_t nearSticky = 0;     // ticks; 100 once nearPlayer was set
+  std::int32_t kickGrace = 0;      // frames after a kick when nobody can take the moving ball
+  std::int32_t restartFreeze = 0;  // frames when possession and the near scan are suspended
   std::int32_t possessionBlockTicks = 0;  // ticks when nobody holds the ball
   std::int32_t userKickTicks = 0;         // ticks while the controlled player runs to a queued kick
   std::uint16_t ballStillTicks = 0;       // ticks since the ball last had speed or climb
   std::array<std::uint8_t, kPlayersPerSide> offsideA{};  // 1: in an offside position this frame
   std::array<std::uint8_t, kPlayersPerSide> offsideB{};
   std::array<std::uint8_t, kPlayersPerSide> chaseMarkB{};  // team B players sent to the ball
-  std::int32_t lastPasserB = 0;     // player code of team B's last passer
+  std::int32_t lastPasserB = 0;                            // player code of team B's last passer
   std::int32_t faceRefresh = 0;     // player code whose pose the next animation step refreshes
   std::int32_t currentCommand = 0;  // the user's command being processed
 

@@ -13,7 +13,9 @@ namespace platform {
 
 namespace {
 
-std::string Name(std::string_view name) { return std::string(name); }
+std::string Name(std::string_view name) {
+  return std::string(name);
+}
 
 FileHandle OpenWithFlags(std::string_view name, int flags) {
   int fd;
@@ -25,9 +27,13 @@ FileHandle OpenWithFlags(std::string_view name, int flags) {
 
 }  // namespace
 
-FileHandle OpenFileRead(std::string_view name) { return OpenWithFlags(name, O_RDONLY); }
+FileHandle OpenFileRead(std::string_view name) {
+  return OpenWithFlags(name, O_RDONLY);
+}
 
-FileHandle OpenFileReadWrite(std::string_view name) { return OpenWithFlags(name, O_RDWR); }
+FileHandle OpenFileReadWrite(std::string_view name) {
+  return OpenWithFlags(name, O_RDWR);
+}
 
 FileHandle CreateFile(std::string_view name) {
   return OpenWithFlags(name, O_RDWR | O_CREAT | O_TRUNC);
@@ -63,7 +69,9 @@ void CloseFile(FileHandle file) {
   if (file >= 0) ::close(file);
 }
 
-bool DeleteFile(std::string_view name) { return ::unlink(Name(name).c_str()) == 0; }
+bool DeleteFile(std::string_view name) {
+  return ::unlink(Name(name).c_str()) == 0;
+}
 
 bool FileExists(std::string_view name) {
   struct stat info;
@@ -76,6 +84,8 @@ std::string CurrentDirectory() {
   return buffer;
 }
 
-bool SetCurrentDirectory(std::string_view path) { return ::chdir(Name(path).c_str()) == 0; }
+bool SetCurrentDirectory(std::string_view path) {
+  return ::chdir(Name(path).c_str()) == 0;
+}
 
 }  // namespace platform

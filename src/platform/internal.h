@@ -42,7 +42,9 @@ DeviceContext* CreateSurfaceDC(Surface* surface);
 Surface* ContextSurface(DeviceContext* dc);
 // The pixels of a bitmap (for tests and for the headless screenshot of memory bitmaps).
 Surface* BitmapSurface(Bitmap* bitmap);
-// Releases the fonts, glyph caches and stock objects (end of the program or of a test).
+// Releases the fonts, glyph caches and stock objects (end of the program or of a test), and
+// with them every context, pen, brush, font and bitmap still alive: no pointer to one may be
+// used afterwards (DeleteDC and DeleteObject ignore pointers they no longer know).
 void ShutdownDrawing();
 // Warns once on stderr when the Japanese font file cannot be found; drawing goes on without
 // glyphs then.

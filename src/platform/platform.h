@@ -54,9 +54,15 @@ using Color = std::uint32_t;
 constexpr Color Rgb(int r, int g, int b) {
   return (Color(r & 255) << 16) | (Color(g & 255) << 8) | Color(b & 255);
 }
-constexpr int RedOf(Color c) { return int((c >> 16) & 255); }
-constexpr int GreenOf(Color c) { return int((c >> 8) & 255); }
-constexpr int BlueOf(Color c) { return int(c & 255); }
+constexpr int RedOf(Color c) {
+  return int((c >> 16) & 255);
+}
+constexpr int GreenOf(Color c) {
+  return int((c >> 8) & 255);
+}
+constexpr int BlueOf(Color c) {
+  return int(c & 255);
+}
 
 // The light grey of dialogs, buttons and the window background.
 constexpr Color kFaceGrey = Rgb(192, 192, 192);
@@ -64,7 +70,7 @@ constexpr Color kFaceGrey = Rgb(192, 192, 192);
 // ---------------------------------------------------------------------------------------
 // Messages
 
-struct Window;  // a top-level window, a modal dialog or a message box
+struct Window;    // a top-level window, a modal dialog or a message box
 struct Instance;  // a running program and its resources
 
 enum class Msg : std::uint32_t {
@@ -97,9 +103,9 @@ struct CreateParams {
 
 // Notification codes carried in b of a Command message.
 namespace notify {
-inline constexpr Param kClicked = 0;           // button, radio button, check box, menu item
-inline constexpr Param kListSelChange = 1;     // list box selection changed
-inline constexpr Param kListDoubleClick = 2;   // a line of a list box double-clicked
+inline constexpr Param kClicked = 0;          // button, radio button, check box, menu item
+inline constexpr Param kListSelChange = 1;    // list box selection changed
+inline constexpr Param kListDoubleClick = 2;  // a line of a list box double-clicked
 }  // namespace notify
 
 // Command ids the dialog manager itself sends: Enter presses the default button, Esc sends
@@ -128,8 +134,8 @@ enum Key : int {
   KeyDown = 0x28,
   KeyInsert = 0x2D,
   KeyDelete = 0x2E,
-  Key0 = 0x30,  // Key0 + n for the main keyboard's digits
-  KeyA = 0x41,  // KeyA + n for the letters
+  Key0 = 0x30,        // Key0 + n for the main keyboard's digits
+  KeyA = 0x41,        // KeyA + n for the letters
   KeyNumpad0 = 0x60,  // KeyNumpad0 + n for the keypad digits with Num Lock on
   KeyMultiply = 0x6A,
   KeyAdd = 0x6B,
@@ -175,7 +181,7 @@ enum class ControlKind {
 
 // Flags for ControlTemplate::flags.
 namespace control_flags {
-inline constexpr unsigned kNotify = 1;  // list box: send kListSelChange / kListDoubleClick
+inline constexpr unsigned kNotify = 1;   // list box: send kListSelChange / kListDoubleClick
 inline constexpr unsigned kVScroll = 2;  // list box: show a vertical scroll bar
 }  // namespace control_flags
 
@@ -229,11 +235,11 @@ const DialogTemplate* FindDialogTemplate(Instance* instance, std::string_view na
 // Program start
 
 struct ProgramOptions {
-  bool headless = false;           // --headless
-  std::string script;              // --script FILE (headless only)
+  bool headless = false;              // --headless
+  std::string script;                 // --script FILE (headless only)
   std::optional<std::uint32_t> seed;  // --seed N
-  int scale = 1;                   // --scale N (SDL only)
-  std::string commandLine;         // the remaining arguments, joined by single blanks
+  int scale = 1;                      // --scale N (SDL only)
+  std::string commandLine;            // the remaining arguments, joined by single blanks
 };
 
 // The program's own entry point: takes the instance, the command line (everything after
@@ -437,7 +443,7 @@ void EndPaint(Window* window, PaintInfo* info);
 DeviceContext* CreateCompatibleDC(DeviceContext* like);
 void DeleteDC(DeviceContext* dc);
 
-Pen* SelectPen(DeviceContext* dc, Pen* pen);          // returns the previous one
+Pen* SelectPen(DeviceContext* dc, Pen* pen);  // returns the previous one
 Brush* SelectBrush(DeviceContext* dc, Brush* brush);
 Font* SelectFont(DeviceContext* dc, Font* font);
 Bitmap* SelectBitmap(DeviceContext* dc, Bitmap* bitmap);
@@ -484,7 +490,7 @@ struct DibInfo {
   int width = 0;
   int height = 0;  // positive: rows are stored bottom-up
   int bitCount = 0;
-  int colourCount = 0;  // entries in the colour table
+  int colourCount = 0;         // entries in the colour table
   std::size_t bitsOffset = 0;  // offset of the pixel rows from the start of the header
   std::size_t stride = 0;      // bytes per row
 };

@@ -113,9 +113,9 @@ std::string Format(const char* format, ...) {
       case 'd':
       case 'i': {
         const long long value = isLong ? va_arg(args, long) : va_arg(args, int);
-        const unsigned long long magnitude =
-            value < 0 ? 0ULL - static_cast<unsigned long long>(value)
-                      : static_cast<unsigned long long>(value);
+        const unsigned long long magnitude = value < 0
+                                                 ? 0ULL - static_cast<unsigned long long>(value)
+                                                 : static_cast<unsigned long long>(value);
         field = std::to_string(magnitude);
         if (value < 0) field.insert(field.begin(), '-');
         break;

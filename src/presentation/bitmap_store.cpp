@@ -1,46 +1,13 @@
 // The bitmap store and the loaders that fill it from the graphics archive.
 #include "presentation/bitmap_store.h"
 
+#include "match/match_setup.h"
 #include "platform/platform.h"
 #include "presentation/graphics_archive.h"
 
 BitmapStore bitmapStore;
 
 namespace {
-
-// The kit colour class of a kit code (1 for any code outside 1-27): the shirt colour family
-// whose generic sheets (goalkeepers, extra poses) the kit uses.
-int SheetColourClass(int kitCode) {
-  switch (kitCode) {
-    case 4:
-    case 5:
-    case 6:
-    case 22:
-      return 2;
-    case 7:
-    case 8:
-    case 9:
-    case 10:
-    case 11:
-    case 12:
-      return 3;
-    case 13:
-    case 14:
-    case 15:
-      return 4;
-    case 16:
-    case 17:
-      return 5;
-    case 18:
-    case 19:
-    case 27:
-      return 6;
-    case 20:
-      return 7;
-    default:
-      return 1;
-  }
-}
 
 void LoadSlot(int slot, std::string_view name) {
   if (slot < 0 || slot >= kBitmapSlots) return;
@@ -78,7 +45,7 @@ void LoadFlagPictures() {
 
 void LoadTeamSheets(int firstSlot, int kitCode) {
   const int kit = kitCode < 1 || kitCode > 27 ? 1 : kitCode;
-  const int colourClass = SheetColourClass(kit);
+  const int colourClass = KitColourClass(kit);
   for (int pose = 0; pose < 8; ++pose) {
     const char letter = char('A' + pose);
     LoadSlot(firstSlot + pose, platform::Format("PLY%c_%d.BMP", letter, kit));

@@ -28,10 +28,10 @@ struct BitmapStore {
   Picture tunnel;                        // "ENT.BMP"
   std::array<Picture, 31> smallFlags{};  // SF_ flags by nation index
   // Per pairing: index 0 team A (the user), 1 team B.
-  std::array<Picture, 2> crowd{};             // one of "KANSYUU%d.BMP"
-  std::array<Picture, 2> supportersFlag1{};   // SS1F_
-  std::array<Picture, 2> supportersFlag2{};   // SS2F_
-  std::array<Picture, 2> ufo{};               // one of "UFO%d.bmp"
+  std::array<Picture, 2> crowd{};            // one of "KANSYUU%d.BMP"
+  std::array<Picture, 2> supportersFlag1{};  // SS1F_
+  std::array<Picture, 2> supportersFlag2{};  // SS2F_
+  std::array<Picture, 2> ufo{};              // one of "UFO%d.bmp"
   Picture worldMap;       // "WLDMAP.BMP", loaded the first time the region dialog needs it
   Picture joy;            // "歓喜%d.BMP" of the victory screen
   Picture teamPhoto;      // MF_ of the user's nation

@@ -87,4 +87,6 @@ void DrawPitchBuffered(DeviceContext* dc) {
   platform::DeleteObject(bitmap);
 }
 
-void ResetCaptionState() { captionState = CaptionState{}; }
+void ResetCaptionState() {
+  captionState = CaptionState{};
+}

@@ -19,9 +19,8 @@ const char* const kKitSheetFormats[11] = {
     "PLYG_%d.BMP", "PLYH_%d.BMP", "HD_%d.BMP",   "RUN1_%d.BMP", "RUN2_%d.BMP"};
 
 const char* const kClassSheetFormats[12] = {
-    "PLY2A_%d.BMP", "PLY2B_%d.BMP", "PLY2C_%d.BMP", "PLY2D_%d.BMP",
-    "PLY2E_%d.BMP", "PLY2F_%d.BMP", "PLY2G_%d.BMP", "PLY2H_%d.BMP",
-    "PLYI_%d.BMP",  "PLYJ_%d.BMP",  "PLYK_%d.BMP",  "PLYL_%d.BMP"};
+    "PLY2A_%d.BMP", "PLY2B_%d.BMP", "PLY2C_%d.BMP", "PLY2D_%d.BMP", "PLY2E_%d.BMP", "PLY2F_%d.BMP",
+    "PLY2G_%d.BMP", "PLY2H_%d.BMP", "PLYI_%d.BMP",  "PLYJ_%d.BMP",  "PLYK_%d.BMP",  "PLYL_%d.BMP"};
 
 // The kit sheets, class sheets and dark overlay sheets: positions 31 to 426 of the directory
 // and, in the same order, the whole cache list.
@@ -48,9 +47,9 @@ void BuildDirectory() {
   std::vector<std::string>& names = graphicsArchive.directory;
   names.clear();
   names.reserve(kDirectorySize);
-  for (const char* name : {"WLDMAP.BMP", "LGOAL.BMP", "LGOALX.BMP", "RGOAL.BMP", "RGOALX.BMP",
-                           "POLE.BMP", "POLEX.BMP", "BALL.BMP", "BALLX.BMP", "KANBAN0.BMP",
-                           "KANBAN1.BMP"}) {
+  for (const char* name :
+       {"WLDMAP.BMP", "LGOAL.BMP", "LGOALX.BMP", "RGOAL.BMP", "RGOALX.BMP", "POLE.BMP", "POLEX.BMP",
+        "BALL.BMP", "BALLX.BMP", "KANBAN0.BMP", "KANBAN1.BMP"}) {
     names.push_back(name);
   }
   for (char letter = 'A'; letter <= 'L'; ++letter) {
@@ -61,8 +60,8 @@ void BuildDirectory() {
     names.push_back(name);
   }
   AppendPlayerSheetNames(&names);
-  for (const char* name : {"FBUKI1.BMP", "FBUKI2.BMP", "FBUKI3.BMP", "FBUKI1X.BMP",
-                           "FBUKI2X.BMP", "FBUKI3X.BMP", "ENT.BMP"}) {
+  for (const char* name : {"FBUKI1.BMP", "FBUKI2.BMP", "FBUKI3.BMP", "FBUKI1X.BMP", "FBUKI2X.BMP",
+                           "FBUKI3X.BMP", "ENT.BMP"}) {
     names.push_back(name);
   }
   for (const char* abbreviation : kPictureAbbreviations) {

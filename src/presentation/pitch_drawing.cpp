@@ -31,8 +31,12 @@ void DrawMasked(DeviceContext* dc, int x, int y, int maskSlot, int pictureSlot) 
 }
 
 // The width the view is drawn for: the client width, 639 before the first size message.
-int ViewWidth() { return viewLayout.clientWidth < 0 ? 639 : viewLayout.clientWidth; }
-int ViewHeight() { return viewLayout.clientHeight < 0 ? 479 : viewLayout.clientHeight; }
+int ViewWidth() {
+  return viewLayout.clientWidth < 0 ? 639 : viewLayout.clientWidth;
+}
+int ViewHeight() {
+  return viewLayout.clientHeight < 0 ? 479 : viewLayout.clientHeight;
+}
 
 // One of the eight darker bands: i from 0 to 3, on the left or the right half.
 void StripeBand(int i, bool right, Point band[4]) {
@@ -99,8 +103,8 @@ Point PitchToScreen(int x, int y) {
 
 void DrawDib(DeviceContext* dc, int x, int y, const Picture& picture, platform::Rop rop) {
   if (!picture) return;
-  platform::StretchDib(dc, x, y, DibWidth(picture), DibHeight(picture), picture.bytes,
-                       picture.size, rop);
+  platform::StretchDib(dc, x, y, DibWidth(picture), DibHeight(picture), picture.bytes, picture.size,
+                       rop);
 }
 
 void DrawDibFlipped(DeviceContext* dc, int x, int y, const Picture& picture, platform::Rop rop) {
@@ -207,8 +211,7 @@ void DrawWallStrip(DeviceContext* dc) {
 }
 
 void DrawBoards(DeviceContext* dc) {
-  const Picture& board =
-      bitmapStore.slots[gameFlow.mode == 0 ? kBoardCampaign : kBoardFriendly];
+  const Picture& board = bitmapStore.slots[gameFlow.mode == 0 ? kBoardCampaign : kBoardFriendly];
   for (int i = 0; i < 5; ++i) {
     CopyDib(dc, i * viewLayout.charWidth * 20 - match.scrollX + 90, 44, board);
   }

@@ -24,7 +24,9 @@ constexpr int kFrameHeight = 479;
 constexpr int kTopRows = 42;  // crowd, scoreboard and clock
 
 // The y a point is drawn at (mirrored in the second half).
-int ScreenY(int y) { return match.half == 2 ? match.mirrorY - y : y; }
+int ScreenY(int y) {
+  return match.half == 2 ? match.mirrorY - y : y;
+}
 
 // Which mask and picture a pose shows, and whether the picture is mirrored.
 struct SpriteChoice {
@@ -102,8 +104,8 @@ void DrawObjects(DeviceContext* dc) {
   std::array<int, 23> key{};
   for (int k = 0; k < 23; ++k) {
     order[std::size_t(k)] = k;
-    key[std::size_t(k)] = k < 11 ? teamA[std::size_t(k)].y
-                                 : (k < 22 ? teamB[std::size_t(k - 11)].y : ball.y);
+    key[std::size_t(k)] =
+        k < 11 ? teamA[std::size_t(k)].y : (k < 22 ? teamB[std::size_t(k - 11)].y : ball.y);
   }
   std::stable_sort(order.begin(), order.end(),
                    [&key](int a, int b) { return key[std::size_t(a)] < key[std::size_t(b)]; });
@@ -134,9 +136,13 @@ void DrawMarker(DeviceContext* dc, int i) {
   platform::Rectangle(dc, sx - 4, y - 8, sx + 20, y + 4);
 }
 
-void DrawPlayerA(DeviceContext* dc, int i) { DrawPlayer(dc, false, i); }
+void DrawPlayerA(DeviceContext* dc, int i) {
+  DrawPlayer(dc, false, i);
+}
 
-void DrawPlayerB(DeviceContext* dc, int i) { DrawPlayer(dc, true, i); }
+void DrawPlayerB(DeviceContext* dc, int i) {
+  DrawPlayer(dc, true, i);
+}
 
 void DrawBall(DeviceContext* dc) {
   const int groundY = ScreenY(ball.y);

@@ -70,8 +70,7 @@ platform::IconResource DrawProgramIcon(int id, int size) {
       const double corner = size * 0.18;
       const double ex = std::fabs(dx) - (centre - corner);
       const double ey = std::fabs(dy) - (centre - corner);
-      const bool inSquare =
-          ex <= 0 || ey <= 0 || (ex * ex + ey * ey) <= corner * corner;
+      const bool inSquare = ex <= 0 || ey <= 0 || (ex * ex + ey * ey) <= corner * corner;
       if (inSquare) colour = Argb(0, 150, 40);
       const double distance = std::sqrt(dx * dx + dy * dy);
       if (distance <= radius) {

@@ -59,4 +59,6 @@ bool HandleCommand(platform::Window* window, int id) {
   }
 }
 
-void ResetCommandLog() { commandLog = CommandLog{}; }
+void ResetCommandLog() {
+  commandLog = CommandLog{};
+}

@@ -81,4 +81,6 @@ void HandleCharacter(std::uint32_t code) {
   controlState.keyCommand = command;
 }
 
-void ResetControlState() { controlState = ControlState{}; }
+void ResetControlState() {
+  controlState = ControlState{};
+}

@@ -22,7 +22,7 @@ struct ShellState {
 };
 
 struct ViewLayout {
-  std::int32_t clientWidth = -1;   // -1 until the first size message
+  std::int32_t clientWidth = -1;  // -1 until the first size message
   std::int32_t clientHeight = -1;
   std::int32_t charWidth = 8;      // average width of the fixed system font
   std::int32_t captionShift = 24;  // centring shift of the match captions

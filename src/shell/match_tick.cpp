@@ -75,4 +75,6 @@ void OnMatchTimer(platform::Window* window) {
   }
 }
 
-void ResetTickCounters() { tickCounters = TickCounters{}; }
+void ResetTickCounters() {
+  tickCounters = TickCounters{};
+}

@@ -12,7 +12,6 @@
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
 
-
 void RegisterShellValues() {
   using platform::RegisterValue;
   RegisterValue("mode", [] { return gameFlow.mode; });

@@ -1,0 +1,242 @@
+// The game program's main window: start-up, the window procedure through which everything
+// happens, the layout taken from the window size, the paint composition, close and destroy.
+#include "shell/main_window.h"
+
+#include <ctime>
+
+#include "competition/nations.h"
+#include "competition/random_below.h"
+#include "match/match_state.h"
+#include "platform/platform.h"
+#include "presentation/graphics_archive.h"
+#include "presentation/match_captions.h"
+#include "presentation/pitch_drawing.h"
+#include "resources/feldo_resources.h"
+#include "savegame/settings_file.h"
+#include "shell/controls.h"
+#include "shell/game_flow.h"
+#include "shell/match_tick.h"
+#include "shell/shell_values.h"
+
+using platform::Msg;
+using platform::Param;
+
+ShellState shellState;
+ViewLayout viewLayout;
+
+namespace {
+
+constexpr int kMainWindowWidth = 900;
+constexpr int kMainWindowHeight = 600;
+constexpr int kTimerId = 1;
+
+// The average character width of the fixed system font in a context of the window.
+void MeasureCharWidth(platform::Window* window) {
+  platform::DeviceContext* dc = platform::GetDC(window);
+  platform::SelectFont(dc, platform::StockFont(platform::StockObject::SystemFixedFont));
+  if (dc != nullptr) viewLayout.charWidth = platform::AverageCharWidth(dc);
+  platform::ReleaseDC(window, dc);
+}
+
+void OnCreate(platform::Window* window, const platform::CreateParams* params) {
+  // 1. The window, the font's character width, the instance.
+  shellState.mainWindow = window;
+  MeasureCharWidth(window);
+  if (params != nullptr) shellState.instance = params->instance;
+  // 2. The three menus; the idle one is attached.
+  shellState.menuIdle = platform::LoadMenu(shellState.instance, "MenuMain");
+  shellState.menuRunning = platform::LoadMenu(shellState.instance, "MenuMain2");
+  shellState.menuPaused = platform::LoadMenu(shellState.instance, "MenuMain3");
+  platform::SetMenu(window, shellState.menuIdle);
+  // 3. The dialog procedures arrive with the menu dialogs.
+  // 4.
+  viewLayout.layoutLocked = 0;
+  // 5. Picture names, drawing tools, goal and pitch-furniture pictures.
+  BuildDirectory();
+  CreateDrawingTools();
+  LoadPitchPictures();
+  // 6.
+  shellState.startupDone = 0;
+  viewLayout.clientWidth = -1;
+  viewLayout.clientHeight = -1;
+  match.scrollX = 24;
+  viewLayout.captionShift = 24;
+  pitchView.perspectiveDivisor = 5720;
+  // 7.
+  match.half = 0;
+  gameFlow.level = 3;
+  gameFlow.phase = 0;
+  gameFlow.region = 0;
+  gameFlow.userNation = 0;
+  gameFlow.displayContent = 0;
+  match.saveResult = 0;
+  match.saveTicks = 0;
+  // 8. The random source: 1, then the calendar time (or the seed asked for).
+  SeedRandom(1);
+  const std::optional<std::uint32_t> seed = platform::Options().seed;
+  SeedRandom(seed ? *seed : std::uint32_t(std::time(nullptr)));
+  // 9-11.
+  InitTeamDatabase();
+  LoadFlagPictures();
+  ReadSettings();
+}
+
+void OnSize(platform::Window* window, int width, int height) {
+  MeasureCharWidth(window);
+  if (viewLayout.layoutLocked == 1) return;
+  viewLayout.clientWidth = width;
+  viewLayout.clientHeight = height;
+  viewLayout.captionShift = CaptionShiftForWidth(width);
+}
+
+void OnPaint(platform::Window* window) {
+  platform::PaintInfo paint;
+  platform::DeviceContext* dc = platform::BeginPaint(window, &paint);
+  platform::SelectFont(dc, platform::StockFont(platform::StockObject::SystemFixedFont));
+  platform::SetBkMode(dc, platform::BkMode::Transparent);
+  FillPitch(dc);
+  DrawLines(dc);
+  DrawCrowd(dc);
+  DrawBoards(dc);
+  DrawLeftGoal(dc);
+  DrawRightGoal(dc);
+  DrawCornerFlags(dc);
+  if (captionState.entranceState == 0 && match.captionTimer == 0 && match.half != 0) {
+    DrawObjects(dc);
+    DrawBall(dc);
+  }
+  DrawScoreboard(dc);
+  platform::EndPaint(window, &paint);
+  viewLayout.layoutLocked = 1;
+
+  // The archive is checked once, after the first paint.
+  if (graphicsArchive.playerNameCount == 0 && CheckArchiveAfterFirstPaint()) {
+    platform::MessageBox(window, "データファイル エラー", "エラー No. 00",
+                         platform::mb::kOk | platform::mb::kIconWarning);
+  }
+  // The start-up command, exactly once per run, so that the first menu appears over a drawn
+  // pitch.
+  if (shellState.startupDone == 0) {
+    shellState.startupDone = 1;
+    platform::SendMessage(window, Msg::Command, CommandId::kStartupMenu, 0);
+  }
+}
+
+void OnClose(platform::Window* window) {
+  if (gameFlow.phase != 0) {
+    const bool playing = match.half != 0 || match.periodKind > 1;
+    if (playing && gameFlow.paused == 0) {
+      platform::SendMessage(window, Msg::Command, CommandId::kPause, 0);
+    }
+    const int answer =
+        platform::MessageBox(window, "現在進行中のゲームを中止して終了しますか?", "ゲームの終了",
+                             platform::mb::kOkCancel | platform::mb::kIconWarning);
+    if (answer != platform::kIdOk) {
+      if (match.half == 0 && match.periodKind < 2) {
+        platform::SendMessage(window, Msg::Command, CommandId::kPhaseMenu, 0);
+      } else if (gameFlow.paused != 0) {
+        platform::SendMessage(window, Msg::Command, CommandId::kPause, 0);
+      }
+      return;
+    }
+  }
+  WriteSettings();
+  platform::SendMessage(window, Msg::Destroy, 0, 0);
+}
+
+void OnDestroy(platform::Window* window) {
+  platform::KillTimer(window, kTimerId);
+  platform::DestroyMenu(shellState.menuIdle);
+  platform::DestroyMenu(shellState.menuRunning);
+  platform::DestroyMenu(shellState.menuPaused);
+  shellState.menuIdle = shellState.menuRunning = shellState.menuPaused = nullptr;
+  DeleteDrawingTools();
+  ReleasePictures();
+  platform::PostQuitMessage(0);
+}
+
+}  // namespace
+
+std::int32_t CaptionShiftForWidth(std::int32_t clientWidth) {
+  if (clientWidth <= 640) return 150;
+  if (clientWidth >= 930) return 0;
+  return 150 - (clientWidth - 640) / 2;
+}
+
+Param MainWindowProc(platform::Window* window, Msg msg, Param a, Param b) {
+  switch (msg) {
+    case Msg::Create:
+      OnCreate(window, reinterpret_cast<const platform::CreateParams*>(b));
+      return 0;
+    case Msg::Size:
+      OnSize(window, int(a), int(b));
+      return 0;
+    case Msg::Paint:
+      OnPaint(window);
+      return 0;
+    case Msg::Close:
+      OnClose(window);
+      return 0;
+    case Msg::Destroy:
+      OnDestroy(window);
+      return 0;
+    case Msg::Command:
+      if (a >= 1 && a <= CommandId::kLast && HandleCommand(window, int(a))) return 0;
+      return platform::DefaultWindowProc(window, msg, a, b);
+    case Msg::Timer:
+      OnMatchTimer(window);
+      return 0;
+    case Msg::KeyDown:
+      HandleKeyDown(int(a));
+      return 0;
+    case Msg::KeyUp:
+      HandleKeyUp(int(a));
+      return 0;
+    case Msg::Char:
+      HandleCharacter(std::uint32_t(a));
+      return 0;
+    case Msg::LButtonDown:
+    case Msg::LButtonDoubleClick:
+    case Msg::LButtonUp:
+    case Msg::User:
+      return 0;  // the mouse has no role on the pitch
+    default:
+      return platform::DefaultWindowProc(window, msg, a, b);
+  }
+}
+
+int FeldoMain(platform::Instance* instance, const std::string& /*commandLine*/, int showState) {
+  // The command line is not read: the launcher passes the game folder, which changes nothing.
+  const std::string title = platform::LoadString(instance, kStringTitle);
+  const std::string className = platform::LoadString(instance, kStringClassName);
+  RegisterShellValues();
+
+  platform::WindowClass windowClass;
+  windowClass.name = className;
+  windowClass.proc = MainWindowProc;
+  windowClass.largeIcon = kIconLarge;
+  windowClass.smallIcon = kIconSmall;
+  windowClass.background = platform::StockBrush(platform::StockObject::LightGreyBrush);
+  windowClass.redrawOnResize = true;
+  platform::RegisterWindowClass(instance, windowClass);
+
+  using namespace platform::window_style;
+  platform::Window* window = platform::CreateMainWindow(
+      instance, className, title, kCaption | kSystemMenu | kMinimizeBox | kClipChildren,
+      platform::kDefaultPosition, 0, kMainWindowWidth, kMainWindowHeight);
+  if (window == nullptr) return 0;
+  platform::ShowWindow(window, showState);
+  platform::UpdateWindow(window);
+
+  platform::QueuedMessage message;
+  while (platform::GetMessage(&message)) {
+    platform::TranslateMessage(&message);
+    platform::DispatchMessage(&message);
+  }
+  return int(message.a);
+}
+
+void ResetShellRecords() {
+  shellState = ShellState{};
+  viewLayout = ViewLayout{};
+}
