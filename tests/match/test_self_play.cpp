@@ -10,19 +10,20 @@
 
 namespace {
 
-constexpr int kSeedsPerLevelCode = 4;
+constexpr int kSeedsPerLevelCode = 12;
 
 std::string Describe(const self_play::Report& r) {
   return std::to_string(r.scoreA) + "-" + std::to_string(r.scoreB) + " (throw-ins " +
-         std::to_string(r.throwIns) + ", corners " + std::to_string(r.corners) +
-         ", goal kicks " + std::to_string(r.goalKicks) + ", keeper holds " +
-         std::to_string(r.keeperHolds) + ", offside flags " + std::to_string(r.offsideFlags) +
-         ")";
+         std::to_string(r.throwIns) + ", corners " + std::to_string(r.corners) + ", goal kicks " +
+         std::to_string(r.goalKicks) + ", keeper holds " + std::to_string(r.keeperHolds) +
+         ", offside flags " + std::to_string(r.offsideFlags) + ")";
 }
 
 // The Level setting that goes with a level code in a friendly (the code decides the speeds
 // and the rhythm; the setting the long shots and the speed caps).
-int LevelSettingFor(int levelCode) { return levelCode >= 4 ? levelCode % 2 : 3 - levelCode % 3; }
+int LevelSettingFor(int levelCode) {
+  return levelCode >= 4 ? levelCode % 2 : 3 - levelCode % 3;
+}
 
 TEST(SelfPlay, MatchesAtEveryLevelCodeStayInBoundsAndBothSidesScore) {
   int goalsA = 0;
@@ -36,8 +37,8 @@ TEST(SelfPlay, MatchesAtEveryLevelCodeStayInBoundsAndBothSidesScore) {
       settings.levelCode = levelCode;
       settings.levelSetting = LevelSettingFor(levelCode);
       const self_play::Report r = self_play::PlayMatch(settings);
-      EXPECT_EQ(r.outOfBounds, 0) << "level code " << levelCode << " seed " << settings.seed
-                                  << ": " << r.firstOutOfBounds;
+      EXPECT_EQ(r.outOfBounds, 0) << "level code " << levelCode << " seed " << settings.seed << ": "
+                                  << r.firstOutOfBounds;
       EXPECT_GE(r.frames, 2 * 18000 / 11 - 2);
       EXPECT_GT(r.keyEvents, 1000);
       EXPECT_EQ(r.goalsFirstHalf + r.goalsSecondHalf, r.scoreA + r.scoreB);

@@ -3,6 +3,7 @@
 #include "support/self_play.h"
 
 #include <array>
+#include <cstdlib>
 #include <random>
 #include <string_view>
 
@@ -10,6 +11,7 @@
 #include "competition/random_below.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
+#include "match/team_play.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
 #include "presentation/match_captions.h"
@@ -36,7 +38,9 @@ struct Run {
 };
 Run* run = nullptr;
 
-bool IsKeeperCode(int code) { return code == 1 || code == 12; }
+bool IsKeeperCode(int code) {
+  return code == 1 || code == 12;
+}
 
 void CheckBounds(int frame) {
   const Bounds b = AllowedBounds();
@@ -187,21 +191,40 @@ void Type(Desk& desk, int key, char c) {
   desk.KeyUp(key);
 }
 
+// An arrow key held for `ticks` ticks with key repeat every third tick.
+void HoldArrow(Desk& desk, int key, int ticks) {
+  desk.KeyDown(key);
+  for (int t = 0; t < ticks; t += 3) {
+    desk.Ticks(3);
+    desk.KeyDown(key, true);
+  }
+  desk.KeyUp(key);
+}
+
+// The arrow key that moves the controlled player along a pitch direction (2, 4, 6, 8) on the
+// screen of the current half.
+int KeyFor(int pitchDirection) {
+  const bool turned = match.half == 2;
+  switch (pitchDirection) {
+    case 6:
+      return turned ? platform::KeyLeft : platform::KeyRight;
+    case 4:
+      return turned ? platform::KeyRight : platform::KeyLeft;
+    case 8:
+      return turned ? platform::KeyDown : platform::KeyUp;
+    default:
+      return turned ? platform::KeyUp : platform::KeyDown;
+  }
+}
+
 // One random thing the user does, and the ticks it takes.
-void UserAction(Desk& desk, std::mt19937& keys) {
+void RandomAction(Desk& desk, std::mt19937& keys) {
   const auto below = [&keys](int n) { return int(keys() % std::uint32_t(n)); };
   const int choice = below(100);
-  if (choice < 45) {  // an arrow held for a while, with key repeat
+  if (choice < 45) {  // an arrow held for a while
     const int arrows[] = {platform::KeyLeft, platform::KeyUp, platform::KeyRight,
                           platform::KeyDown};
-    const int key = arrows[below(4)];
-    const int hold = 1 + below(60);
-    desk.KeyDown(key);
-    for (int t = 0; t < hold; t += 3) {
-      desk.Ticks(3);
-      desk.KeyDown(key, true);
-    }
-    desk.KeyUp(key);
+    HoldArrow(desk, arrows[below(4)], 1 + below(60));
   } else if (choice < 62) {  // the kick key, tapped or held
     desk.KeyDown(platform::KeySpace);
     desk.Char(' ');
@@ -227,6 +250,45 @@ void UserAction(Desk& desk, std::mt19937& keys) {
     Type(desk, key, c);
   }
   desk.Ticks(2 + below(30));
+}
+
+// What a user who wants to score does: run to the ball, dribble it towards team B's goal and
+// shoot from close in, sometimes lobbed.
+void PurposefulAction(Desk& desk, std::mt19937& keys) {
+  const auto below = [&keys](int n) { return int(keys() % std::uint32_t(n)); };
+  const int c = match.controlledPlayer - 1;
+  if (c < 1 || c >= kPlayersPerSide) {
+    desk.Ticks(5);
+    return;
+  }
+  const PlayerState& p = teamA[std::size_t(c)];
+  if (match.ballHolder == match.controlledPlayer) {
+    const bool pressed = NearestTeamB(36) != 0;
+    if (ball.x > match.pitchRight - 210 || (pressed && ball.x > match.centreX + 100)) {
+      // A shot at the goal mouth: straight from in front of it (flat or lobbed over the
+      // keeper), diagonally from beside it. The diagonal letters name screen directions.
+      const bool turned = match.half == 2;
+      char shot = 'a';
+      if (ball.y < match.centreY - 40) shot = turned ? 'q' : 'z';  // towards larger y
+      if (ball.y > match.centreY + 30) shot = turned ? 'z' : 'q';  // towards smaller y
+      const bool lob = shot == 'a' && below(2) == 0;
+      if (lob) desk.KeyDown(platform::KeyShift);
+      Type(desk, platform::KeyA + (shot - 'a'), char(shot - 'a' + 'A'));
+      if (lob) desk.KeyUp(platform::KeyShift);
+    } else if (pressed && below(2) == 0) {
+      Type(desk, platform::KeyA + ('s' - 'a'), 'S');  // a pass ahead
+    } else if (ball.y < match.centreY - 30 || ball.y > match.centreY + 20) {
+      HoldArrow(desk, KeyFor(ball.y < match.centreY ? 2 : 8), 3 + below(6));
+    } else {
+      HoldArrow(desk, KeyFor(6), 6 + below(20));
+    }
+  } else {
+    const int dx = ball.x - p.x;
+    const int dy = ball.y - p.y;
+    const int direction = std::abs(dx) > std::abs(dy) ? (dx > 0 ? 6 : 4) : (dy > 0 ? 2 : 8);
+    HoldArrow(desk, KeyFor(direction), 3 + below(12));
+  }
+  desk.Ticks(1 + below(8));
 }
 
 void SetUpMatch(const Settings& settings) {
@@ -265,7 +327,11 @@ void PlayHalf(Desk& desk, const Settings& settings, std::mt19937& keys, int half
   const int target = settings.ticksPerHalf * half;
   while (run->playTicks < target && match.half == half) {
     if (settings.keys) {
-      UserAction(desk, keys);
+      if (keys() % 100 < 85) {  // mostly purposeful, with random presses between
+        PurposefulAction(desk, keys);
+      } else {
+        RandomAction(desk, keys);
+      }
     } else {
       desk.Ticks(50);
     }
@@ -275,15 +341,27 @@ void PlayHalf(Desk& desk, const Settings& settings, std::mt19937& keys, int half
 }  // namespace
 
 Bounds AllowedBounds() {
-  // Players: the walks keep them on the pitch; beyond it only the restarts put them (the
-  // thrower on the touch line at y 55, the receiver 60 px behind the ball and 50 px in from
-  // the line), a header raises a player by half the ball's height, and the slide keeps the
-  // controlled player within 6 px of the lines. The ball ends every frame between the touch
-  // lines (a throw-in is taken at once); beyond a goal line only while it is 18 px high or
-  // more.
-  return Bounds{30 - 6 - 60 - 200, 910 + 6 + 200, 60 - 30, 450 + 6,
-                30 - 200,          910 + 200,     55,      449,
-                60,                40};
+  constexpr int L = 30, R = 910, T = 60, B = 450;
+  // The ball ends every frame between the touch lines (a throw-in is taken at once; a corner
+  // is taken from y 450) and inside the goal lines while it is lower than 18 px. Higher, it
+  // flies on over a goal line: a chip of climb 9 stays 18 px high or more for 13 frames, at
+  // up to 22 px a frame, and a cross can lift a ball that is already in the air higher still.
+  constexpr int kBeyondGoalLine = 350;
+  constexpr int kHighest = 80;
+  // Players: the walks keep them on the pitch and the slide within 6 px of the lines; only a
+  // restart puts one farther out (a throw-in taker on the ball, wherever it crossed the touch
+  // line, his receiver up to 60 px beside it), and a header lifts a player by half the ball's
+  // height.
+  return Bounds{L - kBeyondGoalLine - 60,
+                R + kBeyondGoalLine + 60,
+                T - 5 - kHighest / 2,
+                B + 6,
+                L - kBeyondGoalLine,
+                R + kBeyondGoalLine,
+                T - 5,
+                B,
+                kHighest,
+                40};
 }
 
 Report PlayMatch(const Settings& settings) {
