@@ -1,6 +1,6 @@
 // The self-playing match: set-up through the real operations, ticks through the real timer
 // tick, a random stream of key events, and a look at the records after every frame.
-#include "support/self_play.h"
+#include "self_play.h"
 
 #include <array>
 #include <cstdlib>
@@ -14,6 +14,7 @@
 #include "match/team_play.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
+#include "presentation/graphics_archive.h"
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
 #include "shell/controls.h"
@@ -306,6 +307,10 @@ void SetUpMatch(const Settings& settings) {
   gameFlow.userNation = kUserNation;
   gameFlow.chosenOpponent = kOpponentNation + 1;
   match.kitsLoaded = 1;  // the rules need no pictures
+  if (settings.drawing && settings.pictures && PreloadCache() == 0) {
+    LoadPitchPictures();
+    match.kitsLoaded = 0;  // the pairing's sprite sheets are loaded by the set-up
+  }
   InitMatch();
   match.levelCode = settings.levelCode;
   match.half = 1;

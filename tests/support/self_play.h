@@ -20,6 +20,9 @@ struct Settings {
   int levelCode = 2;     // team B's strength code for the whole match, 0 to 6
   int levelSetting = 3;  // the Level setting: 0 S, 1, 2, 3
   bool drawing = false;
+  // With drawing: load the pictures from GDAT.DAT in the current directory, so that the
+  // players and the ball are drawn as in the game (without them only the pitch is drawn).
+  bool pictures = false;
   bool keys = true;          // false: nobody touches the keyboard
   int ticksPerHalf = 18000;  // ticks of running play per half (3:00 at 100 ticks a second)
 };
