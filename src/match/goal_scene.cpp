@@ -44,4 +44,8 @@ void DrawGoalScoreboard(platform::DeviceContext* dc) {
 void StartGoalCelebration(bool teamBScored) {
   captionState.goalCelebration = 1;
   captionState.celebrateTeamB = teamBScored ? 1 : 0;
+  // From its first step, with its cheer still to come; the tick takes the first step at once.
+  captionState.captionStep = 0;
+  captionState.cheerPlayed = 0;
+  captionState.captionCountdown = 1;
 }

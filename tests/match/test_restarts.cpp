@@ -31,7 +31,7 @@ TEST_F(Goals, Line205IsOutsideTheFirstHalfGoalMouthAnd206Inside) {
 
 TEST_F(Goals, GoalByTeamAGivesTeamBTheKickOff) {
   PutBall(902, 250);
-  match.captionTimer = 0;
+  captionState.captionStep = 9;  // left over from the entrance
   CheckGoalAndOut(nullptr);
   EXPECT_EQ(match.scoreA, 1);
   EXPECT_EQ(match.captionTimer, 40);
@@ -42,6 +42,8 @@ TEST_F(Goals, GoalByTeamAGivesTeamBTheKickOff) {
   EXPECT_EQ(ball.y, match.centreY);
   EXPECT_EQ(captionState.goalCelebration, 1);
   EXPECT_EQ(captionState.celebrateTeamB, 0);
+  EXPECT_EQ(captionState.captionStep, 0);
+  EXPECT_EQ(captionState.captionCountdown, 1);  // the first step on the next tick
 }
 
 TEST_F(Goals, GoalByTeamBInTheSecondHalfCountsThereAndTeamAKicksOff) {
