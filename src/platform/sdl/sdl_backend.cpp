@@ -1,0 +1,369 @@
+// The SDL2 backend: a real window showing the composed frame with sharp scaling, the keyboard
+// and mouse as the layer's input events, and sound through SDL2_mixer.
+#include <SDL.h>
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/internal.h"
+#include "platform/sdl/sdl_input.h"
+#include "platform/sdl/sdl_sound.h"
+
+namespace platform::detail {
+
+namespace {
+
+using sdl::KeyRoute;
+
+bool IsSet(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr && value[0] != '\0';
+}
+
+// A desktop session names its display; without one (and without a driver asked for by name)
+// there is nothing to open, and trying would only make SDL's back ends print their own errors.
+bool DisplayExpected() {
+  return IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY") || IsSet("SDL_VIDEODRIVER");
+}
+
+bool IsInvisibleDriver(const char* driver) {
+  return std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0 ||
+         std::strcmp(driver, "evdev") == 0;
+}
+
+class SdlBackend final : public Backend {
+ public:
+  explicit SdlBackend(int scale) : scale_(std::clamp(scale, 1, 16)) {}
+  ~SdlBackend() override;
+
+  // Starts SDL's video (and, when there is a device, its audio). False without a display.
+  bool StartVideo();
+  bool OpenDisplay(int width, int height, std::string_view title) override;
+  void SetTitle(std::string_view title) override;
+  void SetIcon(const IconResource& icon) override;
+  std::uint64_t NowMs() override { return SDL_GetTicks64(); }
+  void Present(const Surface& frame) override;
+  bool PollInput(InputEvent* event) override;
+  void Wait(std::optional<std::uint64_t> deadline) override;
+  void PlaySound(std::string_view fileName, bool async) override { sound_.Play(fileName, async); }
+  std::string CurrentSound() override { return sound_.Current(); }
+  void Beep() override { sound_.Beep(); }
+
+ private:
+  bool CreateTexture(int width, int height);
+  int FittingScale(int width, int height) const;
+  sdl::ViewGeometry Geometry() const;
+  void Redraw();
+  void ToggleFullScreen();
+  bool NextEvent(SDL_Event* event);
+  // Turns one SDL event into input for the program (false when it is none). Text input may
+  // give several characters; all but the first wait in `pending_`.
+  bool Translate(const SDL_Event& event, InputEvent* out);
+  bool TranslateKey(const SDL_KeyboardEvent& key, bool down, InputEvent* out);
+  bool MousePosition(int x, int y, InputEvent* out) const;
+
+  int scale_;
+  bool videoUp_ = false;
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  int frameWidth_ = 0, frameHeight_ = 0;
+  bool shown_ = false;
+  bool fullScreen_ = false;
+  std::string title_;
+  std::optional<SDL_Event> stashed_;  // taken from SDL while waiting, not yet translated
+  std::deque<InputEvent> pending_;
+  // The virtual key each held key went down as, so that its release reports the same key even
+  // when Num Lock or the layout changed in between; -1 for a key the backend kept to itself.
+  std::array<int, SDL_NUM_SCANCODES> heldAs_{};
+  sdl::SoundPlayer sound_;
+};
+
+SdlBackend::~SdlBackend() {
+  sound_.Close();
+  if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+  if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
+  if (window_ != nullptr) SDL_DestroyWindow(window_);
+  if (videoUp_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  SDL_Quit();
+}
+
+bool SdlBackend::StartVideo() {
+  // Ctrl+C and SIGTERM end the program as usual instead of arriving as a quit event.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+  // The click that brings the window to the front also reaches the program.
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+  if (!DisplayExpected()) return false;
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  videoUp_ = true;
+  if (SDL_GetNumVideoDisplays() < 1) return false;
+  // Without a screen SDL falls back to drivers that show nothing; they count only when asked
+  // for by name (the tests do).
+  const char* driver = SDL_GetCurrentVideoDriver();
+  const char* wanted = std::getenv("SDL_VIDEODRIVER");
+  if (driver != nullptr && IsInvisibleDriver(driver) &&
+      (wanted == nullptr || std::strcmp(wanted, driver) != 0)) {
+    return false;
+  }
+  sound_.Open();  // no audio device: silence
+  return true;
+}
+
+bool SdlBackend::OpenDisplay(int width, int height, std::string_view title) {
+  if (!videoUp_ || window_ != nullptr || width <= 0 || height <= 0) return false;
+  title_ = std::string(title);
+  const int scale = FittingScale(width, height);
+  window_ = SDL_CreateWindow(title_.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                             width * scale, height * scale, SDL_WINDOW_HIDDEN);
+  if (window_ == nullptr) {
+    std::fprintf(stderr, "SDL: %s\n", SDL_GetError());
+    return false;
+  }
+  renderer_ = SDL_CreateRenderer(window_, -1, 0);
+  if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  if (renderer_ == nullptr || !CreateTexture(width, height)) {
+    std::fprintf(stderr, "SDL: %s\n", SDL_GetError());
+    return false;
+  }
+  return true;
+}
+
+// The requested scale, reduced while the window would not fit on the screen.
+int SdlBackend::FittingScale(int width, int height) const {
+  SDL_Rect usable;
+  if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return scale_;
+  int scale = scale_;
+  while (scale > 1 && (width * scale > usable.w || height * scale > usable.h)) --scale;
+  return scale;
+}
+
+bool SdlBackend::CreateTexture(int width, int height) {
+  if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+  texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                               width, height);
+  if (texture_ == nullptr) return false;
+  SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
+  frameWidth_ = width;
+  frameHeight_ = height;
+  return true;
+}
+
+void SdlBackend::SetTitle(std::string_view title) {
+  title_ = std::string(title);
+  if (window_ != nullptr) SDL_SetWindowTitle(window_, title_.c_str());
+}
+
+void SdlBackend::SetIcon(const IconResource& icon) {
+  if (window_ == nullptr || icon.width <= 0 || icon.height <= 0) return;
+  if (icon.pixels.size() < std::size_t(icon.width) * std::size_t(icon.height)) return;
+  // 0xAARRGGBB words; SDL copies the pixels, so the surface may borrow them.
+  SDL_Surface* surface = SDL_CreateRGBSurfaceFrom(
+      const_cast<std::uint32_t*>(icon.pixels.data()), icon.width, icon.height, 32, icon.width * 4,
+      0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0xFF000000u);
+  if (surface == nullptr) return;
+  SDL_SetWindowIcon(window_, surface);
+  SDL_FreeSurface(surface);
+}
+
+void SdlBackend::Present(const Surface& frame) {
+  if (renderer_ == nullptr || frame.width <= 0 || frame.height <= 0) return;
+  if (frame.pixels.size() < std::size_t(frame.width) * std::size_t(frame.height)) return;
+  if (frame.width != frameWidth_ || frame.height != frameHeight_) {
+    if (!CreateTexture(frame.width, frame.height)) return;
+    if (!fullScreen_) {
+      const int scale = FittingScale(frame.width, frame.height);
+      SDL_SetWindowSize(window_, frame.width * scale, frame.height * scale);
+    }
+  }
+  SDL_UpdateTexture(texture_, nullptr, frame.pixels.data(), frame.width * 4);
+  if (!shown_) {
+    SDL_ShowWindow(window_);
+    shown_ = true;
+  }
+  Redraw();
+}
+
+sdl::ViewGeometry SdlBackend::Geometry() const {
+  sdl::ViewGeometry g;
+  SDL_GetWindowSize(window_, &g.windowWidth, &g.windowHeight);
+  if (SDL_GetRendererOutputSize(renderer_, &g.outputWidth, &g.outputHeight) != 0) {
+    g.outputWidth = g.windowWidth;
+    g.outputHeight = g.windowHeight;
+  }
+  g.frameWidth = frameWidth_;
+  g.frameHeight = frameHeight_;
+  return g;
+}
+
+// Draws the last uploaded frame again: black bars, the picture in its rectangle.
+void SdlBackend::Redraw() {
+  if (renderer_ == nullptr || texture_ == nullptr) return;
+  const Rect picture = sdl::PictureRect(Geometry());
+  const SDL_Rect target{picture.left, picture.top, picture.Width(), picture.Height()};
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  SDL_RenderCopy(renderer_, texture_, nullptr, &target);
+  SDL_RenderPresent(renderer_);
+}
+
+void SdlBackend::ToggleFullScreen() {
+  if (window_ == nullptr) return;
+  const bool wanted = !fullScreen_;
+  if (SDL_SetWindowFullscreen(window_, wanted ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) return;
+  fullScreen_ = wanted;
+  Redraw();
+}
+
+bool SdlBackend::NextEvent(SDL_Event* event) {
+  if (stashed_) {
+    *event = *stashed_;
+    stashed_.reset();
+    return true;
+  }
+  return SDL_PollEvent(event) != 0;
+}
+
+bool SdlBackend::PollInput(InputEvent* event) {
+  if (!pending_.empty()) {
+    *event = pending_.front();
+    pending_.pop_front();
+    return true;
+  }
+  if (!videoUp_) return false;
+  SDL_Event sdlEvent;
+  while (NextEvent(&sdlEvent)) {
+    if (Translate(sdlEvent, event)) return true;
+  }
+  return false;
+}
+
+void SdlBackend::Wait(std::optional<std::uint64_t> deadline) {
+  if (!pending_.empty() || stashed_ || !videoUp_) return;
+  int timeout = -1;
+  if (deadline) {
+    const std::uint64_t now = NowMs();
+    if (now >= *deadline) return;
+    timeout = int(std::min<std::uint64_t>(*deadline - now, INT_MAX));
+  }
+  // Blocks on the display connection; the event it returns is kept for PollInput.
+  SDL_Event event;
+  if (SDL_WaitEventTimeout(&event, timeout) != 0) stashed_ = event;
+}
+
+bool SdlBackend::MousePosition(int x, int y, InputEvent* out) const {
+  Point point;
+  const bool inside = sdl::WindowToFrame(Geometry(), x, y, &point);
+  out->x = point.x;
+  out->y = point.y;
+  return inside;
+}
+
+bool SdlBackend::TranslateKey(const SDL_KeyboardEvent& key, bool down, InputEvent* out) {
+  const int scancode = key.keysym.scancode;
+  if (scancode < 0 || scancode >= SDL_NUM_SCANCODES) return false;
+  if (!down) {
+    int virtualKey = heldAs_[std::size_t(scancode)];
+    heldAs_[std::size_t(scancode)] = 0;
+    if (virtualKey == 0) {
+      virtualKey = sdl::VirtualKeyFor(scancode, key.keysym.sym, (key.keysym.mod & KMOD_NUM) != 0);
+    }
+    if (virtualKey <= 0) return false;  // unknown, or a key the backend kept
+    out->kind = InputEvent::Kind::KeyUp;
+    out->key = virtualKey;
+    return true;
+  }
+  int& held = heldAs_[std::size_t(scancode)];
+  if (held < 0 && key.repeat != 0) return false;  // the auto-repeat of F11 or Alt+Enter
+  const int virtualKey =
+      sdl::VirtualKeyFor(scancode, key.keysym.sym, (key.keysym.mod & KMOD_NUM) != 0);
+  if (virtualKey == 0) return false;
+  const bool alt = (key.keysym.mod & KMOD_ALT) != 0;
+  if (key.repeat == 0 && sdl::RouteKeyDown(virtualKey, alt) == KeyRoute::ToggleFullScreen) {
+    ToggleFullScreen();
+    held = -1;
+    // Alt was part of a combination: its release must not open the menu bar as a lone Alt
+    // would, so the program does not see it (it sees the next press of Alt as usual).
+    for (const int altKey : {SDL_SCANCODE_LALT, SDL_SCANCODE_RALT}) {
+      if (heldAs_[std::size_t(altKey)] > 0) heldAs_[std::size_t(altKey)] = -1;
+    }
+    return false;
+  }
+  if (key.repeat == 0 || held <= 0) held = virtualKey;
+  out->kind = InputEvent::Kind::KeyDown;
+  out->key = held;
+  out->repeat = key.repeat != 0;
+  return true;
+}
+
+bool SdlBackend::Translate(const SDL_Event& event, InputEvent* out) {
+  *out = InputEvent{};
+  switch (event.type) {
+    case SDL_KEYDOWN:
+      return TranslateKey(event.key, true, out);
+    case SDL_KEYUP:
+      return TranslateKey(event.key, false, out);
+    case SDL_TEXTINPUT: {
+      for (const std::uint32_t codepoint : sdl::CodePointsOf(event.text.text)) {
+        InputEvent character;
+        character.kind = InputEvent::Kind::Char;
+        character.codepoint = codepoint;
+        pending_.push_back(character);
+      }
+      if (pending_.empty()) return false;
+      *out = pending_.front();
+      pending_.pop_front();
+      return true;
+    }
+    case SDL_MOUSEBUTTONDOWN:
+      if (event.button.button != SDL_BUTTON_LEFT) return false;
+      // A press on the black bars is outside the window's picture: nobody gets it.
+      if (!MousePosition(event.button.x, event.button.y, out)) return false;
+      out->kind = sdl::MouseDownKind(event.button.clicks);
+      return true;
+    case SDL_MOUSEBUTTONUP:
+      if (event.button.button != SDL_BUTTON_LEFT) return false;
+      MousePosition(event.button.x, event.button.y, out);
+      out->kind = InputEvent::Kind::MouseUp;
+      return true;
+    case SDL_MOUSEMOTION:
+      MousePosition(event.motion.x, event.motion.y, out);
+      out->kind = InputEvent::Kind::MouseMove;
+      return true;
+    case SDL_WINDOWEVENT:
+      switch (event.window.event) {
+        case SDL_WINDOWEVENT_CLOSE:
+          out->kind = InputEvent::Kind::CloseRequest;
+          return true;
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+        case SDL_WINDOWEVENT_RESTORED:
+          if (shown_) Redraw();
+          return false;
+        default:
+          return false;
+      }
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+Backend* CreateSdlBackend(int scale) {
+  auto backend = std::make_unique<SdlBackend>(scale);
+  if (!backend->StartVideo()) return nullptr;
+  return backend.release();
+}
+
+}  // namespace platform::detail
