@@ -87,6 +87,9 @@ class Backend {
   virtual void PlaySound(std::string_view fileName, bool async) = 0;
   virtual std::string CurrentSound() = 0;
   virtual void Beep() = 0;
+  // False for a backend that shows nothing (headless): the core then composes the frame only
+  // when asked (screenshots) instead of every time the loop goes idle.
+  virtual bool WantsFrames() { return true; }
 };
 
 // Both return nullptr when the backend cannot be set up (no SDL video, for example).

@@ -46,6 +46,7 @@ void Char(std::uint32_t codepoint);
 void MouseDown(int x, int y);
 void MouseUp(int x, int y);
 void MouseDoubleClick(int x, int y);
+void MouseMove(int x, int y);
 
 // Presses the control with that id in the top dialog or message box (as a click would).
 // False when there is no such enabled control.
@@ -66,5 +67,9 @@ bool SaveScreenshot(const std::string& path);
 void RunScriptFile(const std::string& path);
 // The same for a script held in a string (tests); `name` appears in messages.
 void RunScriptText(const std::string& text, const std::string& name = "script");
+// The line number of the first script command that has not run (or of a wait-dialog still
+// waiting), 0 when every command has run or no script is running. A program that ends early
+// leaves lines behind.
+int PendingScriptLine();
 
 }  // namespace platform::headless

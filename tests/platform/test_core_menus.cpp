@@ -1,0 +1,163 @@
+// The menu bar: greyed items, the keyboard (F10, Alt, arrows, Enter, Esc), the mouse, and a
+// menu out of reach while a modal dialog is open.
+#include "core_test_support.h"
+#include "platform/core.h"
+
+namespace core_test {
+namespace {
+
+using namespace platform;
+namespace hl = platform::headless;
+
+class Menus : public CoreTest {
+ protected:
+  void SetUp() override {
+    CoreTest::SetUp();
+    CreateMain("Main");
+    hl::Advance(0);
+    Log().clear();
+  }
+  void Key(int key) {
+    hl::KeyDown(key);
+    hl::KeyUp(key);
+    hl::Advance(0);
+  }
+  void Click(int x, int y) {
+    hl::MouseDown(x, y);
+    hl::MouseUp(x, y);
+    hl::Advance(0);
+  }
+  bool Open() const { return detail::Core().menuTracking.open; }
+  int Popup() const { return detail::Core().menuTracking.popup; }
+  int Item() const { return detail::Core().menuTracking.item; }
+};
+
+TEST_F(Menus, GreyedItemsCannotBeChosenUntilEnabled) {
+  Menu* menu = GetMenu(main);
+  EXPECT_FALSE(IsMenuItemEnabled(menu, 5));
+  EXPECT_TRUE(IsMenuItemEnabled(menu, 6));
+  EXPECT_FALSE(IsMenuItemEnabled(menu, 99));
+  EXPECT_FALSE(hl::ChooseMenuItem(5));
+  EXPECT_FALSE(hl::ChooseMenuItem(99));
+  EXPECT_TRUE(hl::ChooseMenuItem(6));
+  hl::Advance(0);
+  EXPECT_EQ(Lines("Command"), (std::vector<std::string>{"Command 6 0"}));
+
+  // With the keyboard: F10 opens GAME on its first item, Pause, which is greyed.
+  Key(KeyF10);
+  ASSERT_TRUE(Open());
+  EXPECT_EQ(Popup(), 0);
+  EXPECT_EQ(Item(), 0);
+  Key(KeyReturn);
+  EXPECT_TRUE(Open());  // nothing chosen, the menu stays
+  EXPECT_EQ(Lines("Command").size(), 1u);
+
+  EnableMenuItem(menu, 5, true);
+  Key(KeyReturn);
+  EXPECT_FALSE(Open());
+  EXPECT_EQ(Lines("Command"), (std::vector<std::string>{"Command 6 0", "Command 5 0"}));
+}
+
+TEST_F(Menus, TheKeyboardWalksTheBarAndTheItems) {
+  Key(KeyF10);
+  Key(KeyDown);  // Menu
+  Key(KeyDown);  // Exit
+  Key(KeyDown);  // wraps to Pause
+  EXPECT_EQ(Item(), 0);
+  Key(KeyUp);  // wraps to Exit
+  EXPECT_EQ(Item(), 2);
+  Key(KeyRight);  // SOUND, first item
+  EXPECT_EQ(Popup(), 1);
+  EXPECT_EQ(Item(), 0);
+  Key(KeyRight);  // wraps to GAME
+  EXPECT_EQ(Popup(), 0);
+  Key(KeyLeft);  // wraps to SOUND
+  Key(KeyDown);
+  // While the menu is open, keys do not reach the window.
+  EXPECT_TRUE(Lines("Key").empty());
+  Key(KeyReturn);
+  EXPECT_FALSE(Open());
+  EXPECT_EQ(Lines("Command"), (std::vector<std::string>{"Command 8 0"}));
+
+  // Esc closes without a command; keys reach the window again.
+  Key(KeyF10);
+  Key(KeyEscape);
+  EXPECT_FALSE(Open());
+  Key(KeyLeft);
+  EXPECT_EQ(Lines("KeyDown"), (std::vector<std::string>{"KeyDown 37 0"}));
+  EXPECT_EQ(Lines("Command").size(), 1u);
+}
+
+TEST_F(Menus, AltAloneOpensTheBarButAltWithAnotherKeyDoesNot) {
+  hl::KeyDown(KeyAlt);
+  hl::KeyDown(KeyA);
+  hl::KeyUp(KeyA);
+  hl::KeyUp(KeyAlt);
+  hl::Advance(0);
+  EXPECT_FALSE(Open());
+  Key(KeyAlt);
+  EXPECT_TRUE(Open());
+  Key(KeyAlt);
+  EXPECT_FALSE(Open());
+}
+
+TEST_F(Menus, TheMouseOpensADropDownAndChoosesAnItem) {
+  const Menu* menu = GetMenu(main);
+  const Rect sound = detail::MenuTitleRect(menu, 1);
+  Click(sound.left + 4, 10);
+  ASSERT_TRUE(Open());
+  EXPECT_EQ(Popup(), 1);
+  EXPECT_EQ(Item(), -1);
+  // Sliding to the other title switches the drop-down.
+  const Rect game = detail::MenuTitleRect(menu, 0);
+  hl::MouseMove(game.left + 4, 10);
+  hl::Advance(0);
+  EXPECT_EQ(Popup(), 0);
+  // A click on the greyed Pause does nothing; a click on Exit chooses it.
+  const Rect pause = detail::DropDownItemRect(menu, 0, 0);
+  Click(pause.left + 5, pause.top + 5);
+  EXPECT_TRUE(Lines("Command").empty());
+  const Rect exit = detail::DropDownItemRect(menu, 0, 2);
+  Click(exit.left + 5, exit.top + 5);
+  EXPECT_FALSE(Open());
+  EXPECT_EQ(Lines("Command"), (std::vector<std::string>{"Command 13 0"}));
+
+  // A click outside closes the menu and goes nowhere.
+  Click(game.left + 4, 10);
+  Click(600, 400);
+  EXPECT_FALSE(Open());
+  EXPECT_TRUE(Lines("LButton").empty());
+}
+
+TEST_F(Menus, TheMenuIsOutOfReachWhileADialogIsOpen) {
+  PlaySteps({
+      [this] {
+        EXPECT_FALSE(hl::ChooseMenuItem(6));
+        hl::KeyDown(KeyF10);
+        hl::KeyUp(KeyF10);
+        hl::MouseDown(detail::MenuTitleRect(GetMenu(main), 0).left + 4, 10);
+        hl::MouseUp(detail::MenuTitleRect(GetMenu(main), 0).left + 4, 10);
+      },
+      [this] {
+        EXPECT_FALSE(Open());
+        hl::KeyDown(KeyEscape);
+      },
+  });
+  DialogBox(instance, "Buttons", main, [](Window* d, Msg m, Param a, Param) -> Param {
+    if (m == Msg::Command && a == kIdCancel) EndDialog(d, 0);
+    return m == Msg::InitDialog;
+  });
+  EXPECT_TRUE(Lines("Command").empty());
+  EXPECT_TRUE(Lines("LButton").empty());
+}
+
+TEST_F(Menus, DestroyedMenusLeaveTheWindow) {
+  Menu* menu = GetMenu(main);
+  DestroyMenu(menu);
+  EXPECT_EQ(GetMenu(main), nullptr);
+  EXPECT_FALSE(IsMenuItemEnabled(menu, 6));
+  EXPECT_FALSE(hl::ChooseMenuItem(6));
+}
+
+}  // namespace
+}  // namespace core_test
