@@ -19,6 +19,7 @@
 #include "presentation/pitch_drawing.h"
 #include "shell/controls.h"
 #include "shell/game_flow.h"
+#include "shell/main_window.h"
 #include "shell/match_tick.h"
 
 namespace self_play {
@@ -108,6 +109,13 @@ void OneTick(platform::Window* window) {
 platform::Param SelfPlayWindowProc(platform::Window* window, platform::Msg msg, platform::Param a,
                                    platform::Param b) {
   switch (msg) {
+    case platform::Msg::Size:
+      // The view is laid out for the client area as the main window does it.
+      viewLayout.clientWidth = std::int32_t(a);
+      viewLayout.clientHeight = std::int32_t(b);
+      viewLayout.captionShift = CaptionShiftForWidth(viewLayout.clientWidth);
+      match.scrollX = viewLayout.captionShift;
+      return 0;
     case platform::Msg::Timer:
       if (run != nullptr) OneTick(window);
       return 0;
@@ -136,15 +144,26 @@ class Desk {
     windowClass.name = "SelfPlay";
     windowClass.proc = SelfPlayWindowProc;
     platform::RegisterWindowClass(instance, windowClass);
-    window_ = platform::CreateMainWindow(instance, "SelfPlay", "self play", 0, 0, 0, 930, 600);
+    // The game's client area: 900 × 580 below its menu bar.
+    window_ = platform::CreateMainWindow(instance, "SelfPlay", "self play", 0, 0, 0, 900, 580);
     platform::SetTimer(window_, kMatchTimerId, kMatchTimerPeriodMs);
   }
   ~Desk() {
     if (!drawing_) return;
     DeleteDrawingTools();
     platform::headless::Shutdown();
+    ResetShellRecords();
   }
   Desk(const Desk&) = delete;
+
+  // The whole view drawn afresh, as at the start of every period.
+  void FullRedraw() {
+    if (!drawing_) return;
+    platform::DeviceContext* dc = platform::GetDC(window_);
+    DrawFullPitch(dc, viewLayout.captionShift);
+    platform::ReleaseDC(window_, dc);
+  }
+
   Desk& operator=(const Desk&) = delete;
 
   void Ticks(int n) {
@@ -307,7 +326,8 @@ void SetUpMatch(const Settings& settings) {
   gameFlow.userNation = kUserNation;
   gameFlow.chosenOpponent = kOpponentNation + 1;
   match.kitsLoaded = 1;  // the rules need no pictures
-  if (settings.drawing && settings.pictures && PreloadCache() == 0) {
+  if (settings.drawing && settings.pictures && !CheckArchiveAfterFirstPaint() &&
+      graphicsArchive.playerNameCount != 0) {
     LoadPitchPictures();
     match.kitsLoaded = 0;  // the pairing's sprite sheets are loaded by the set-up
   }
@@ -376,8 +396,10 @@ Report PlayMatch(const Settings& settings) {
   {
     Desk desk(settings.drawing);
     std::mt19937 keys(settings.seed * 2654435761u + 17u);
+    desk.FullRedraw();
     PlayHalf(desk, settings, keys, 1);
     StartSecondHalf();
+    desk.FullRedraw();
     PlayHalf(desk, settings, keys, 2);
   }
   state.report.scoreA = match.scoreA;
