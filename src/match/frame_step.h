@@ -19,6 +19,10 @@ void MatchFrameStep(platform::DeviceContext* dc);
 void SaveFramePositions();
 void UpdateOffsideLine();
 void MoveBall();
+// The two halves of the ball's motion, for ball motions that differ only in the ground step
+// (the penalty shoot-out): the climb and fall, and one frame of friction.
+void MoveBallHeight();
+void ApplyBallFriction();
 // One step of team A's player i towards (tx, ty): walkStep pixels on each axis, or 12 for
 // the run; clamped to the pitch; the walk applies the goal-mouth rule.
 void WalkTeamA(int i, int tx, int ty);
@@ -31,3 +35,5 @@ bool ApplyGoalMouthRule(int* tx, int* ty, int currentY);
 
 // "G O A L !!" in front of the goal scored in (matchEvent 3 or 4), as seen on the screen.
 void WriteGoalCaption(platform::DeviceContext* dc, int matchEvent);
+// The same caption at a given screen point.
+void WriteGoalCaptionAt(platform::DeviceContext* dc, int x, int y);

@@ -5,6 +5,9 @@
 #include "platform/platform.h"
 
 void CheckGoalAndOut(platform::DeviceContext* dc);
+// The touch lines: a ball beyond one is put on the line and thrown in at once. True when it
+// was. (The first step of CheckGoalAndOut, also used by the penalty shoot-out.)
+bool CheckTouchLines();
 void ThrowIn();
 void ThrowBall(int d);
 void CornerKick();

@@ -9,6 +9,11 @@
 inline constexpr int kForward10RestDx = 180;  // from centreX
 inline constexpr int kForward10RestDy = 150;  // from centreY
 
+// The controlled player's slide keeps y within kSlideTopY ... mirrorY - kSlideTopY (a little
+// beyond the touch lines) and x within kSlideMargin of the goal lines.
+inline constexpr int kSlideTopY = 54;
+inline constexpr int kSlideMargin = 6;
+
 // Command codes the engine works with besides the direction codes.
 namespace UserCommand {
 inline constexpr int kCross = 32;  // the kick key released

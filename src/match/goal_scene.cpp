@@ -1,0 +1,51 @@
+// The goal caption, the scene drawn at once after a goal and the start of the celebration.
+#include "match/goal_scene.h"
+
+#include "match/engine_helpers.h"
+#include "match/frame_step.h"
+#include "match/match_state.h"
+#include "presentation/match_captions.h"
+
+void WriteGoalCaptionAt(platform::DeviceContext* dc, int x, int y) {
+  if (dc == nullptr) return;
+  // Height 16, half-width advance 10, weight 24: a thin fixed-pitch font.
+  platform::Font* font = platform::CreateFont({16, 10, 24});
+  platform::Font* previous = platform::SelectFont(dc, font);
+  platform::SetBkMode(dc, platform::BkMode::Transparent);
+  const platform::Color oldColour = platform::SetTextColor(dc, platform::Rgb(255, 0, 0));
+  platform::TextOut(dc, x, y, "G O A L !!");
+  platform::SetTextColor(dc, oldColour);
+  platform::SetBkMode(dc, platform::BkMode::Opaque);
+  platform::SelectFont(dc, previous);
+  platform::DeleteObject(font);
+}
+
+void WriteGoalCaption(platform::DeviceContext* dc, int matchEvent) {
+  // In front of the goal that was scored in, as seen on the screen: team A's goal is on the
+  // left in the first half and on the right in the second.
+  const int leftX = match.pitchLeft - match.scrollX;
+  const int rightX = match.pitchRight - match.scrollX - 80;
+  const bool intoTeamAGoal = matchEvent == 3;
+  const bool onLeft = engine::SecondHalf() ? !intoTeamAGoal : intoTeamAGoal;
+  WriteGoalCaptionAt(dc, onLeft ? leftX : rightX, 240);
+}
+
+void DrawGoalScene(platform::DeviceContext* dc, int matchEvent) {
+  if (dc == nullptr) return;
+  DrawPitchBuffered(dc);
+  WriteGoalCaption(dc, matchEvent);
+}
+
+void DrawGoalScoreboard(platform::DeviceContext* dc) {
+  if (dc == nullptr) return;
+  DrawScoreboard(dc);
+}
+
+void StartGoalCelebration(bool teamBScored) {
+  captionState.goalCelebration = 1;
+  captionState.celebrateTeamB = teamBScored ? 1 : 0;
+  // From its first step, with its cheer still to come; the tick takes the first step at once.
+  captionState.captionStep = 0;
+  captionState.cheerPlayed = 0;
+  captionState.captionCountdown = 1;
+}

@@ -1,0 +1,14 @@
+// What the screen shows at once when a goal is scored: the pitch redrawn with the ball in the
+// net and the "G O A L !!" caption, then the scoreboard with the new score; and the start of
+// the supporters' celebration. The goal rule calls these; they live apart from the rules so
+// that the rules can be linked and tested without the drawing.
+#pragma once
+
+#include "platform/platform.h"
+
+// The pitch with the players, then the caption in front of the goal scored in (matchEvent 3:
+// by team B, 4: by team A).
+void DrawGoalScene(platform::DeviceContext* dc, int matchEvent);
+void DrawGoalScoreboard(platform::DeviceContext* dc);
+// Starts the celebration of a campaign goal; `teamBScored` marks whose goal it was.
+void StartGoalCelebration(bool teamBScored);

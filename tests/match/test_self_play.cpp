@@ -1,0 +1,100 @@
+// Whole matches that play themselves through the timer tick, at every level code, with a
+// random stream of key events: nothing leaves the bounds the rules allow, both sides score
+// across the set, restarts and keeper holds happen, and a seed gives the same match again.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "support/self_play.h"
+
+namespace {
+
+constexpr int kSeedsPerLevelCode = 12;
+
+std::string Describe(const self_play::Report& r) {
+  return std::to_string(r.scoreA) + "-" + std::to_string(r.scoreB) + " (throw-ins " +
+         std::to_string(r.throwIns) + ", corners " + std::to_string(r.corners) + ", goal kicks " +
+         std::to_string(r.goalKicks) + ", keeper holds " + std::to_string(r.keeperHolds) +
+         ", offside flags " + std::to_string(r.offsideFlags) + ")";
+}
+
+// The Level setting that goes with a level code in a friendly (the code decides the speeds
+// and the rhythm; the setting the long shots and the speed caps).
+int LevelSettingFor(int levelCode) {
+  return levelCode >= 4 ? levelCode % 2 : 3 - levelCode % 3;
+}
+
+TEST(SelfPlay, MatchesAtEveryLevelCodeStayInBoundsAndBothSidesScore) {
+  int goalsA = 0;
+  int goalsB = 0;
+  int throwIns = 0, corners = 0, goalKicks = 0, holds = 0, offside = 0;
+  for (int levelCode = 0; levelCode <= 6; ++levelCode) {
+    std::string line;
+    for (int s = 0; s < kSeedsPerLevelCode; ++s) {
+      self_play::Settings settings;
+      settings.seed = std::uint32_t(1000 * levelCode + s + 1);
+      settings.levelCode = levelCode;
+      settings.levelSetting = LevelSettingFor(levelCode);
+      const self_play::Report r = self_play::PlayMatch(settings);
+      EXPECT_EQ(r.outOfBounds, 0) << "level code " << levelCode << " seed " << settings.seed << ": "
+                                  << r.firstOutOfBounds;
+      EXPECT_GE(r.frames, 2 * 18000 / 11 - 2);
+      EXPECT_GT(r.keyEvents, 1000);
+      EXPECT_EQ(r.goalsFirstHalf + r.goalsSecondHalf, r.scoreA + r.scoreB);
+      goalsA += r.scoreA;
+      goalsB += r.scoreB;
+      throwIns += r.throwIns;
+      corners += r.corners;
+      goalKicks += r.goalKicks;
+      holds += r.keeperHolds;
+      offside += r.offsideFlags;
+      line += (s == 0 ? "" : "; ") + Describe(r);
+    }
+    std::printf("[ self-play ] level code %d: %s\n", levelCode, line.c_str());
+  }
+  EXPECT_GT(goalsA, 0);
+  EXPECT_GT(goalsB, 0);
+  EXPECT_GT(throwIns, 0);
+  EXPECT_GT(corners, 0);
+  EXPECT_GT(goalKicks, 0);
+  EXPECT_GT(holds, 0);
+  EXPECT_GT(offside, 0);
+}
+
+TEST(SelfPlay, SameSeedPlaysTheSameMatch) {
+  self_play::Settings settings;
+  settings.seed = 77;
+  settings.levelCode = 4;
+  settings.ticksPerHalf = 6000;
+  const self_play::Report first = self_play::PlayMatch(settings);
+  const self_play::Report second = self_play::PlayMatch(settings);
+  EXPECT_EQ(Describe(first), Describe(second));
+  EXPECT_EQ(first.frames, second.frames);
+  EXPECT_EQ(first.keyEvents, second.keyEvents);
+}
+
+TEST(SelfPlay, WithoutTheUserTheComputerSideStillPlaysAndStaysInBounds) {
+  self_play::Settings settings;
+  settings.seed = 5;
+  settings.levelCode = 5;
+  settings.keys = false;
+  const self_play::Report r = self_play::PlayMatch(settings);
+  EXPECT_EQ(r.outOfBounds, 0) << r.firstOutOfBounds;
+  EXPECT_EQ(r.keyEvents, 0);
+  EXPECT_GT(r.scoreB, 0);
+}
+
+TEST(SelfPlay, DrawnMatchInAWindowStaysInBounds) {
+  self_play::Settings settings;
+  settings.seed = 3;
+  settings.levelCode = 2;
+  settings.drawing = true;
+  settings.ticksPerHalf = 3000;
+  const self_play::Report r = self_play::PlayMatch(settings);
+  EXPECT_EQ(r.outOfBounds, 0) << r.firstOutOfBounds;
+  EXPECT_GE(r.frames, 2 * 3000 / 11 - 2);
+  EXPECT_GT(r.keyEvents, 100);
+}
+
+}  // namespace

@@ -1,0 +1,55 @@
+// A match that plays itself: a friendly between two nations run through the real timer tick,
+// with a seeded random source for the game and a seeded random stream of key events for the
+// user's side (arrows held with key repeat, kick-key taps and holds, Shift, letters and keypad
+// digits). It reports the score and counts of what happened, and checks after every frame
+// that every player and the ball stay inside the bounds the rules allow.
+//
+// With drawing the match runs in a window of the headless backend: the ticks are its timer
+// messages and the keys go through the window's message queue, so every frame is drawn.
+// Without drawing the same tick is called directly with no window, and the keys go straight
+// to the keyboard handlers.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace self_play {
+
+struct Settings {
+  std::uint32_t seed = 1;
+  int levelCode = 2;     // team B's strength code for the whole match, 0 to 6
+  int levelSetting = 3;  // the Level setting: 0 S, 1, 2, 3
+  bool drawing = false;
+  // With drawing: load the pictures from GDAT.DAT in the current directory, so that the
+  // players and the ball are drawn as in the game (without them only the pitch is drawn).
+  bool pictures = false;
+  bool keys = true;          // false: nobody touches the keyboard
+  int ticksPerHalf = 18000;  // ticks of running play per half (3:00 at 100 ticks a second)
+};
+
+struct Report {
+  int scoreA = 0;
+  int scoreB = 0;
+  int goalsFirstHalf = 0;
+  int goalsSecondHalf = 0;
+  int throwIns = 0;
+  int corners = 0;
+  int goalKicks = 0;
+  int keeperHolds = 0;
+  int offsideFlags = 0;  // a player's flag going up
+  int frames = 0;
+  int keyEvents = 0;
+  int outOfBounds = 0;           // frames that ended with something outside the bounds
+  std::string firstOutOfBounds;  // what and where, for the first such frame
+};
+
+// The bounds the rules allow at the end of a frame (see docs/match-engine.md).
+struct Bounds {
+  int playerMinX, playerMaxX, playerMinY, playerMaxY;
+  int ballMinX, ballMaxX, ballMinY, ballMaxY, ballMaxHeight, ballMaxSpeed;
+};
+Bounds AllowedBounds();
+
+Report PlayMatch(const Settings& settings);
+
+}  // namespace self_play
