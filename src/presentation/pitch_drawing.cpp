@@ -57,50 +57,62 @@ void StripeBand(int i, bool right, Point band[4]) {
   }
 }
 
-// The grass, stripes and lines of the per-frame redraw, kept between frames. They change only
-// with the view offset and the client size.
-struct PitchSurface {
-  DeviceContext* dc = nullptr;
-  platform::Bitmap* bitmap = nullptr;
-  platform::Bitmap* born = nullptr;  // the memory context's own bitmap
-  int scrollX = 0;
-  int width = 0;
-  int height = 0;
-};
-PitchSurface pitchSurface;
-
 constexpr int kFrameWidth = 930;
 constexpr int kFrameHeight = 479;
 
-void ReleasePitchSurface() {
-  if (pitchSurface.dc != nullptr) platform::SelectBitmap(pitchSurface.dc, pitchSurface.born);
-  platform::DeleteDC(pitchSurface.dc);
-  platform::DeleteObject(pitchSurface.bitmap);
-  pitchSurface = PitchSurface{};
-}
+// A memory context with a 930 × 479 bitmap of its own, kept between frames. Released with the
+// drawing tools, before the drawing layer itself goes.
+struct KeptBitmap {
+  DeviceContext* dc = nullptr;
+  platform::Bitmap* bitmap = nullptr;
+};
 
-// Draws the kept surface for the current view when it is missing or stale. False when no
-// picture can be made.
-bool PreparePitchSurface(DeviceContext* like) {
-  if (pitchSurface.dc != nullptr && pitchSurface.scrollX == match.scrollX &&
-      pitchSurface.width == ViewWidth() && pitchSurface.height == ViewHeight()) {
-    return true;
-  }
-  ReleasePitchSurface();
+bool MakeKeptBitmap(DeviceContext* like, KeptBitmap* kept) {
   platform::Bitmap* bitmap = platform::CreateCompatibleBitmap(like, kFrameWidth, kFrameHeight);
   DeviceContext* dc = bitmap != nullptr ? platform::CreateCompatibleDC(like) : nullptr;
   if (dc == nullptr) {
     platform::DeleteObject(bitmap);
     return false;
   }
-  pitchSurface.dc = dc;
-  pitchSurface.bitmap = bitmap;
-  pitchSurface.born = platform::SelectBitmap(dc, bitmap);
+  platform::SelectBitmap(dc, bitmap);
+  kept->dc = dc;
+  kept->bitmap = bitmap;
+  return true;
+}
+
+void ReleaseKeptBitmap(KeptBitmap* kept) {
+  platform::DeleteDC(kept->dc);  // which lets go of the bitmap
+  platform::DeleteObject(kept->bitmap);
+  *kept = KeptBitmap{};
+}
+
+// The frame the per-frame redraw composes in.
+KeptBitmap frameBitmap;
+
+// The grass, stripes and lines of the per-frame redraw. They change only with the view offset
+// and the client size.
+struct PitchSurface {
+  KeptBitmap kept;
+  int scrollX = 0;
+  int width = 0;
+  int height = 0;
+};
+PitchSurface pitchSurface;
+
+// Draws the kept surface for the current view when it is missing or stale. False when no
+// picture can be made.
+bool PreparePitchSurface(DeviceContext* like) {
+  if (pitchSurface.kept.dc != nullptr && pitchSurface.scrollX == match.scrollX &&
+      pitchSurface.width == ViewWidth() && pitchSurface.height == ViewHeight()) {
+    return true;
+  }
+  ReleaseKeptBitmap(&pitchSurface.kept);
+  if (!MakeKeptBitmap(like, &pitchSurface.kept)) return false;
   pitchSurface.scrollX = match.scrollX;
   pitchSurface.width = ViewWidth();
   pitchSurface.height = ViewHeight();
-  FillPitch(dc);
-  DrawLines(dc);
+  FillPitch(pitchSurface.kept.dc);
+  DrawLines(pitchSurface.kept.dc);
   return true;
 }
 
@@ -112,6 +124,10 @@ void SelectErasePair(DeviceContext* dc) {
 }  // namespace
 
 void CreateDrawingTools() {
+  // The kept frame pictures start afresh as well; any left from an earlier start of the
+  // drawing layer are not touched.
+  pitchSurface = PitchSurface{};
+  frameBitmap = KeptBitmap{};
   pitchView.pitchBrush = platform::CreateSolidBrush(Rgb(0, 240, 0));
   pitchView.stripeBrush = platform::CreateSolidBrush(Rgb(0, 220, 0));
   pitchView.blueBrush = platform::CreateSolidBrush(Rgb(0, 0, 240));
@@ -124,7 +140,8 @@ void CreateDrawingTools() {
 }
 
 void DeleteDrawingTools() {
-  ReleasePitchSurface();
+  ReleaseKeptBitmap(&pitchSurface.kept);
+  ReleaseKeptBitmap(&frameBitmap);
   for (platform::Pen** pen : {&pitchView.whitePen, &pitchView.pitchPen, &pitchView.bluePen,
                               &pitchView.blackPen, &pitchView.dottedPen, &pitchView.redPen}) {
     platform::DeleteObject(*pen);
@@ -178,14 +195,22 @@ void FillPitch(DeviceContext* dc) {
   DrawStripes(dc, 0, 1000);
 }
 
+DeviceContext* KeptFrame(DeviceContext* like) {
+  if (frameBitmap.dc == nullptr && like != nullptr) MakeKeptBitmap(like, &frameBitmap);
+  return frameBitmap.dc;
+}
+
 void FillPitchAndLines(DeviceContext* frame) {
   if (frame == nullptr) return;
   if (!PreparePitchSurface(frame)) {
+    // As on a fresh frame: black, then the grass and lines.
+    platform::FillRect(frame, platform::Rect{0, 0, kFrameWidth, kFrameHeight},
+                       platform::StockBrush(platform::StockObject::BlackBrush));
     FillPitch(frame);
     DrawLines(frame);
     return;
   }
-  platform::BitBlt(frame, 0, 0, kFrameWidth, kFrameHeight, pitchSurface.dc, 0, 0,
+  platform::BitBlt(frame, 0, 0, kFrameWidth, kFrameHeight, pitchSurface.kept.dc, 0, 0,
                    platform::Rop::SrcCopy);
   // The frame's context is left as the two calls leave it.
   platform::SelectPen(frame, pitchView.whitePen);

@@ -27,6 +27,8 @@ struct PitchView {
 };
 extern PitchView pitchView;
 
+// The tools, and the pictures the per-frame redraw keeps (KeptFrame, FillPitchAndLines):
+// deleted together, which must happen before the drawing layer is shut down.
 void CreateDrawingTools();
 void DeleteDrawingTools();
 // Deletes the tools and puts the view record back to its start-up values (tests).
@@ -42,9 +44,12 @@ void DrawDibFlipped(platform::DeviceContext* dc, int x, int y, const Picture& pi
 void CopyDib(platform::DeviceContext* dc, int x, int y, const Picture& picture);
 
 void FillPitch(platform::DeviceContext* dc);
-// FillPitch, then DrawLines, on a fresh 930 × 479 frame of the per-frame redraw: the two are
-// drawn once into a kept picture for the current view offset and client size and copied from
-// there, pixel for pixel the same.
+// A 930 × 479 frame for the per-frame redraw, made on first use and kept until the drawing
+// tools are deleted; nullptr when it cannot be made.
+platform::DeviceContext* KeptFrame(platform::DeviceContext* like);
+// Starts a 930 × 479 frame of the per-frame redraw as a fresh black bitmap with FillPitch,
+// then DrawLines, would look, covering all of it: the grass and lines are drawn once into a
+// kept picture for the current view offset and client size and copied from there.
 void FillPitchAndLines(platform::DeviceContext* frame);
 void DrawStripes(platform::DeviceContext* dc, int fromX, int toX);
 void StripesInRect(platform::DeviceContext* dc, const platform::Rect& rect);

@@ -234,17 +234,16 @@ void DrawFullPitch(DeviceContext* dc, int viewOffset) {
 
 void DrawMatchFrame(DeviceContext* dc) {
   if (dc == nullptr) return;
-  platform::Bitmap* bitmap = platform::CreateCompatibleBitmap(dc, kFrameWidth, kFrameHeight);
-  DeviceContext* memory = bitmap != nullptr ? platform::CreateCompatibleDC(dc) : nullptr;
+  // The off-screen frame is kept from one frame to the next; each frame starts by covering it
+  // whole with the grass and lines, so nothing of the last one remains.
+  DeviceContext* memory = KeptFrame(dc);
   if (memory == nullptr) {
-    platform::DeleteObject(bitmap);
     EraseMovedSprites(dc);
     DrawLines(dc);
     DrawPitchFurniture(dc);
     DrawObjects(dc);
     return;
   }
-  platform::Bitmap* previous = platform::SelectBitmap(memory, bitmap);
   FillPitchAndLines(memory);
   // The top rows are redrawn only while the ball is high on the screen.
   const bool topRows = BallHighOnScreen();
@@ -263,9 +262,6 @@ void DrawMatchFrame(DeviceContext* dc) {
     platform::BitBlt(dc, 0, kTopRows, kFrameWidth, kFrameHeight - kTopRows, memory, 0, kTopRows,
                      Rop::SrcCopy);
   }
-  platform::SelectBitmap(memory, previous);
-  platform::DeleteDC(memory);
-  platform::DeleteObject(bitmap);
 }
 
 void EraseMovedSprites(DeviceContext* dc) {

@@ -15,6 +15,7 @@
 #include "platform/platform.h"
 #include "presentation/graphics_archive.h"
 #include "presentation/match_captions.h"
+#include "presentation/pitch_drawing.h"
 #include "resources/feldo_resources.h"
 #include "shell/controls.h"
 #include "shell/game_flow.h"
@@ -75,6 +76,7 @@ class MatchTick : public ::testing::Test {
     match.half = 1;
   }
   void TearDown() override {
+    ResetPitchView();  // the window's drawing tools go before the layer does
     hl::Shutdown();
     ResetRecords();
     platform::SetCurrentDirectory(previous_);

@@ -249,6 +249,7 @@ int main(int argc, char** argv) {
   Save(output, "5-clashing-kits.png");
 
   platform::KillTimer(window, kMatchTimerId);
+  DeleteDrawingTools();  // as the window's destroy does, before the layer goes
   hl::Shutdown();
   std::printf("match_snapshots: 5 pictures in %s, %d check(s) failed\n", output.string().c_str(),
               failures);
