@@ -13,6 +13,7 @@
 #include "presentation/pitch_drawing.h"
 #include "resources/feldo_resources.h"
 #include "savegame/settings_file.h"
+#include "shell/command_log.h"
 #include "shell/controls.h"
 #include "shell/game_flow.h"
 #include "shell/match_tick.h"
@@ -108,6 +109,7 @@ void OnPaint(platform::Window* window) {
   DrawScoreboard(dc);
   platform::EndPaint(window, &paint);
   viewLayout.layoutLocked = 1;
+  ++commandLog.paints;
 
   // The archive is checked once, after the first paint.
   if (graphicsArchive.playerNameCount == 0 && CheckArchiveAfterFirstPaint()) {
