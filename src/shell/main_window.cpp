@@ -207,11 +207,9 @@ Param MainWindowProc(platform::Window* window, Msg msg, Param a, Param b) {
   }
 }
 
-int FeldoMain(platform::Instance* instance, const std::string& /*commandLine*/, int showState) {
-  // The command line is not read: the launcher passes the game folder, which changes nothing.
+platform::Window* CreateFeldoWindow(platform::Instance* instance, int showState) {
   const std::string title = platform::LoadString(instance, kStringTitle);
   const std::string className = platform::LoadString(instance, kStringClassName);
-  RegisterShellValues();
 
   platform::WindowClass windowClass;
   windowClass.name = className;
@@ -226,10 +224,16 @@ int FeldoMain(platform::Instance* instance, const std::string& /*commandLine*/, 
   platform::Window* window = platform::CreateMainWindow(
       instance, className, title, kCaption | kSystemMenu | kMinimizeBox | kClipChildren,
       platform::kDefaultPosition, 0, kMainWindowWidth, kMainWindowHeight);
-  if (window == nullptr) return 0;
+  if (window == nullptr) return nullptr;
   platform::ShowWindow(window, showState);
   platform::UpdateWindow(window);
+  return window;
+}
 
+int FeldoMain(platform::Instance* instance, const std::string& /*commandLine*/, int showState) {
+  // The command line is not read: the launcher passes the game folder, which changes nothing.
+  RegisterShellValues();
+  if (CreateFeldoWindow(instance, showState) == nullptr) return 0;
   platform::QueuedMessage message;
   while (platform::GetMessage(&message)) {
     platform::TranslateMessage(&message);
