@@ -18,13 +18,20 @@ feldo_ensure_packages
 feldo_configure_release
 if feldo_has_target lumar && feldo_has_target feldo; then
   feldo_build lumar feldo
+elif feldo_has_target feldo; then
+  feldo_build feldo
 else
   feldo_build
 fi
 
-if [ ! -x build/game/lumar ]; then
-  echo "build/game/lumar was not built." >&2
-  exit 1
-fi
 cd build/game
-exec ./lumar "$@"
+if [ -x ./lumar ]; then
+  exec ./lumar "$@"
+fi
+# Until the launcher is part of the build, the game itself is started.
+if [ -x ./feldo ]; then
+  echo "The launcher is not built yet; starting the game directly." >&2
+  exec ./feldo "$@"
+fi
+echo "Neither build/game/lumar nor build/game/feldo was built." >&2
+exit 1

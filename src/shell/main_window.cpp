@@ -13,6 +13,7 @@
 #include "presentation/pitch_drawing.h"
 #include "resources/feldo_resources.h"
 #include "savegame/settings_file.h"
+#include "shell/command_log.h"
 #include "shell/controls.h"
 #include "shell/game_flow.h"
 #include "shell/match_tick.h"
@@ -108,6 +109,7 @@ void OnPaint(platform::Window* window) {
   DrawScoreboard(dc);
   platform::EndPaint(window, &paint);
   viewLayout.layoutLocked = 1;
+  ++commandLog.paints;
 
   // The archive is checked once, after the first paint.
   if (graphicsArchive.playerNameCount == 0 && CheckArchiveAfterFirstPaint()) {
@@ -205,11 +207,9 @@ Param MainWindowProc(platform::Window* window, Msg msg, Param a, Param b) {
   }
 }
 
-int FeldoMain(platform::Instance* instance, const std::string& /*commandLine*/, int showState) {
-  // The command line is not read: the launcher passes the game folder, which changes nothing.
+platform::Window* CreateFeldoWindow(platform::Instance* instance, int showState) {
   const std::string title = platform::LoadString(instance, kStringTitle);
   const std::string className = platform::LoadString(instance, kStringClassName);
-  RegisterShellValues();
 
   platform::WindowClass windowClass;
   windowClass.name = className;
@@ -224,10 +224,16 @@ int FeldoMain(platform::Instance* instance, const std::string& /*commandLine*/, 
   platform::Window* window = platform::CreateMainWindow(
       instance, className, title, kCaption | kSystemMenu | kMinimizeBox | kClipChildren,
       platform::kDefaultPosition, 0, kMainWindowWidth, kMainWindowHeight);
-  if (window == nullptr) return 0;
+  if (window == nullptr) return nullptr;
   platform::ShowWindow(window, showState);
   platform::UpdateWindow(window);
+  return window;
+}
 
+int FeldoMain(platform::Instance* instance, const std::string& /*commandLine*/, int showState) {
+  // The command line is not read: the launcher passes the game folder, which changes nothing.
+  RegisterShellValues();
+  if (CreateFeldoWindow(instance, showState) == nullptr) return 0;
   platform::QueuedMessage message;
   while (platform::GetMessage(&message)) {
     platform::TranslateMessage(&message);

@@ -34,6 +34,7 @@ void RegisterShellValues() {
   RegisterValue("keyCommand", [] { return controlState.keyCommand; });
   RegisterValue("archiveError", [] { return graphicsArchive.archiveError; });
   RegisterValue("cachedPictures", [] { return CountCachedPictures(); });
+  RegisterValue("paints", [] { return commandLog.paints; });
   for (int id = 1; id <= 247; ++id) {
     RegisterValue("command." + std::to_string(id),
                   [id] { return commandLog.received[std::size_t(id)]; });

@@ -48,7 +48,9 @@ class SdlSound : public ::testing::Test {
  protected:
   void SetUp() override {
     previous_ = fs::current_path();
-    dir_ = fs::path(FELDO_TEST_WORK_DIR) / "sdl-sound";
+    dir_ = fs::path(FELDO_TEST_WORK_DIR) /
+           (std::string("sdl-sound-") +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     fs::current_path(dir_);

@@ -158,8 +158,8 @@ void CheckLine(const Script& script, const Line& line) {
     }
   } else if (command == "screenshot") {
     if (line.rest.empty()) Fail(script, line.number, "usage: screenshot FILE");
-  } else if (command == "close") {
-    need(0, "close");
+  } else if (command == "close" || command == "repaint") {
+    need(0, command == "close" ? "close" : "repaint");
   } else {
     Fail(script, line.number, "unknown command \"" + command + "\"");
   }
@@ -279,6 +279,12 @@ bool Execute(Script& script, const Line& line) {
       Fail(script, line.number, "cannot save the screenshot " + line.rest);
     }
     return false;
+  }
+  if (command == "repaint") {
+    // As when a window that covered the main window goes away: its whole client area is
+    // invalidated and repainted.
+    platform::InvalidateRect(platform::MainWindow(), nullptr, true);
+    return true;
   }
   // close
   CloseMainWindow();
