@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "competition/nations.h"
+#include "frame_baseline.h"
 #include "match/frame_step.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
@@ -25,9 +26,8 @@
 
 namespace {
 
-constexpr int kFrameWidth = 930;
-constexpr int kFrameHeight = 479;
-constexpr int kFrameMs = 110;
+using frame_baseline::kFrameHeight;
+using frame_baseline::kFrameWidth;
 constexpr int kWarmUpFrames = 150;
 constexpr int kFramesBeforeRestore = 200;  // the frame-step runs start again from the snapshot
 
@@ -139,32 +139,8 @@ void BM_MatchFrameStepWithDrawing(benchmark::State& state) {
   RunFrameSteps(state, Shared().window);
 }
 
-std::vector<std::uint32_t>& Buffer(int which) {
-  static std::vector<std::uint32_t> buffers[2] = {
-      std::vector<std::uint32_t>(std::size_t(kFrameWidth) * kFrameHeight, 1),
-      std::vector<std::uint32_t>(std::size_t(kFrameWidth) * kFrameHeight, 2)};
-  return buffers[which];
-}
-
-void BM_MemsetFrame(benchmark::State& state) {
-  auto& buffer = Buffer(0);
-  int value = 0;
-  for (auto _ : state) {
-    std::memset(buffer.data(), ++value & 255, buffer.size() * sizeof(std::uint32_t));
-    benchmark::DoNotOptimize(buffer.data());
-    benchmark::ClobberMemory();
-  }
-}
-
-void BM_MemcpyFrame(benchmark::State& state) {
-  auto& from = Buffer(0);
-  auto& to = Buffer(1);
-  for (auto _ : state) {
-    std::memcpy(to.data(), from.data(), from.size() * sizeof(std::uint32_t));
-    benchmark::DoNotOptimize(to.data());
-    benchmark::ClobberMemory();
-  }
-}
+using frame_baseline::BM_MemcpyFrame;
+using frame_baseline::BM_MemsetFrame;
 
 BENCHMARK(BM_MemsetFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MemcpyFrame)->Unit(benchmark::kMicrosecond);
@@ -172,53 +148,18 @@ BENCHMARK(BM_DrawMatchFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MatchFrameStepWithoutDrawing)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MatchFrameStepWithDrawing)->Unit(benchmark::kMicrosecond);
 
-// Prints the usual table, then each run against memset and memcpy of the same frame.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Iteration && run.iterations > 0 && !run.error_occurred) {
-        seconds_[run.benchmark_name()] = run.real_accumulated_time / double(run.iterations);
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-  void Finalize() override {
-    ConsoleReporter::Finalize();
-    const double memset = Seconds("BM_MemsetFrame");
-    const double memcpy = Seconds("BM_MemcpyFrame");
-    if (memset <= 0 || memcpy <= 0) return;
-    std::printf("\nOne %d x %d frame, relative to memset and memcpy of the same buffer:\n",
-                kFrameWidth, kFrameHeight);
-    for (const char* name :
-         {"BM_DrawMatchFrame", "BM_MatchFrameStepWithoutDrawing", "BM_MatchFrameStepWithDrawing"}) {
-      const double s = Seconds(name);
-      if (s <= 0) continue;
-      std::printf("  %-32s %8.1f us = %6.2f x memset %6.2f x memcpy  %5.2f %% of a %d ms frame\n",
-                  name, s * 1e6, s / memset, s / memcpy, 100.0 * s / (kFrameMs / 1000.0), kFrameMs);
-    }
-    const double view = Seconds("BM_DrawMatchFrame");
-    if (view > 0) {
-      std::printf("DrawMatchFrame / memcpy = %.2f (%s five)\n", view / memcpy,
-                  view / memcpy <= 5.0 ? "within" : "ABOVE");
-    }
-  }
-
- private:
-  double Seconds(const std::string& name) const {
-    auto it = seconds_.find(name);
-    return it == seconds_.end() ? 0.0 : it->second;
-  }
-  std::map<std::string, double> seconds_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  return 0;
+  frame_baseline::RatioReporter reporter(
+      {"BM_DrawMatchFrame", "BM_MatchFrameStepWithoutDrawing", "BM_MatchFrameStepWithDrawing"},
+      [](const frame_baseline::RatioReporter::Seconds& seconds) {
+        const double view = seconds("BM_DrawMatchFrame");
+        const double memcpy = seconds("BM_MemcpyFrame");
+        if (view > 0 && memcpy > 0) {
+          std::printf("DrawMatchFrame / memcpy = %.2f (%s five)\n", view / memcpy,
+                      view / memcpy <= 5.0 ? "within" : "ABOVE");
+        }
+      });
+  return frame_baseline::RunWithRatios(argc, argv, &reporter);
 }

@@ -81,38 +81,6 @@ bool OpenFace(FontState* state, const std::string& path) {
   return true;
 }
 
-// Decodes one UTF-8 sequence exactly as DisplayCells reads it (a malformed sequence is one
-// byte read as U+FFFD), so that drawn text advances as far as its extent says.
-std::size_t DecodeOne(std::string_view text, std::size_t i, std::uint32_t* codepoint) {
-  const auto lead = static_cast<unsigned char>(text[i]);
-  std::size_t length = 1;
-  std::uint32_t value = lead;
-  if (lead >= 0xF0 && lead < 0xF8) {
-    length = 4, value = lead & 0x07;
-  } else if (lead >= 0xE0) {
-    length = 3, value = lead & 0x0F;
-  } else if (lead >= 0xC0) {
-    length = 2, value = lead & 0x1F;
-  } else if (lead >= 0x80) {
-    *codepoint = 0xFFFD;
-    return 1;
-  }
-  if (i + length > text.size()) {
-    *codepoint = 0xFFFD;
-    return 1;
-  }
-  for (std::size_t k = 1; k < length; ++k) {
-    const auto next = static_cast<unsigned char>(text[i + k]);
-    if ((next & 0xC0) != 0x80) {
-      *codepoint = 0xFFFD;
-      return 1;
-    }
-    value = (value << 6) | (next & 0x3F);
-  }
-  *codepoint = value;
-  return length;
-}
-
 GlyphSet* SetFor(Font* font) {
   if (font->glyphs != nullptr) return font->glyphs;
   FontState& state = State();
@@ -219,7 +187,7 @@ int DrawGlyphs(const Target* target, Font* font, int x, int y, std::string_view 
   long long penX = x;
   for (std::size_t i = 0; i < text.size();) {
     std::uint32_t codepoint = 0;
-    i += DecodeOne(text, i, &codepoint);
+    i += detail::DecodeUtf8(text, i, &codepoint);
     const int advance = GlyphCells(codepoint) * font->width;
     if (target != nullptr && penX - font->width < target->clip.right &&
         penX + 2 * advance > target->clip.left) {

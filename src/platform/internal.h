@@ -50,6 +50,12 @@ void ShutdownDrawing();
 // glyphs then.
 void InitFonts();
 
+// ----- text
+
+// Decodes the UTF-8 sequence starting at text[i]: returns its length (at least 1) and the code
+// point (U+FFFD for a malformed or cut-off sequence, which then counts one byte).
+std::size_t DecodeUtf8(std::string_view text, std::size_t i, std::uint32_t* codepoint);
+
 // ----- input and backends
 
 struct InputEvent {

@@ -3,15 +3,16 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/internal.h"
 #include "platform/platform.h"
 
 namespace platform {
 
-namespace {
+namespace detail {
 
 // Decodes one UTF-8 sequence starting at text[i]; returns its length (at least 1) and the
 // code point (U+FFFD for a malformed sequence).
-std::size_t DecodeOne(std::string_view text, std::size_t i, std::uint32_t* codepoint) {
+std::size_t DecodeUtf8(std::string_view text, std::size_t i, std::uint32_t* codepoint) {
   const auto lead = static_cast<unsigned char>(text[i]);
   std::size_t length = 1;
   std::uint32_t value = lead;
@@ -44,6 +45,10 @@ std::size_t DecodeOne(std::string_view text, std::size_t i, std::uint32_t* codep
   return length;
 }
 
+}  // namespace detail
+
+namespace {
+
 int CellsOf(std::uint32_t codepoint) {
   if (codepoint < 0x80) return 1;
   if (codepoint >= 0xFF61 && codepoint <= 0xFF9F) return 1;  // half-width katakana
@@ -60,7 +65,7 @@ int DisplayCells(std::string_view utf8) {
   int cells = 0;
   for (std::size_t i = 0; i < utf8.size();) {
     std::uint32_t codepoint = 0;
-    i += DecodeOne(utf8, i, &codepoint);
+    i += detail::DecodeUtf8(utf8, i, &codepoint);
     cells += CellsOf(codepoint);
   }
   return cells;
@@ -71,7 +76,7 @@ std::string_view PrefixByCells(std::string_view utf8, int cells) {
   std::size_t i = 0;
   while (i < utf8.size()) {
     std::uint32_t codepoint = 0;
-    const std::size_t length = DecodeOne(utf8, i, &codepoint);
+    const std::size_t length = detail::DecodeUtf8(utf8, i, &codepoint);
     const int width = CellsOf(codepoint);
     if (used + width > cells) break;
     used += width;
