@@ -140,29 +140,34 @@ bool BallStillInArea(bool teamAKeeper) {
   return inArea && CY - 90 < ball.y && ball.y < CY + 90 && match.ballStillTicks > 200;
 }
 
+// The holding keeper: the ball sits on him. With one tick of the hold left he kicks it out
+// long in `direction` (nobody may take it for a while); a hold starts with `holdTicks`.
+void HoldAndKickOut(PlayerState& k, int holdTicks, int direction, void (*kick)(int), int extraSpeed,
+                    int refreshCode) {
+  ball.x = k.x;
+  ball.y = k.y;
+  match.matchEvent = 1;
+  if (match.keeperHoldTicks == 1) {
+    k.facing = direction;
+    k.pose = 3;
+    k.motion = 0;
+    kick(direction);
+    ball.speed += extraSpeed;
+    ball.climb = 5;
+    match.faceRefresh = refreshCode;
+    match.kickGrace = 100;
+    match.restartFreeze = 20;
+    match.ballHolder = 0;
+  }
+  if (match.keeperHoldTicks == 0) match.keeperHoldTicks = holdTicks;
+}
+
 }  // namespace
 
 bool KeeperStepsA() {
   PlayerState& k = teamA[0];
   const int step = match.walkStep;
-  if (match.ballHolder == 1) {
-    ball.x = k.x;
-    ball.y = k.y;
-    match.matchEvent = 1;
-    if (match.keeperHoldTicks == 1) {  // the kick-out
-      k.facing = 6;
-      k.pose = 3;
-      k.motion = 0;
-      KickWithSound(6);
-      ball.speed += 3;
-      ball.climb = 5;
-      match.faceRefresh = 1;
-      match.kickGrace = 100;
-      match.restartFreeze = 20;
-      match.ballHolder = 0;
-    }
-    if (match.keeperHoldTicks == 0) match.keeperHoldTicks = 25;
-  }
+  if (match.ballHolder == 1) HoldAndKickOut(k, 25, 6, KickWithSound, 3, 1);
   if (match.ballHolder != 1 && match.ballHolder != 12) match.keeperHoldTicks = 0;
   if (match.faceRefresh == 1) k.pose = engine::SecondHalf() ? 4 : 6;
   if (match.keeperHoldTicks != 0) return true;
@@ -181,23 +186,7 @@ void KeeperFreezePoseB() {
 }
 
 void KeeperHoldB() {
-  PlayerState& k = teamB[0];
-  ball.x = k.x;
-  ball.y = k.y;
-  match.matchEvent = 1;
-  if (match.keeperHoldTicks == 1) {  // the kick-out
-    k.pose = 3;
-    k.motion = 0;
-    k.facing = 4;
-    KickWithSoundB(4);
-    ball.speed += 4;
-    ball.climb = 5;
-    match.faceRefresh = 12;
-    match.kickGrace = 100;
-    match.restartFreeze = 20;
-    match.ballHolder = 0;
-  }
-  if (match.keeperHoldTicks == 0) match.keeperHoldTicks = 5;
+  HoldAndKickOut(teamB[0], 5, 4, KickWithSoundB, 4, 12);
 }
 
 void KeeperPositionB() {
