@@ -207,7 +207,7 @@ Param MainWindowProc(platform::Window* window, Msg msg, Param a, Param b) {
   }
 }
 
-platform::Window* CreateFeldoWindow(platform::Instance* instance, int showState) {
+platform::Window* CreateFeldoWindow(platform::Instance* instance) {
   const std::string title = platform::LoadString(instance, kStringTitle);
   const std::string className = platform::LoadString(instance, kStringClassName);
 
@@ -224,16 +224,16 @@ platform::Window* CreateFeldoWindow(platform::Instance* instance, int showState)
   platform::Window* window = platform::CreateMainWindow(
       instance, className, title, kCaption | kSystemMenu | kMinimizeBox | kClipChildren,
       platform::kDefaultPosition, 0, kMainWindowWidth, kMainWindowHeight);
-  if (window == nullptr) return nullptr;
-  platform::ShowWindow(window, showState);
-  platform::UpdateWindow(window);
   return window;
 }
 
 int FeldoMain(platform::Instance* instance, const std::string& /*commandLine*/, int showState) {
   // The command line is not read: the launcher passes the game folder, which changes nothing.
   RegisterShellValues();
-  if (CreateFeldoWindow(instance, showState) == nullptr) return 0;
+  platform::Window* window = CreateFeldoWindow(instance);
+  if (window == nullptr) return 0;
+  platform::ShowWindow(window, showState);
+  platform::UpdateWindow(window);
   platform::QueuedMessage message;
   while (platform::GetMessage(&message)) {
     platform::TranslateMessage(&message);

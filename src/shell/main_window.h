@@ -39,9 +39,9 @@ std::int32_t CaptionShiftForWidth(std::int32_t clientWidth);
 platform::Param MainWindowProc(platform::Window* window, platform::Msg msg, platform::Param a,
                                platform::Param b);
 
-// Registers the class and creates and shows the main window (without running the loop).
-// nullptr when the window cannot be created.
-platform::Window* CreateFeldoWindow(platform::Instance* instance, int showState);
+// Registers the class and creates the main window, not yet shown (the first paint follows
+// ShowWindow and UpdateWindow). nullptr when the window cannot be created.
+platform::Window* CreateFeldoWindow(platform::Instance* instance);
 
 // The program entry: registers the class, creates the window and runs the message loop.
 int FeldoMain(platform::Instance* instance, const std::string& commandLine, int showState);

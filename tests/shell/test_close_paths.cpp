@@ -57,8 +57,10 @@ class ClosePaths : public ::testing::Test {
         hl::Advance(10);
       }
     });
-    window_ = CreateFeldoWindow(instance, 1);
+    window_ = CreateFeldoWindow(instance);
     ASSERT_NE(window_, nullptr);
+    platform::ShowWindow(window_, 1);
+    platform::UpdateWindow(window_);
   }
   void TearDown() override {
     hl::Shutdown();

@@ -48,22 +48,9 @@ void Fail(const std::string& what) {
   ++failures;
 }
 
-// The main window exactly as the game makes it (class, style and size of FeldoMain).
+// The game's own main window.
 platform::Window* CreateGameWindow(platform::Instance* instance) {
-  const std::string title = platform::LoadString(instance, kStringTitle);
-  const std::string className = platform::LoadString(instance, kStringClassName);
-  platform::WindowClass windowClass;
-  windowClass.name = className;
-  windowClass.proc = MainWindowProc;
-  windowClass.largeIcon = kIconLarge;
-  windowClass.smallIcon = kIconSmall;
-  windowClass.background = platform::StockBrush(platform::StockObject::LightGreyBrush);
-  windowClass.redrawOnResize = true;
-  platform::RegisterWindowClass(instance, windowClass);
-  using namespace platform::window_style;
-  platform::Window* window = platform::CreateMainWindow(
-      instance, className, title, kCaption | kSystemMenu | kMinimizeBox | kClipChildren,
-      platform::kDefaultPosition, 0, 900, 600);
+  platform::Window* window = CreateFeldoWindow(instance);
   if (window == nullptr) return nullptr;
   // The start-up menu opened after the first paint is a modal dialog of the game flow; these
   // pictures go straight to a match, as if it had been closed.
