@@ -5,13 +5,13 @@
 
 #include <cstdlib>
 
+#include "base/game_flow_state.h"
 #include "match/engine_helpers.h"
 #include "match/frame_step.h"
 #include "match/match_state.h"
 #include "match/team_play.h"
 #include "platform/platform.h"
 #include "shell/controls.h"
-#include "shell/game_flow.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <array>
 
+#include "base/game_flow_state.h"
 #include "competition/fixtures.h"
 #include "competition/nations.h"
 #include "match/match_state.h"
 #include "presentation/graphics_archive.h"
-#include "shell/game_flow.h"
 
 namespace {
 

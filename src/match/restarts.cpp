@@ -3,12 +3,12 @@
 // corner.
 #include "match/restarts.h"
 
+#include "base/game_flow_state.h"
 #include "match/engine_helpers.h"
 #include "match/goal_scene.h"
 #include "match/kicks.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
-#include "shell/game_flow.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 
 #include <string>
 
+#include "base/game_flow_state.h"
 #include "competition/nations.h"
 #include "match/match_state.h"
 #include "presentation/pitch_drawing.h"
-#include "shell/game_flow.h"
 #include "shell/main_window.h"
 
 using platform::DeviceContext;

@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
+#include "base/game_flow_state.h"
 #include "match/match_state.h"
 #include "presentation/graphics_archive.h"
-#include "shell/game_flow.h"
 #include "shell/main_window.h"
 
 using platform::DeviceContext;

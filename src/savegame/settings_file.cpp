@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
+#include "base/game_flow_state.h"
 #include "platform/platform.h"
 #include "savegame/file_error.h"
-#include "shell/game_flow.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <ctime>
 
+#include "base/random_below.h"
 #include "competition/nations.h"
-#include "competition/random_below.h"
 #include "match/match_state.h"
 #include "platform/platform.h"
 #include "presentation/graphics_archive.h"

@@ -2,7 +2,7 @@
 // front of the goal, the long shot by Level, and the carrier's choice by where he stands.
 #include <functional>
 
-#include "competition/random_below.h"
+#include "base/random_below.h"
 #include "match/kicks.h"
 #include "match/team_play.h"
 #include "match_rules_fixture.h"

@@ -7,8 +7,8 @@
 #include <random>
 #include <string_view>
 
+#include "base/random_below.h"
 #include "competition/nations.h"
-#include "competition/random_below.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
 #include "match/team_play.h"

@@ -1,5 +1,5 @@
 // The random source: the 15-bit linear congruential generator behind RandomBelow.
-#include "competition/random_below.h"
+#include "base/random_below.h"
 
 #include <gtest/gtest.h>
 

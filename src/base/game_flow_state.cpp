@@ -1,5 +1,5 @@
-// Where the user is in the game.
-#include "shell/game_flow.h"
+// Where the user is in the game: the one instance of each record.
+#include "base/game_flow_state.h"
 
 GameFlowState gameFlow;
 LastMatchResult lastMatchResult;

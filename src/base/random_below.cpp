@@ -1,5 +1,5 @@
 // The program's one random source.
-#include "competition/random_below.h"
+#include "base/random_below.h"
 
 namespace {
 
