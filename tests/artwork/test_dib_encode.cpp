@@ -8,9 +8,9 @@
 
 #include "artwork/dib_encode.h"
 #include "artwork/picture.h"
-#include "dib_decode.h"
 #include "platform/platform.h"
 #include "presentation/graphics_archive.h"
+#include "support/dib_decode.h"
 
 namespace artwork {
 namespace {

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "artwork/families.h"
-#include "dib_decode.h"
 #include "presentation/graphics_archive.h"
+#include "support/dib_decode.h"
 
 namespace artwork {
 namespace {

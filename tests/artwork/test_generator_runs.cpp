@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "dib_decode.h"
+#include "support/dib_decode.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "dib_decode.h"
+#include "support/dib_decode.h"
 
 namespace {
 

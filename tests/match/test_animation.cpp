@@ -1,7 +1,7 @@
 // Sprite poses: the facing classes, the walking alternation, the one-step special pose and
 // the refresh of a kicker's pose after his kick.
 #include "match/team_play.h"
-#include "match_rules_fixture.h"
+#include "support/match_rules_fixture.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "match/frame_step.h"
-#include "match_rules_fixture.h"
+#include "support/match_rules_fixture.h"
 
 namespace {
 

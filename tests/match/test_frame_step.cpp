@@ -2,8 +2,8 @@
 // the kick-off it leads to, and a restart's saved positions.
 #include "match/frame_step.h"
 #include "match/match_setup.h"
-#include "match_rules_fixture.h"
 #include "presentation/match_captions.h"
+#include "support/match_rules_fixture.h"
 
 namespace {
 

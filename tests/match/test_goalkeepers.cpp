@@ -4,7 +4,7 @@
 
 #include "match/goalkeepers.h"
 #include "match/team_play.h"
-#include "match_rules_fixture.h"
+#include "support/match_rules_fixture.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // command table in both halves, headers, distance handling, queueing and touches.
 #include "match/kicks.h"
 #include "match/team_play.h"
-#include "match_rules_fixture.h"
+#include "support/match_rules_fixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Who holds the ball, who is nearest to it, the hand-over of control and the dribble.
 #include "match/team_play.h"
-#include "match_rules_fixture.h"
+#include "support/match_rules_fixture.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Goals and the kick-off after them, throw-ins, corners, goal kicks by the last toucher, the
 // steep-angle flag and offside.
 #include "match/restarts.h"
-#include "match_rules_fixture.h"
 #include "presentation/match_captions.h"
+#include "support/match_rules_fixture.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Team A's positional play: the cover line, the midfield, the three forwards and their rest
 // points, the edge rules and the offside retreat.
 #include "match/team_play.h"
-#include "match_rules_fixture.h"
+#include "support/match_rules_fixture.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "base/random_below.h"
 #include "match/kicks.h"
 #include "match/team_play.h"
-#include "match_rules_fixture.h"
+#include "support/match_rules_fixture.h"
 
 namespace {
 

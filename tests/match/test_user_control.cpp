@@ -1,7 +1,7 @@
 // The user's commands for the controlled player, his slide, the choice of the controlled
 // player and the run-down of the others' motion.
 #include "match/team_play.h"
-#include "match_rules_fixture.h"
+#include "support/match_rules_fixture.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Modal dialogs: nesting, timers and paints of the main window meanwhile, the dialog keys,
 // radio buttons and check boxes, list boxes, mouse presses and message boxes.
-#include "core_test_support.h"
 #include "platform/core.h"
+#include "support/core_test_support.h"
 
 namespace core_test {
 namespace {

@@ -5,8 +5,8 @@
 
 #include <cstdlib>
 
-#include "core_test_support.h"
 #include "platform/core.h"
+#include "support/core_test_support.h"
 
 namespace core_test {
 namespace {

@@ -3,7 +3,7 @@
 // whose header promises more than their bytes hold.
 #include <memory>
 
-#include "test_drawing_support.h"
+#include "support/drawing_test_support.h"
 
 namespace {
 

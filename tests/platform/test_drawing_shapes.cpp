@@ -1,7 +1,7 @@
 // Lines, pens, rectangles, ellipses, arcs, polygons and clipping, pixel by pixel.
 #include <utility>
 
-#include "test_drawing_support.h"
+#include "support/drawing_test_support.h"
 
 namespace {
 

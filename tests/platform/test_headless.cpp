@@ -4,8 +4,8 @@
 #include <fstream>
 #include <vector>
 
-#include "core_test_support.h"
 #include "platform/core.h"
+#include "support/core_test_support.h"
 
 namespace core_test {
 namespace {

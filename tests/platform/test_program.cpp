@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core_test_support.h"
+#include "support/core_test_support.h"
 
 namespace core_test {
 namespace {

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "platform/gdi.h"
-#include "test_drawing_support.h"
+#include "support/drawing_test_support.h"
 
 namespace {
 

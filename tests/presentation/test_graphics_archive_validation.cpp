@@ -7,7 +7,7 @@
 
 #include "presentation/bitmap_store.h"
 #include "presentation/graphics_archive.h"
-#include "test_graphics_archive_support.h"
+#include "support/archive_test_support.h"
 
 namespace archive_test {
 namespace {

@@ -1,7 +1,7 @@
 // The ball on the screen: raised by half its height, its shadow on the ground, and the goal
 // nets: a ball that reaches a goal's screen area stops climbing, is not drawn while inside it,
 // and marks offZone when it passes beside or above a goal.
-#include "test_pitch_support.h"
+#include "support/pitch_test_support.h"
 
 namespace pitch_test {
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "match/frame_step.h"
-#include "test_pitch_support.h"
+#include "support/pitch_test_support.h"
 
 namespace pitch_test {
 namespace {

@@ -1,7 +1,7 @@
 // The match view's geometry and its static pieces: pitch points to screen points (the far
 // side narrower, the second half turned round, the view offset), the stripes, the crowd
 // tiles, the advertising boards and the pitch furniture.
-#include "test_pitch_support.h"
+#include "support/pitch_test_support.h"
 
 namespace pitch_test {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "platform/platform.h"
-#include "test_pitch_support.h"
+#include "support/pitch_test_support.h"
 
 namespace pitch_test {
 namespace {

@@ -8,8 +8,8 @@
 #include "match/match_state.h"
 #include "presentation/bitmap_store.h"
 #include "presentation/graphics_archive.h"
-#include "presentation/test_graphics_archive_support.h"
 #include "shell/game_flow.h"
+#include "support/archive_test_support.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The nation database: the start of a campaign, the names and the codes.
-#include "competition/nations.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
+
+#include "competition/nations.h"
 
 namespace {
 

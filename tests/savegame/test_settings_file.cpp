@@ -1,6 +1,4 @@
 // The settings file SEL_.DAT: level and sound switch kept between runs.
-#include "savegame/settings_file.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -12,6 +10,7 @@
 
 #include "platform/platform.h"
 #include "savegame/file_error.h"
+#include "savegame/settings_file.h"
 #include "shell/game_flow.h"
 
 namespace {

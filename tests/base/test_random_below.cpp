@@ -1,9 +1,9 @@
 // The random source: the 15-bit linear congruential generator behind RandomBelow.
-#include "base/random_below.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
+
+#include "base/random_below.h"
 
 namespace {
 
