@@ -15,6 +15,7 @@
 #include "competition/nations.h"
 #include "frame_baseline.h"
 #include "match/frame_step.h"
+#include "match/match_frame.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
 #include "platform/platform.h"

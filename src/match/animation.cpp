@@ -1,5 +1,7 @@
 // The players' sprite poses: a walking player alternates between the two poses of the
 // direction he faces on the screen; a kicker's pose is refreshed once after his kick.
+#include "match/animation.h"
+
 #include "match/engine_helpers.h"
 #include "match/match_state.h"
 #include "match/team_play.h"

@@ -1,10 +1,10 @@
 // The command panel under the pitch: the Q/A/Z shot labels on the side the player faces and
 // the pass mode ("Pass : Ground" or "Pass : Lob ball").
+#include "match/control_state.h"
 #include "match/engine_helpers.h"
 #include "match/kicks.h"
 #include "match/match_state.h"
 #include "presentation/pitch_drawing.h"
-#include "shell/controls.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-// The frame step: one frame of a running match, in a fixed order, and the pieces it owns:
-// the saved positions of the previous frame, the ball's motion, team A's walk and run, and
-// team A's offside line.
+// The pieces of the frame step that are pure rules: the saved positions of the previous
+// frame, the ball's motion, team A's walk and run, team A's offside line and the goal-mouth
+// rule.
 #pragma once
 
 #include <array>
@@ -14,8 +14,6 @@ struct SavedFramePositions {
 };
 extern SavedFramePositions savedFrame;
 
-// One frame; `dc` is a context of the main window (nullptr: play without drawing).
-void MatchFrameStep(platform::DeviceContext* dc);
 void SaveFramePositions();
 void UpdateOffsideLine();
 void MoveBall();
@@ -32,8 +30,3 @@ void RunTeamA(int i, int tx, int ty);
 // band of the current half, an x closer than 4 px to either goalkeeper is moved back to 4 px
 // and `ty` is replaced by `currentY`. Returns true when it changed anything.
 bool ApplyGoalMouthRule(int* tx, int* ty, int currentY);
-
-// "G O A L !!" in front of the goal scored in (matchEvent 3 or 4), as seen on the screen.
-void WriteGoalCaption(platform::DeviceContext* dc, int matchEvent);
-// The same caption at a given screen point.
-void WriteGoalCaptionAt(platform::DeviceContext* dc, int x, int y);

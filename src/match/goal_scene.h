@@ -10,5 +10,9 @@
 // by team B, 4: by team A).
 void DrawGoalScene(platform::DeviceContext* dc, int matchEvent);
 void DrawGoalScoreboard(platform::DeviceContext* dc);
+// "G O A L !!" in front of the goal scored in (matchEvent 3 or 4), as seen on the screen.
+void WriteGoalCaption(platform::DeviceContext* dc, int matchEvent);
+// The same caption at a given screen point.
+void WriteGoalCaptionAt(platform::DeviceContext* dc, int x, int y);
 // Starts the celebration of a campaign goal; `teamBScored` marks whose goal it was.
 void StartGoalCelebration(bool teamBScored);

@@ -6,12 +6,12 @@
 #include <cstdlib>
 
 #include "base/game_flow_state.h"
+#include "match/control_state.h"
 #include "match/engine_helpers.h"
 #include "match/frame_step.h"
 #include "match/match_state.h"
 #include "match/team_play.h"
 #include "platform/platform.h"
-#include "shell/controls.h"
 
 namespace {
 

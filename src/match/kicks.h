@@ -1,5 +1,6 @@
-// Every kick of the match: the user's passes, shots, crosses and touches, team B's passes and
-// shots, and the kick routines that give the ball its direction, speed, climb and friction.
+// Every kick of the user's side: the passes, shots, crosses and touches of the user's
+// command, the queued kick, and the kick routines of both sides that give the ball its
+// direction, speed, climb and friction.
 #pragma once
 
 #include "platform/platform.h"
@@ -16,10 +17,5 @@ void HandleKickCommand();
 // Queues a kick when the controlled player is close to but not at the ball; true if queued.
 bool RunToBallForKick(int command);
 void ExecuteQueuedKick();
-void TeamBCarrierDecision();
-int TeamBPass(int i);  // the receiver's index, 0 if none
-void TeamBShot();
-void TeamBShotQuiet();
-int TeamBMateInFront();
 // "Pass : Ground" / "Pass : Lob ball" and the Q/A/Z labels under the pitch.
 void DrawCommandPanel(platform::DeviceContext* dc);

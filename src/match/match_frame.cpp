@@ -1,7 +1,11 @@
 // One frame of a running match, in its fixed order, with the redraw at its end.
+#include "match/match_frame.h"
+
 #include "match/frame_step.h"
+#include "match/goal_scene.h"
 #include "match/kicks.h"
 #include "match/match_state.h"
+#include "match/possession.h"
 #include "match/restarts.h"
 #include "match/team_play.h"
 #include "presentation/pitch_drawing.h"

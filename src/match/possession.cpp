@@ -1,15 +1,18 @@
 // Who has the ball, who is nearest to it, the user's command for the controlled player, his
 // slide, the choice of the controlled player and the run-down of the others' motion.
+#include "match/possession.h"
+
 #include <algorithm>
 #include <cstdlib>
 
+#include "match/animation.h"
+#include "match/control_state.h"
 #include "match/engine_helpers.h"
 #include "match/frame_step.h"
 #include "match/goalkeepers.h"
 #include "match/kicks.h"
 #include "match/match_state.h"
 #include "match/team_play.h"
-#include "shell/controls.h"
 
 namespace {
 

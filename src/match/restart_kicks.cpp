@@ -1,5 +1,7 @@
 // The restarts taken in the frame the ball went out (throw-ins and corners) and the offside
 // flag. Every restart is taken at once by a fixed player with a fixed kick.
+#include "match/restart_kicks.h"
+
 #include <algorithm>
 
 #include "match/engine_helpers.h"

@@ -9,6 +9,7 @@
 #include "match/kicks.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
+#include "match/restart_kicks.h"
 
 namespace {
 

@@ -1,17 +1,9 @@
-// Goals, restarts and offside: throw-ins, goals, goal kicks and corners, all taken at once
-// in the frame the ball went out, and the per-player offside flag.
+// Where the ball is after the frame's movement: over a touch line it is thrown in, between
+// the posts and low enough it is a goal, over a goal line otherwise it is a goal kick or a
+// corner.
 #pragma once
 
 #include "platform/platform.h"
 
+// `dc` is the window's context for the goal's picture (nullptr: no drawing).
 void CheckGoalAndOut(platform::DeviceContext* dc);
-// The touch lines: a ball beyond one is put on the line and thrown in at once. True when it
-// was. (The first step of CheckGoalAndOut, also used by the penalty shoot-out.)
-bool CheckTouchLines();
-void ThrowIn();
-void ThrowBall(int d);
-void CornerKick();
-int NearestMateA(int k);
-int NearestMateB(int k);
-int IsOffsideA(int i);
-int IsOffsideB(int i);

@@ -1,6 +1,8 @@
 // Team B's ball carrier: a long shot, a header or chip in front of team A's goal, a cross
 // from beside it, or a pass to the first team-mate nearer to team A's goal; forwards may
 // shoot at random.
+#include "match/team_b_kicks.h"
+
 #include "base/game_flow_state.h"
 #include "base/random_below.h"
 #include "match/engine_helpers.h"

@@ -6,12 +6,15 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "match/animation.h"
 #include "match/engine_helpers.h"
 #include "match/frame_step.h"
 #include "match/goalkeepers.h"
 #include "match/kicks.h"
 #include "match/match_state.h"
+#include "match/restart_kicks.h"
 #include "match/restarts.h"
+#include "match/team_b_kicks.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include "resources/feldo_resources.h"
 #include "savegame/settings_file.h"
 #include "shell/command_log.h"
-#include "shell/controls.h"
 #include "shell/game_flow.h"
+#include "shell/keyboard.h"
 #include "shell/match_tick.h"
 #include "shell/shell_values.h"
 

@@ -2,11 +2,12 @@
 // operations it calls, each with a device context of the main window obtained just for it.
 #include "shell/match_tick.h"
 
+#include "match/control_state.h"
 #include "match/frame_step.h"
+#include "match/match_frame.h"
 #include "match/match_state.h"
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
-#include "shell/controls.h"
 #include "shell/game_flow.h"
 
 TickCounters tickCounters;

@@ -1,5 +1,6 @@
 // Sprite poses: the facing classes, the walking alternation, the one-step special pose and
 // the refresh of a kicker's pose after his kick.
+#include "match/animation.h"
 #include "match/team_play.h"
 #include "support/match_rules_fixture.h"
 

@@ -1,6 +1,7 @@
 // Whole frames without drawing: the user's command within its frame, a held ball, a goal and
 // the kick-off it leads to, and a restart's saved positions.
 #include "match/frame_step.h"
+#include "match/match_frame.h"
 #include "match/match_setup.h"
 #include "presentation/match_captions.h"
 #include "support/match_rules_fixture.h"

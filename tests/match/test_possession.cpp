@@ -1,4 +1,5 @@
 // Who holds the ball, who is nearest to it, the hand-over of control and the dribble.
+#include "match/possession.h"
 #include "match/team_play.h"
 #include "support/match_rules_fixture.h"
 

@@ -1,5 +1,6 @@
 // Goals and the kick-off after them, throw-ins, corners, goal kicks by the last toucher, the
 // steep-angle flag and offside.
+#include "match/restart_kicks.h"
 #include "match/restarts.h"
 #include "presentation/match_captions.h"
 #include "support/match_rules_fixture.h"

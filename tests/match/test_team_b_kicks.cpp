@@ -4,6 +4,7 @@
 
 #include "base/random_below.h"
 #include "match/kicks.h"
+#include "match/team_b_kicks.h"
 #include "match/team_play.h"
 #include "support/match_rules_fixture.h"
 

@@ -1,5 +1,6 @@
 // The user's commands for the controlled player, his slide, the choice of the controlled
 // player and the run-down of the others' motion.
+#include "match/possession.h"
 #include "match/team_play.h"
 #include "support/match_rules_fixture.h"
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "competition/nations.h"
+#include "match/control_state.h"
 #include "match/match_state.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
@@ -13,7 +14,6 @@
 #include "presentation/match_captions.h"
 #include "resources/feldo_resources.h"
 #include "shell/command_log.h"
-#include "shell/controls.h"
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
 #include "shell/match_tick.h"

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "match/control_state.h"
 #include "match/frame_step.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
@@ -17,8 +18,8 @@
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
 #include "resources/feldo_resources.h"
-#include "shell/controls.h"
 #include "shell/game_flow.h"
+#include "shell/keyboard.h"
 #include "shell/main_window.h"
 #include "shell/match_tick.h"
 

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "match/control_state.h"
 #include "match/match_state.h"
-#include "shell/controls.h"
 #include "shell/game_flow.h"
 
 class MatchRules : public ::testing::Test {

@@ -9,6 +9,7 @@
 
 #include "base/random_below.h"
 #include "competition/nations.h"
+#include "match/control_state.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
 #include "match/team_play.h"
@@ -17,8 +18,8 @@
 #include "presentation/graphics_archive.h"
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
-#include "shell/controls.h"
 #include "shell/game_flow.h"
+#include "shell/keyboard.h"
 #include "shell/main_window.h"
 #include "shell/match_tick.h"
 

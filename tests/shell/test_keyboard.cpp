@@ -5,7 +5,8 @@
 
 #include "match/match_state.h"
 #include "platform/platform.h"
-#include "shell/controls.h"
+#include "match/control_state.h"
+#include "shell/keyboard.h"
 
 namespace {
 

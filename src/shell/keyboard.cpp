@@ -1,11 +1,10 @@
 // The keyboard handlers of the main window. They never move a player themselves, with one
 // exception: releasing any key stops the controlled player (and the ball he holds).
-#include "shell/controls.h"
+#include "shell/keyboard.h"
 
+#include "match/control_state.h"
 #include "match/match_state.h"
 #include "platform/platform.h"
-
-ControlState controlState;
 
 namespace {
 
@@ -79,8 +78,4 @@ void HandleCharacter(std::uint32_t code) {
     command = std::int32_t(code);
   }
   controlState.keyCommand = command;
-}
-
-void ResetControlState() {
-  controlState = ControlState{};
 }

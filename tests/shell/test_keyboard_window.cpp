@@ -4,7 +4,8 @@
 
 #include "match/match_state.h"
 #include "platform/platform.h"
-#include "shell/controls.h"
+#include "match/control_state.h"
+#include "shell/keyboard.h"
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
 
