@@ -18,6 +18,7 @@
 #include "match/match_frame.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
+#include "match/net_rule.h"
 #include "platform/platform.h"
 #include "presentation/graphics_archive.h"
 #include "presentation/pitch_drawing.h"
@@ -95,7 +96,8 @@ struct Fixture {
     InitMatch();
     SetUpKickOff();
     match.half = 1;
-    DrawFullPitch(window, viewLayout.captionShift);  // records the goal mouths for the ball
+    SetViewOffset(viewLayout.captionShift);
+    DrawFullPitch(window);
     for (int frame = 0; frame < kWarmUpFrames; ++frame) OneFrame(nullptr);
     SaveFramePositions();
     snapshot.Take();

@@ -9,6 +9,10 @@
 
 SavedFramePositions savedFrame;
 
+void ResetSavedFrame() {
+  savedFrame = SavedFramePositions{};
+}
+
 void SaveFramePositions() {
   for (int i = 0; i < kPlayersPerSide; ++i) {
     savedFrame.points[std::size_t(i)] = {teamA[std::size_t(i)].x, teamA[std::size_t(i)].y};

@@ -13,6 +13,7 @@ struct SavedFramePositions {
   std::array<platform::Point, 24> points{};
 };
 extern SavedFramePositions savedFrame;
+void ResetSavedFrame();
 
 void SaveFramePositions();
 void UpdateOffsideLine();

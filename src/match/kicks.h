@@ -3,8 +3,6 @@
 // direction, speed, climb and friction.
 #pragma once
 
-#include "platform/platform.h"
-
 void KickBall(int d);
 void KickWithSound(int d);
 void KickBallB(int d);
@@ -17,5 +15,3 @@ void HandleKickCommand();
 // Queues a kick when the controlled player is close to but not at the ball; true if queued.
 bool RunToBallForKick(int command);
 void ExecuteQueuedKick();
-// "Pass : Ground" / "Pass : Lob ball" and the Q/A/Z labels under the pitch.
-void DrawCommandPanel(platform::DeviceContext* dc);

@@ -1,14 +1,15 @@
-// One frame of a running match, in its fixed order, with the redraw at its end.
+// One frame of a running match, in its fixed order, with the net rule and the redraw at its
+// end.
 #include "match/match_frame.h"
 
 #include "match/frame_step.h"
-#include "match/goal_scene.h"
 #include "match/kicks.h"
 #include "match/match_state.h"
+#include "match/match_view.h"
+#include "match/net_rule.h"
 #include "match/possession.h"
 #include "match/restarts.h"
 #include "match/team_play.h"
-#include "presentation/pitch_drawing.h"
 
 void MatchFrameStep(platform::DeviceContext* dc) {
   SaveFramePositions();
@@ -24,11 +25,16 @@ void MatchFrameStep(platform::DeviceContext* dc) {
   CheckGoalAndOut(dc);
   AutoSelectControlled();
   CountDownMotion();
+  MatchView* view = CurrentMatchView();
   if (match.matchEvent != 0) {
-    if (dc != nullptr) DrawMatchFrame(dc);
+    // The nets act where the ball's picture now stands, before the frame is drawn.
+    ApplyNetRule();
+    if (view != nullptr) view->RedrawFrame(dc);
     if (match.matchEvent > 1) SaveFramePositions();
-    if (match.matchEvent == 3 || match.matchEvent == 4) WriteGoalCaption(dc, match.matchEvent);
+    if (view != nullptr && (match.matchEvent == 3 || match.matchEvent == 4)) {
+      view->WriteGoalCaption(dc, match.matchEvent);
+    }
     match.matchEvent = 0;
   }
-  DrawCommandPanel(dc);
+  if (view != nullptr) view->DrawCommandPanel(dc);
 }

@@ -9,7 +9,7 @@
 #include "competition/fixtures.h"
 #include "competition/nations.h"
 #include "match/match_state.h"
-#include "presentation/graphics_archive.h"
+#include "match/match_view.h"
 
 namespace {
 
@@ -25,7 +25,6 @@ constexpr int kLevel1 = 1;
 constexpr int kLevel2 = 2;
 constexpr int kLevel3 = 3;
 
-constexpr int kDarkOverlayFirstSlot = 60;
 constexpr int kHighestLevelCode = 5;  // the fastest team B with values of its own
 
 // A level setting outside 0 to 3 plays as the default LEVEL 3.
@@ -237,9 +236,7 @@ void SelectOpponent() {
     const int ob = OpponentKit(ua, rival);
     match.kitA = static_cast<std::uint8_t>(ua);
     match.kitB = static_cast<std::uint8_t>(ob);
-    LoadTeamSheets(match.sheetBaseA, ua);
-    LoadTeamSheets(match.sheetBaseB, ob);
-    LoadDarkOverlaySheets(kDarkOverlayFirstSlot);
+    if (MatchView* view = CurrentMatchView()) view->LoadPairingPictures();
     match.kitsLoaded = 1;
     match.darkOverlayA = static_cast<std::uint8_t>(DarkOverlayMode(gameFlow.userNation));
     match.darkOverlayB = static_cast<std::uint8_t>(DarkOverlayMode(opponent - 1));

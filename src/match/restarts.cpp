@@ -4,11 +4,12 @@
 #include "match/restarts.h"
 
 #include "base/game_flow_state.h"
+#include "match/caption_state.h"
 #include "match/engine_helpers.h"
-#include "match/goal_scene.h"
 #include "match/kicks.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
+#include "match/match_view.h"
 #include "match/restart_kicks.h"
 
 namespace {
@@ -23,7 +24,8 @@ bool InGoalMouth() {
 
 void Goal(platform::DeviceContext* dc, bool teamBScored) {
   const int event = teamBScored ? 3 : 4;
-  DrawGoalScene(dc, event);
+  MatchView* view = CurrentMatchView();
+  if (view != nullptr) view->ShowGoal(dc, event);
   match.captionTimer = 40;
   if (teamBScored) {
     match.scoreB += 1;
@@ -32,7 +34,7 @@ void Goal(platform::DeviceContext* dc, bool teamBScored) {
     match.scoreA += 1;
     (engine::SecondHalf() ? match.goalsA2 : match.goalsA1) += 1;
   }
-  DrawGoalScoreboard(dc);
+  if (view != nullptr) view->ShowScore(dc);
   match.userKicksOff = teamBScored ? 1 : 0;  // the side that conceded kicks off
   SetUpKickOff();
   if (gameFlow.mode == 0) StartGoalCelebration(teamBScored);

@@ -68,3 +68,12 @@ void LoadDarkOverlaySheets(int firstSlot) {
   LoadSlot(firstSlot + 13, "RUN1_BM.BMP");
   LoadSlot(firstSlot + 14, "RUN2_BM.BMP");
 }
+
+void ReleasePictures() {
+  ResetBitmapStore();
+  ReleaseArchivePictures();
+}
+
+void ResetBitmapStore() {
+  bitmapStore = BitmapStore{};
+}

@@ -1,19 +1,13 @@
-// The pictures loaded for drawing. A picture is a packed device-independent bitmap held in
-// memory (an entry of the graphics archive); a null picture means "not loaded" and every
-// drawing routine skips it.
+// The pictures loaded for drawing, by use, and the loaders that fill them from the graphics
+// archive.
 #pragma once
 
 #include <array>
-#include <cstddef>
-#include <cstdint>
 
-struct Picture {
-  const std::uint8_t* bytes = nullptr;
-  std::size_t size = 0;
-  explicit operator bool() const { return bytes != nullptr; }
-};
+#include "presentation/picture.h"
 
 inline constexpr int kBitmapSlots = 150;
+inline constexpr int kDarkOverlayFirstSlot = 60;  // the fifteen dark overlay sheets
 
 // Numbered slots (see LoadPitchPictures, LoadTeamSheets, LoadDarkOverlaySheets):
 //   0, 1 left goal and mask        2, 3 right goal and mask     4, 5 corner flag and mask
@@ -39,3 +33,15 @@ struct BitmapStore {
 };
 
 extern BitmapStore bitmapStore;
+
+// Loaders that fill the bitmap store.
+void LoadPitchPictures();
+void LoadFlagPictures();
+void LoadTeamSheets(int firstSlot, int kitCode);
+void LoadDarkOverlaySheets(int firstSlot);
+
+// Releases the memory of every loaded picture (the archive's included) and empties the store.
+// Every Picture handed out before is invalid afterwards.
+void ReleasePictures();
+// Empties the store without releasing memory (tests).
+void ResetBitmapStore();

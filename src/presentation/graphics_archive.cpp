@@ -235,8 +235,7 @@ bool CheckArchiveAfterFirstPaint() {
   return PreloadCache() != 0;
 }
 
-void ReleasePictures() {
-  bitmapStore = BitmapStore{};
+void ReleaseArchivePictures() {
   memory.cache.fill(Picture{});
   memory.byPosition.clear();
   memory.blocks.clear();
@@ -296,6 +295,6 @@ const std::uint8_t* DibBits(const Picture& picture) {
 }
 
 void ResetGraphicsArchive() {
-  ReleasePictures();
+  ReleaseArchivePictures();
   graphicsArchive = GraphicsArchive{};
 }

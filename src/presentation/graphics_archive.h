@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "presentation/bitmap_store.h"
+#include "presentation/picture.h"
 
 inline constexpr int kDirectorySize = 588;  // names in GDAT.DAT's directory
 inline constexpr int kCacheListSize = 396;  // pictures preloaded at start-up
@@ -60,7 +60,7 @@ Picture LoadPicture(std::string_view name);
 // archive error code (0, -1, 2).
 // `pictures` always ends with `expectedCount` places; a place whose entry could not be read, or
 // whose bitmap header does not describe its bytes, holds a null picture (and the result is 2).
-// The pictures are owned by this module like every other one (see ReleasePictures).
+// The pictures are owned by this module like every other one (see ReleaseArchivePictures).
 int ReadWholeArchive(const std::string& fileName, int expectedCount,
                      std::vector<Picture>* pictures);
 
@@ -70,15 +70,10 @@ int ReadWholeArchive(const std::string& fileName, int expectedCount,
 // nothing and returns false once the cache list exists.
 bool CheckArchiveAfterFirstPaint();
 
-// Loaders that fill the bitmap store.
-void LoadPitchPictures();
-void LoadFlagPictures();
-void LoadTeamSheets(int firstSlot, int kitCode);
-void LoadDarkOverlaySheets(int firstSlot);
-
-// Releases the memory of every loaded picture and clears the store and the cache. Every
-// Picture handed out before is invalid afterwards.
-void ReleasePictures();
+// Releases the memory of every picture this module handed out and clears the cache. Every
+// Picture handed out before is invalid afterwards (see also ReleasePictures, which empties the
+// bitmap store as well).
+void ReleaseArchivePictures();
 // Pictures whose memory this module holds now, and the cache slots that hold a picture.
 std::size_t CountHeldPictures();
 int CountCachedPictures();

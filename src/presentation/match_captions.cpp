@@ -4,15 +4,13 @@
 #include <string>
 
 #include "base/game_flow_state.h"
+#include "base/view_layout.h"
 #include "competition/nations.h"
 #include "match/match_state.h"
 #include "presentation/pitch_drawing.h"
-#include "shell/main_window.h"
 
 using platform::DeviceContext;
 using platform::Rgb;
-
-CaptionState captionState;
 
 namespace {
 
@@ -85,8 +83,4 @@ void DrawPitchBuffered(DeviceContext* dc) {
   platform::SelectBitmap(memory, previous);
   platform::DeleteDC(memory);
   platform::DeleteObject(bitmap);
-}
-
-void ResetCaptionState() {
-  captionState = CaptionState{};
 }

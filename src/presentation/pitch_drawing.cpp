@@ -6,9 +6,10 @@
 #include <cstdint>
 
 #include "base/game_flow_state.h"
+#include "base/view_layout.h"
 #include "match/match_state.h"
+#include "match/net_rule.h"
 #include "presentation/graphics_archive.h"
-#include "shell/main_window.h"
 
 using platform::DeviceContext;
 using platform::Point;
@@ -166,9 +167,7 @@ Point PitchToScreen(int x, int y) {
     xm = match.mirrorX - x;
     ym = match.mirrorY - y;
   }
-  const int divisor = pitchView.perspectiveDivisor != 0 ? pitchView.perspectiveDivisor : 5720;
-  const int dx = ym >= 450 ? 0 : (470 - xm) * (450 - ym) / divisor;
-  return {xm + dx - match.scrollX, ym};
+  return {PerspectiveScreenX(xm, ym), ym};
 }
 
 void DrawDib(DeviceContext* dc, int x, int y, const Picture& picture, platform::Rop rop) {
@@ -310,14 +309,12 @@ void DrawBoards(DeviceContext* dc) {
 }
 
 void DrawLeftGoal(DeviceContext* dc) {
-  pitchView.leftGoalScreenX = 50 - match.scrollX;
-  match.goalTopY = 200;
-  match.goalBottomY = 280;
+  pitchView.leftGoalScreenX = LeftGoalScreenX();
   DrawMasked(dc, 13 - match.scrollX, 200, kLeftGoalMask, kLeftGoal);
 }
 
 void DrawRightGoal(DeviceContext* dc) {
-  pitchView.rightGoalScreenX = 892 - match.scrollX;
+  pitchView.rightGoalScreenX = RightGoalScreenX();
   DrawMasked(dc, 892 - match.scrollX, 200, kRightGoalMask, kRightGoal);
 }
 

@@ -3,15 +3,15 @@
 // sprite sheets, the ball with its shadow and the marker under the user's player.
 //
 // From pitch to screen: in the second half x' = mirrorX - x, y' = mirrorY - y; then the far
-// side is drawn narrower, dx = (470 - x') * (450 - y') / perspectiveDivisor above the lower
-// touch line; screen x = x' + dx - scrollX, screen y = y'.
+// side is drawn narrower, dx = (470 - x') * (450 - y') / kPerspectiveDivisor above the lower
+// touch line; screen x = x' + dx - scrollX, screen y = y' (see match/net_rule.h, whose rule
+// the ball drawing follows).
 #pragma once
 
 #include "platform/platform.h"
 #include "presentation/bitmap_store.h"
 
 struct PitchView {
-  int perspectiveDivisor = 5720;
   int leftGoalScreenX = 0;   // recorded by DrawLeftGoal
   int rightGoalScreenX = 0;  // recorded by DrawRightGoal
   // The drawing tools, created once at window creation.
@@ -66,6 +66,7 @@ void DrawPlayerA(platform::DeviceContext* dc, int i);
 void DrawPlayerB(platform::DeviceContext* dc, int i);
 void DrawBall(platform::DeviceContext* dc);
 void DrawBallShadow(platform::DeviceContext* dc);
-void DrawFullPitch(platform::DeviceContext* dc, int viewOffset);
+// The complete static view and the players, with the view offset in force (SetViewOffset).
+void DrawFullPitch(platform::DeviceContext* dc);
 void DrawMatchFrame(platform::DeviceContext* dc);
 void EraseMovedSprites(platform::DeviceContext* dc);

@@ -1,14 +1,15 @@
 // The moving parts of the match view: the players from their sprite sheets in depth order,
-// the marker, the ball with its shadow and the goal-net rule, and the per-frame redraw.
+// the marker, the ball with its shadow, and the per-frame redraw.
 #include <algorithm>
 #include <array>
 
+#include "base/view_layout.h"
 #include "match/frame_step.h"
 #include "match/match_state.h"
+#include "match/net_rule.h"
 #include "presentation/graphics_archive.h"
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
-#include "shell/main_window.h"
 
 using platform::DeviceContext;
 using platform::Point;
@@ -166,44 +167,12 @@ void DrawPlayerB(DeviceContext* dc, int i) {
 }
 
 void DrawBall(DeviceContext* dc) {
-  const int groundY = ScreenY(ball.y);
-  const int drawnY = groundY - ball.height / 2;
-  // The perspective shift is taken at the raised point.
-  const int xm = match.half == 2 ? match.mirrorX - ball.x : ball.x;
-  const int divisor = pitchView.perspectiveDivisor != 0 ? pitchView.perspectiveDivisor : 5720;
-  const int dx = drawnY >= 450 ? 0 : (470 - xm) * (450 - drawnY) / divisor;
-  const int sx = xm + dx - match.scrollX;
-  const int sy = drawnY - 8;
-  const int left = pitchView.leftGoalScreenX;
-  const int right = pitchView.rightGoalScreenX;
-  const int top = match.goalTopY;
-
-  if (sy < top - 4) {
-    if (sx < left) match.offZone = 1;
-    if (sx > right) match.offZone = 2;
-  }
-  if ((sy < top - 12 || sy > top + 84) && ball.height != 0 && ball.speed != 0) {
-    if (ball.height < 18 && match.offZone == 0 &&
-        (ball.x > match.pitchRight - 9 || ball.x < match.pitchLeft)) {
-      ball.speed = 1;
-    } else {
-      if (sx - 8 < left) {
-        ball.climb = 0;
-        match.offZone = 1;
-      }
-      if (sx + 21 > right) {
-        ball.climb = 0;
-        match.offZone = 2;
-      }
-    }
-  }
-  if (sy > top - 16 && sy < top + 88 && (sx - 8 < left || sx + 17 > right)) ball.climb = 0;
-  if (sy > top - 8 && sy < top + 80 && (sx - 3 < left || sx + 19 > right)) {
-    return;  // inside a goal: not drawn
-  }
+  // The net rule has run for this frame (ApplyNetRule); the ball inside a goal is not drawn.
+  if (BallInsideGoal()) return;
+  const Point p = BallPicturePoint();
   DrawBallShadow(dc);
-  DrawDib(dc, sx, sy, bitmapStore.slots[kBallMask], Rop::SrcAnd);
-  DrawDib(dc, sx, sy, bitmapStore.slots[kBall], Rop::SrcPaint);
+  DrawDib(dc, p.x, p.y, bitmapStore.slots[kBallMask], Rop::SrcAnd);
+  DrawDib(dc, p.x, p.y, bitmapStore.slots[kBall], Rop::SrcPaint);
 }
 
 void DrawBallShadow(DeviceContext* dc) {
@@ -220,8 +189,7 @@ void DrawBallShadow(DeviceContext* dc) {
   platform::Ellipse(dc, ground.x - r, ground.y - r - 8, ground.x + r, ground.y + r - 8);
 }
 
-void DrawFullPitch(DeviceContext* dc, int viewOffset) {
-  match.scrollX = viewOffset;
+void DrawFullPitch(DeviceContext* dc) {
   FillPitch(dc);
   DrawLines(dc);
   DrawCrowd(dc);

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "shell/game_flow.h"
+#include "resources/feldo_commands.h"
 
 using platform::MenuItemTemplate;
 using platform::MenuTemplate;

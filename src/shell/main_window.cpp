@@ -7,10 +7,12 @@
 #include "base/random_below.h"
 #include "competition/nations.h"
 #include "match/match_state.h"
+#include "match/match_view.h"
 #include "platform/platform.h"
 #include "presentation/graphics_archive.h"
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
+#include "presentation/pitch_match_view.h"
 #include "resources/feldo_resources.h"
 #include "savegame/settings_file.h"
 #include "shell/command_log.h"
@@ -23,7 +25,6 @@ using platform::Msg;
 using platform::Param;
 
 ShellState shellState;
-ViewLayout viewLayout;
 
 namespace {
 
@@ -55,6 +56,7 @@ void OnCreate(platform::Window* window, const platform::CreateParams* params) {
   // 5. Picture names, drawing tools, goal and pitch-furniture pictures.
   BuildDirectory();
   CreateDrawingTools();
+  SetMatchView(PitchMatchView());
   LoadPitchPictures();
   // 6.
   shellState.startupDone = 0;
@@ -62,7 +64,6 @@ void OnCreate(platform::Window* window, const platform::CreateParams* params) {
   viewLayout.clientHeight = -1;
   match.scrollX = 24;
   viewLayout.captionShift = 24;
-  pitchView.perspectiveDivisor = 5720;
   // 7.
   match.half = 0;
   gameFlow.level = 3;
@@ -152,6 +153,7 @@ void OnDestroy(platform::Window* window) {
   platform::DestroyMenu(shellState.menuRunning);
   platform::DestroyMenu(shellState.menuPaused);
   shellState.menuIdle = shellState.menuRunning = shellState.menuPaused = nullptr;
+  SetMatchView(nullptr);
   DeleteDrawingTools();
   ReleasePictures();
   platform::PostQuitMessage(0);
@@ -244,5 +246,5 @@ int FeldoMain(platform::Instance* instance, const std::string& /*commandLine*/, 
 
 void ResetShellRecords() {
   shellState = ShellState{};
-  viewLayout = ViewLayout{};
+  ResetViewLayout();
 }

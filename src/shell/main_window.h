@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/view_layout.h"
 #include "platform/platform.h"
 
 struct ShellState {
@@ -21,16 +22,7 @@ struct ShellState {
   std::uint8_t startupDone = 0;  // 1 once the start-up command has been sent after a paint
 };
 
-struct ViewLayout {
-  std::int32_t clientWidth = -1;  // -1 until the first size message
-  std::int32_t clientHeight = -1;
-  std::int32_t charWidth = 8;      // average width of the fixed system font
-  std::int32_t captionShift = 24;  // centring shift of the match captions
-  std::uint8_t layoutLocked = 0;   // 1 after the first paint: sizes no longer change the layout
-};
-
 extern ShellState shellState;
-extern ViewLayout viewLayout;
 
 // The caption shift for a client width: 150 up to 640, 0 from 930, in between
 // 150 - (width - 640) / 2.

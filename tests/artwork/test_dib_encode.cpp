@@ -9,6 +9,7 @@
 #include "artwork/dib_encode.h"
 #include "artwork/picture.h"
 #include "platform/platform.h"
+#include "presentation/bitmap_store.h"
 #include "presentation/graphics_archive.h"
 #include "support/dib_decode.h"
 

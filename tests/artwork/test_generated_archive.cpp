@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "artwork/families.h"
+#include "presentation/bitmap_store.h"
 #include "presentation/graphics_archive.h"
 #include "support/dib_decode.h"
 
@@ -180,6 +181,7 @@ TEST(GeneratedArchive, TheTickerTapeFramesMoveAndTheJoyAndUfoPicturesDiffer) {
 
 TEST(GeneratedArchive, TheGameReadsItWithoutErrorAndFillsEverySlot) {
   ResetGraphicsArchive();
+  ResetBitmapStore();
   graphicsArchive.fileName = std::string(FELDO_GAME_DIR) + "/GDAT.DAT";
   BuildDirectory();
   LoadPitchPictures();
@@ -201,6 +203,7 @@ TEST(GeneratedArchive, TheGameReadsItWithoutErrorAndFillsEverySlot) {
   EXPECT_EQ(DibWidth(LoadPicture("WLDMAP.BMP")), 560);
   ReleasePictures();
   ResetGraphicsArchive();
+  ResetBitmapStore();
 }
 
 // Relative luminance of a colour (sRGB, roughly).

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "presentation/bitmap_store.h"
 #include "presentation/graphics_archive.h"
 
 namespace {
@@ -20,6 +21,7 @@ class PictureNames : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetGraphicsArchive();
+    ResetBitmapStore();
     BuildDirectory();
     BuildCacheList();
   }

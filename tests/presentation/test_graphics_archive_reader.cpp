@@ -79,6 +79,7 @@ TEST_F(ArchiveRead, CountsOtherThanTheDirectoryAreRejected) {
   for (int count : {587, 589}) {
     SCOPED_TRACE(count);
     ResetGraphicsArchive();
+    ResetBitmapStore();
     BuildDirectory();
     WriteGameArchive(MakeArchive(FullEntries(count)));
     EXPECT_FALSE(LoadPicture("WLDMAP.BMP"));
@@ -153,6 +154,7 @@ TEST_F(ArchiveRead, SizeTablesClaimingMoreThanTheFileAreShortReads) {
 
   // A size near 4 GiB in the middle: read through, not allocated, and short.
   ResetGraphicsArchive();
+  ResetBitmapStore();
   BuildDirectory();
   sizes.back() -= 1;
   sizes[300] = 0xFFFFFFF0u;
@@ -202,6 +204,7 @@ TEST_F(ArchiveRead, LaunchersArchiveKeepsWhatCameBeforeAFault) {
 TEST_F(ArchiveRead, CheckAfterFirstPaintPreloadsOnce) {
   WriteBytes("GDAT.DAT", MakeArchive(FullEntries()));
   ResetGraphicsArchive();  // as if the directory had not been built yet
+  ResetBitmapStore();
   EXPECT_FALSE(CheckArchiveAfterFirstPaint());
   EXPECT_EQ(graphicsArchive.directory.size(), 588u);
   EXPECT_EQ(graphicsArchive.playerNameCount, 396);

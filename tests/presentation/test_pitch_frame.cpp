@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "match/frame_step.h"
+#include "match/net_rule.h"
 #include "support/pitch_test_support.h"
 
 namespace pitch_test {
@@ -15,7 +16,7 @@ namespace {
 constexpr Color kMarker = Rgb(1, 2, 3);  // what the "window" showed before the redraw
 constexpr Color kRed = Rgb(255, 0, 0);
 
-class MatchView : public PitchViewTest {
+class MatchFrameDrawing : public PitchViewTest {
  protected:
   void SetUp() override {
     PitchViewTest::SetUp();
@@ -73,7 +74,7 @@ class MatchView : public PitchViewTest {
 
 // ---------------------------------------------------------------- per-frame redraw
 
-TEST_F(MatchView, TopRowsAreCopiedOnlyWhileTheBallWasDrawnAboveRowFifty) {
+TEST_F(MatchFrameDrawing, TopRowsAreCopiedOnlyWhileTheBallWasDrawnAboveRowFifty) {
   // Drawn y 49 (ground 69, height 40): the whole frame is copied.
   SavedBall(470, 69, 40);
   DrawMatchFrame(dc);
@@ -89,7 +90,7 @@ TEST_F(MatchView, TopRowsAreCopiedOnlyWhileTheBallWasDrawnAboveRowFifty) {
   EXPECT_EQ(Pixel(5, 42), kPitchGreen);
 }
 
-TEST_F(MatchView, InTheSecondHalfTheBallIsHighOnTheScreenNearTheLowerTouchLine) {
+TEST_F(MatchFrameDrawing, InTheSecondHalfTheBallIsHighOnTheScreenNearTheLowerTouchLine) {
   match.half = 2;
   // Ground y 470 is screen y 40: the top rows are redrawn.
   SavedBall(470, 470, 0);
@@ -107,7 +108,7 @@ TEST_F(MatchView, InTheSecondHalfTheBallIsHighOnTheScreenNearTheLowerTouchLine) 
   EXPECT_NE(Pixel(5, 5), kMarker);
 }
 
-TEST_F(MatchView, FrameShowsPitchLinesPlayersAndBall) {
+TEST_F(MatchFrameDrawing, FrameShowsPitchLinesPlayersAndBall) {
   Install(10, SolidPicture(4, 4, kBlack));  // pose 0 mask
   Install(110, SolidPicture(4, 4, Rgb(200, 0, 0)));
   Install(30, SolidPicture(4, 4, Rgb(0, 0, 200)));
@@ -127,7 +128,7 @@ TEST_F(MatchView, FrameShowsPitchLinesPlayersAndBall) {
   EXPECT_EQ(pitchView.rightGoalScreenX, 872);
 }
 
-TEST_F(MatchView, FrameIsTheViewDrawnPieceByPieceWhateverTheOffsetAndWidth) {
+TEST_F(MatchFrameDrawing, FrameIsTheViewDrawnPieceByPieceWhateverTheOffsetAndWidth) {
   Install(10, SolidPicture(4, 4, kBlack));
   Install(110, SolidPicture(4, 4, Rgb(200, 0, 0)));
   Install(30, SolidPicture(4, 4, Rgb(0, 0, 200)));
@@ -175,7 +176,7 @@ TEST_F(MatchView, FrameIsTheViewDrawnPieceByPieceWhateverTheOffsetAndWidth) {
   platform::DeleteDC(other);
 }
 
-TEST_F(MatchView, ShootOutShowsItsCaptionOverThePitch) {
+TEST_F(MatchFrameDrawing, ShootOutShowsItsCaptionOverThePitch) {
   SavedBall(470, 300, 0);
   DrawMatchFrame(dc);
   EXPECT_EQ(Count(380, 235, 560, 265, kRed), 0);
@@ -189,7 +190,7 @@ TEST_F(MatchView, ShootOutShowsItsCaptionOverThePitch) {
   }
 }
 
-TEST_F(MatchView, NoWindowNoDrawing) {
+TEST_F(MatchFrameDrawing, NoWindowNoDrawing) {
   // Without a window context nothing is composed, so nothing touches the ball either.
   ball.x = 35;
   ball.y = 240;
@@ -200,10 +201,11 @@ TEST_F(MatchView, NoWindowNoDrawing) {
 
 // ---------------------------------------------------------------- full and buffered redraws
 
-TEST_F(MatchView, FullRedrawTakesTheViewOffsetAndLeavesOutPlayersWhileACaptionShows) {
+TEST_F(MatchFrameDrawing, FullRedrawTakesTheViewOffsetAndLeavesOutPlayersWhileACaptionShows) {
   Install(10, SolidPicture(4, 4, kBlack));
   Install(110, SolidPicture(4, 4, Rgb(200, 0, 0)));
-  DrawFullPitch(dc, 20);
+  SetViewOffset(20);
+  DrawFullPitch(dc);
   EXPECT_EQ(match.scrollX, 20);
   EXPECT_EQ(Pixel(216, 284), Rgb(200, 0, 0));
   EXPECT_EQ(Pixel(450, 200), kWhite);
@@ -212,14 +214,15 @@ TEST_F(MatchView, FullRedrawTakesTheViewOffsetAndLeavesOutPlayersWhileACaptionSh
     Clear(kMarker);
     match.captionTimer = caption == 0 ? 40 : 0;
     captionState.entranceState = caption == 1 ? 1 : 0;
-    DrawFullPitch(dc, 0);
+    SetViewOffset(0);
+    DrawFullPitch(dc);
     EXPECT_EQ(match.scrollX, 0);
     EXPECT_EQ(Pixel(236, 284), kPitchGreen) << "caption " << caption;
     EXPECT_EQ(Pixel(470, 200), kWhite) << "caption " << caption;
   }
 }
 
-TEST_F(MatchView, BufferedRedrawLeavesTheTopStripAlone) {
+TEST_F(MatchFrameDrawing, BufferedRedrawLeavesTheTopStripAlone) {
   Install(10, SolidPicture(4, 4, kBlack));
   Install(110, SolidPicture(4, 4, Rgb(200, 0, 0)));
   DrawPitchBuffered(dc);
@@ -230,7 +233,7 @@ TEST_F(MatchView, BufferedRedrawLeavesTheTopStripAlone) {
   EXPECT_EQ(Pixel(236, 284), Rgb(200, 0, 0));
 }
 
-TEST_F(MatchView, ScoreboardPutsTheSideOnTheLeftOfTheScreenFirst) {
+TEST_F(MatchFrameDrawing, ScoreboardPutsTheSideOnTheLeftOfTheScreenFirst) {
   gameFlow.userNation = 0;  // JPN
   match.opponent = 8;       // GER
   match.scoreA = 1;
@@ -250,7 +253,7 @@ TEST_F(MatchView, ScoreboardPutsTheSideOnTheLeftOfTheScreenFirst) {
 
 // ---------------------------------------------------------------- fallback erase
 
-TEST_F(MatchView, EraseCoversWhereMovedPlayersStoodAndLeavesTheOthers) {
+TEST_F(MatchFrameDrawing, EraseCoversWhereMovedPlayersStoodAndLeavesTheOthers) {
   Clear(kMarker);
   teamA[2].x += 5;     // moved: erased around (220, 300)
   teamB[4].moved = 1;  // handled by a move routine: erased around (640, 350)
@@ -269,7 +272,7 @@ TEST_F(MatchView, EraseCoversWhereMovedPlayersStoodAndLeavesTheOthers) {
   EXPECT_EQ(Count(0, 0, kCanvasWidth, 42, kMarker), kCanvasWidth * 42);
 }
 
-TEST_F(MatchView, EraseNearTheTopRedrawsTheWallStrip) {
+TEST_F(MatchFrameDrawing, EraseNearTheTopRedrawsTheWallStrip) {
   Install(26, SolidPicture(100, 14, Rgb(9, 9, 9)));
   savedFrame.points[5] = {300, 70};  // team A's player 5 stood high on the screen
   EraseMovedSprites(dc);

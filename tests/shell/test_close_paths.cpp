@@ -10,6 +10,7 @@
 #include "match/match_state.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
+#include "presentation/bitmap_store.h"
 #include "presentation/graphics_archive.h"
 #include "presentation/match_captions.h"
 #include "resources/feldo_resources.h"
@@ -29,6 +30,7 @@ void ResetGame() {
   ResetMatchRecords();
   ResetCommandLog();
   ResetGraphicsArchive();
+  ResetBitmapStore();
   ResetNationRecords();
   ResetCaptionState();
   ResetControlState();

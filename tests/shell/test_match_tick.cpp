@@ -14,6 +14,7 @@
 #include "match/match_state.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
+#include "presentation/bitmap_store.h"
 #include "presentation/graphics_archive.h"
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
@@ -91,6 +92,7 @@ class MatchTick : public ::testing::Test {
     ResetCaptionState();
     ResetShellRecords();
     ResetGraphicsArchive();
+    ResetBitmapStore();
     savedFrame = SavedFramePositions{};
   }
   // One tick; true when it ran a frame step (which saves the positions first).

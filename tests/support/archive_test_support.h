@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "presentation/bitmap_store.h"
 #include "presentation/graphics_archive.h"
 
 namespace archive_test {
@@ -121,10 +122,12 @@ class ArchiveTest : public ::testing::Test {
     previous_ = platform::CurrentDirectory();
     ASSERT_TRUE(platform::SetCurrentDirectory(folder_.string()));
     ResetGraphicsArchive();
+    ResetBitmapStore();
     BuildDirectory();
   }
   void TearDown() override {
     ResetGraphicsArchive();
+    ResetBitmapStore();
     platform::SetCurrentDirectory(previous_);
     std::filesystem::remove_all(folder_);
   }

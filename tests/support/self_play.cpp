@@ -12,6 +12,7 @@
 #include "match/control_state.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
+#include "match/net_rule.h"
 #include "match/team_play.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
@@ -161,7 +162,8 @@ class Desk {
   void FullRedraw() {
     if (!drawing_) return;
     platform::DeviceContext* dc = platform::GetDC(window_);
-    DrawFullPitch(dc, viewLayout.captionShift);
+    SetViewOffset(viewLayout.captionShift);
+    DrawFullPitch(dc);
     platform::ReleaseDC(window_, dc);
   }
 

@@ -22,6 +22,7 @@
 
 #include "match/match_setup.h"
 #include "match/match_state.h"
+#include "match/net_rule.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
 #include "presentation/match_captions.h"
@@ -76,7 +77,8 @@ void StartPeriod(platform::Window* window, int half, int userKicksOff) {
   SetUpKickOff();
   ResetTickCounters();
   platform::DeviceContext* dc = platform::GetDC(window);
-  DrawFullPitch(dc, viewLayout.captionShift);
+  SetViewOffset(viewLayout.captionShift);
+  DrawFullPitch(dc);
   DrawScoreboard(dc);
   platform::ReleaseDC(window, dc);
 }

@@ -1,7 +1,5 @@
 // What the screen shows at once when a goal is scored: the pitch redrawn with the ball in the
-// net and the "G O A L !!" caption, then the scoreboard with the new score; and the start of
-// the supporters' celebration. The goal rule calls these; they live apart from the rules so
-// that the rules can be linked and tested without the drawing.
+// net and the "G O A L !!" caption, then the scoreboard with the new score.
 #pragma once
 
 #include "platform/platform.h"
@@ -14,5 +12,3 @@ void DrawGoalScoreboard(platform::DeviceContext* dc);
 void WriteGoalCaption(platform::DeviceContext* dc, int matchEvent);
 // The same caption at a given screen point.
 void WriteGoalCaptionAt(platform::DeviceContext* dc, int x, int y);
-// Starts the celebration of a campaign goal; `teamBScored` marks whose goal it was.
-void StartGoalCelebration(bool teamBScored);

@@ -1,5 +1,7 @@
 // The command panel under the pitch: the Q/A/Z shot labels on the side the player faces and
 // the pass mode ("Pass : Ground" or "Pass : Lob ball").
+#include "presentation/command_panel.h"
+
 #include "match/control_state.h"
 #include "match/engine_helpers.h"
 #include "match/kicks.h"

@@ -1,5 +1,5 @@
 // The pictures a new pairing loads: both sides' sprite sheets by their kits and the dark
-// overlay sheets, once per pairing.
+// overlay sheets, once per pairing, through the pitch view that the game installs.
 #include <gtest/gtest.h>
 
 #include "competition/fixtures.h"
@@ -8,6 +8,7 @@
 #include "match/match_state.h"
 #include "presentation/bitmap_store.h"
 #include "presentation/graphics_archive.h"
+#include "presentation/pitch_match_view.h"
 #include "shell/game_flow.h"
 #include "support/archive_test_support.h"
 
@@ -27,8 +28,10 @@ class PairingPictures : public archive_test::ArchiveTest {
     ResetFixtureRecords();
     ResetNationRecords();
     InitTeamDatabase();
+    SetMatchView(PitchMatchView());
   }
   void TearDown() override {
+    SetMatchView(nullptr);
     ResetMatchRecords();
     ResetGameFlow();
     ResetNationRecords();

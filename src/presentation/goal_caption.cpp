@@ -1,8 +1,7 @@
-// The goal caption, the scene drawn at once after a goal and the start of the celebration.
-#include "match/goal_scene.h"
+// The goal caption and the scene drawn at once after a goal.
+#include "presentation/goal_caption.h"
 
 #include "match/engine_helpers.h"
-#include "match/frame_step.h"
 #include "match/match_state.h"
 #include "presentation/match_captions.h"
 
@@ -39,13 +38,4 @@ void DrawGoalScene(platform::DeviceContext* dc, int matchEvent) {
 void DrawGoalScoreboard(platform::DeviceContext* dc) {
   if (dc == nullptr) return;
   DrawScoreboard(dc);
-}
-
-void StartGoalCelebration(bool teamBScored) {
-  captionState.goalCelebration = 1;
-  captionState.celebrateTeamB = teamBScored ? 1 : 0;
-  // From its first step, with its cheer still to come; the tick takes the first step at once.
-  captionState.captionStep = 0;
-  captionState.cheerPlayed = 0;
-  captionState.captionCountdown = 1;
 }

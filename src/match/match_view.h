@@ -1,0 +1,31 @@
+// What the match rules ask of the screen. The rules draw nothing themselves: at the moments of
+// a frame where the player must see something at once they call the view installed here, with
+// the device context they were given. With no view installed (tests, benchmarks, computed
+// play) nothing is drawn and nothing is loaded, and the rules run exactly the same.
+#pragma once
+
+#include "platform/platform.h"
+
+class MatchView {
+ public:
+  virtual ~MatchView() = default;
+  // A goal as it is scored, before the score changes: the pitch with the ball in the net and
+  // the caption in front of the goal scored in (matchEvent 3: by team B, 4: by team A).
+  virtual void ShowGoal(platform::DeviceContext* dc, int matchEvent) = 0;
+  // The scoreboard once the score has changed.
+  virtual void ShowScore(platform::DeviceContext* dc) = 0;
+  // The redraw at the end of a frame in which something moved.
+  virtual void RedrawFrame(platform::DeviceContext* dc) = 0;
+  // The goal caption over that redraw (matchEvent 3 or 4).
+  virtual void WriteGoalCaption(platform::DeviceContext* dc, int matchEvent) = 0;
+  // The command panel under the pitch, at the end of every frame.
+  virtual void DrawCommandPanel(platform::DeviceContext* dc) = 0;
+  // The pictures of a new pairing, once its kits are chosen: both sides' sprite sheets
+  // (kitA, kitB at sheetBaseA, sheetBaseB) and the dark overlay sheets.
+  virtual void LoadPairingPictures() = 0;
+};
+
+// The view the rules call, nullptr for none. The game program installs the pitch view when
+// its main window is created.
+void SetMatchView(MatchView* view);
+MatchView* CurrentMatchView();

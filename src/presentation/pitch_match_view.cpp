@@ -1,0 +1,36 @@
+// The pitch view: what the rules ask of the screen, drawn with the pitch drawing.
+#include "presentation/pitch_match_view.h"
+
+#include "match/match_setup.h"
+#include "match/match_state.h"
+#include "presentation/bitmap_store.h"
+#include "presentation/command_panel.h"
+#include "presentation/goal_caption.h"
+#include "presentation/pitch_drawing.h"
+
+namespace {
+
+class DrawnMatchView final : public MatchView {
+ public:
+  void ShowGoal(platform::DeviceContext* dc, int matchEvent) override {
+    DrawGoalScene(dc, matchEvent);
+  }
+  void ShowScore(platform::DeviceContext* dc) override { DrawGoalScoreboard(dc); }
+  void RedrawFrame(platform::DeviceContext* dc) override { DrawMatchFrame(dc); }
+  void WriteGoalCaption(platform::DeviceContext* dc, int matchEvent) override {
+    ::WriteGoalCaption(dc, matchEvent);
+  }
+  void DrawCommandPanel(platform::DeviceContext* dc) override { ::DrawCommandPanel(dc); }
+  void LoadPairingPictures() override {
+    LoadTeamSheets(match.sheetBaseA, match.kitA);
+    LoadTeamSheets(match.sheetBaseB, match.kitB);
+    LoadDarkOverlaySheets(kDarkOverlayFirstSlot);
+  }
+};
+
+}  // namespace
+
+MatchView* PitchMatchView() {
+  static DrawnMatchView view;
+  return &view;
+}
