@@ -18,10 +18,12 @@
 #include "match/match_frame.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
+#include "match/match_view.h"
 #include "match/net_rule.h"
 #include "platform/platform.h"
 #include "presentation/graphics_archive.h"
 #include "presentation/pitch_drawing.h"
+#include "presentation/pitch_match_view.h"
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
 #include "shell/match_tick.h"
@@ -85,6 +87,7 @@ struct Fixture {
     viewLayout.charWidth = 8;
     viewLayout.captionShift = CaptionShiftForWidth(900);
     CreateDrawingTools();
+    SetMatchView(PitchMatchView());
     window = platform::CreateCompatibleDC(nullptr);
     client = platform::CreateCompatibleBitmap(window, 900, 580);
     platform::SelectBitmap(window, client);

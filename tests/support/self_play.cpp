@@ -12,6 +12,7 @@
 #include "match/control_state.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
+#include "match/match_view.h"
 #include "match/net_rule.h"
 #include "match/team_play.h"
 #include "platform/headless/headless.h"
@@ -19,6 +20,7 @@
 #include "presentation/graphics_archive.h"
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
+#include "presentation/pitch_match_view.h"
 #include "shell/game_flow.h"
 #include "shell/keyboard.h"
 #include "shell/main_window.h"
@@ -30,6 +32,8 @@ namespace {
 
 constexpr int kUserNation = 7;       // Germany
 constexpr int kOpponentNation = 16;  // a South American side
+constexpr int kClientWidth = 900;    // the game's client area
+constexpr int kClientHeight = 580;
 
 // Everything a run keeps between ticks. One run at a time (the records are process-wide).
 struct Run {
@@ -39,6 +43,7 @@ struct Run {
   std::array<std::uint8_t, 22> lastOffside{};
   int lastScoreA = 0;
   int lastScoreB = 0;
+  std::vector<std::vector<int>>* frameRecords = nullptr;
 };
 Run* run = nullptr;
 
@@ -71,8 +76,43 @@ void CheckBounds(int frame) {
   }
 }
 
+// The rule records as they stand, as one row of numbers.
+std::vector<int> RecordsNow() {
+  std::vector<int> row;
+  for (int v : {ball.x, ball.y, ball.dir, ball.speed, ball.height, ball.climb, ball.frictionCount,
+                ball.frictionPeriod}) {
+    row.push_back(v);
+  }
+  for (const auto* team : {&teamA, &teamB}) {
+    for (const PlayerState& p : *team) {
+      for (int v : {p.x, p.y, p.slideDir, p.motion, p.pose, p.facing, p.moved}) row.push_back(v);
+    }
+  }
+  const MatchState& m = match;
+  for (int v : {m.goalTopY, m.goalBottomY, m.half, int(m.periodKind), m.scoreA, m.scoreB,
+                m.goalsA1, m.goalsA2, m.goalsB1, m.goalsB2, m.userKicksOff, int(m.kickOffPendingB),
+                m.controlledPlayer, m.previousControlled, m.ballHolder, m.lastToucher,
+                m.matchEvent, int(m.offZone), m.captionTimer, int(m.captionKind), m.scrollX,
+                m.offsideLineA, m.levelCode, m.aiSkipB, m.aiSkipCountB, m.keeperSkipB,
+                m.keeperSkipCountB, m.nearPlayer, m.nearSticky, m.kickGrace, m.restartFreeze,
+                m.possessionBlockTicks, m.userKickTicks, int(m.ballStillTicks), m.lastPasserB,
+                m.faceRefresh, m.currentCommand, m.keeperHoldTicks, m.queuedKick, m.kicker,
+                m.kickerFacesRight, m.diveLockTicks}) {
+    row.push_back(v);
+  }
+  for (const auto* flags : {&m.offsideA, &m.offsideB, &m.chaseMarkB}) {
+    for (std::uint8_t v : *flags) row.push_back(v);
+  }
+  for (int v : {controlState.keyCommand, int(controlState.kickKeyMode), controlState.kickHoldTicks,
+                int(controlState.kickPower)}) {
+    row.push_back(v);
+  }
+  return row;
+}
+
 // What the frame that just ended produced, read from the records it left.
 void ObserveFrame() {
+  if (run->frameRecords != nullptr) run->frameRecords->push_back(RecordsNow());
   Report& r = run->report;
   ++r.frames;
   const int goals = (match.scoreA - run->lastScoreA) + (match.scoreB - run->lastScoreB);
@@ -139,19 +179,28 @@ platform::Param SelfPlayWindowProc(platform::Window* window, platform::Msg msg, 
 class Desk {
  public:
   explicit Desk(bool drawing) : drawing_(drawing) {
-    if (!drawing_) return;
+    if (!drawing_) {
+      // The layout the game's window gets, without the window.
+      viewLayout.clientWidth = kClientWidth;
+      viewLayout.clientHeight = kClientHeight;
+      viewLayout.captionShift = CaptionShiftForWidth(kClientWidth);
+      return;
+    }
     platform::Instance* instance = platform::headless::StartForTests(platform::ResourceTable{});
     CreateDrawingTools();
+    SetMatchView(PitchMatchView());
     platform::WindowClass windowClass;
     windowClass.name = "SelfPlay";
     windowClass.proc = SelfPlayWindowProc;
     platform::RegisterWindowClass(instance, windowClass);
-    // The game's client area: 900 × 580 below its menu bar.
-    window_ = platform::CreateMainWindow(instance, "SelfPlay", "self play", 0, 0, 0, 900, 580);
+    // The game's client area below its menu bar.
+    window_ = platform::CreateMainWindow(instance, "SelfPlay", "self play", 0, 0, 0,
+                                         kClientWidth, kClientHeight);
     platform::SetTimer(window_, kMatchTimerId, kMatchTimerPeriodMs);
   }
   ~Desk() {
     if (!drawing_) return;
+    SetMatchView(nullptr);
     DeleteDrawingTools();
     platform::headless::Shutdown();
     ResetShellRecords();
@@ -160,9 +209,9 @@ class Desk {
 
   // The whole view drawn afresh, as at the start of every period.
   void FullRedraw() {
+    SetViewOffset(viewLayout.captionShift);
     if (!drawing_) return;
     platform::DeviceContext* dc = platform::GetDC(window_);
-    SetViewOffset(viewLayout.captionShift);
     DrawFullPitch(dc);
     platform::ReleaseDC(window_, dc);
   }
@@ -320,6 +369,7 @@ void SetUpMatch(const Settings& settings) {
   ResetGameFlow();
   ResetCaptionState();
   ResetTickCounters();
+  ResetViewLayout();
   ResetNationRecords();
   InitTeamDatabase();
   SeedRandom(settings.seed);
@@ -394,6 +444,7 @@ Bounds AllowedBounds() {
 
 Report PlayMatch(const Settings& settings) {
   Run state;
+  state.frameRecords = settings.frameRecords;
   run = &state;
   SetUpMatch(settings);
   {

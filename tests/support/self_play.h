@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace self_play {
 
@@ -25,6 +26,9 @@ struct Settings {
   bool pictures = false;
   bool keys = true;          // false: nobody touches the keyboard
   int ticksPerHalf = 18000;  // ticks of running play per half (3:00 at 100 ticks a second)
+  // When set, the rule records at the end of every frame are appended here, one entry a frame
+  // (the ball, both teams, the match record and the user's control state).
+  std::vector<std::vector<int>>* frameRecords = nullptr;
 };
 
 struct Report {
