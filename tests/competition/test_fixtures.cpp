@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "competition/fixtures.h"
+#include "competition/match_titles.h"
 #include "competition/pairing.h"
 #include "support/competition_fixture.h"
 
@@ -258,6 +260,42 @@ TEST_F(Fixtures, FriendlyOpponentsComeFromOtherRegions) {
     EXPECT_TRUE(nation < 20 || nation > 24) << nation;
     EXPECT_NE(nation, kYouthSelection);
   }
+}
+
+TEST_F(Fixtures, TitlesOfCampaignMatches) {
+  std::string title = "unchanged";
+  gameFlow.phase = 2;
+  gameFlow.region = 3;
+  gameFlow.roundIndex = 4;
+  gameFlow.level = 0;
+  ASSERT_TRUE(CampaignMatchTitle(&title));
+  EXPECT_EQ(title, "ワールドカップ 北中米カリブ地区予選 ラウンド 5  [ LEVEL S ]");
+  gameFlow.phase = 3;
+  gameFlow.roundIndex = 0;
+  gameFlow.level = 3;
+  ASSERT_TRUE(CampaignMatchTitle(&title));
+  EXPECT_EQ(title, "ワールドカップ グループリーグ ラウンド 1  [ LEVEL 3 ]");
+  gameFlow.phase = 4;
+  gameFlow.level = 2;
+  const char* knockout[3] = {"ワールドカップ 決勝トーナメント1回戦  [ LEVEL 2 ]",
+                             "ワールドカップ 準決勝  [ LEVEL 2 ]",
+                             "ワールドカップ 決勝  [ LEVEL 2 ]"};
+  for (int round = 0; round < 3; ++round) {
+    gameFlow.roundIndex = static_cast<std::uint8_t>(round);
+    ASSERT_TRUE(CampaignMatchTitle(&title));
+    EXPECT_EQ(title, knockout[round]);
+  }
+  // No title past the final, for a level outside the four, or outside the campaign stages.
+  title = "unchanged";
+  gameFlow.roundIndex = 3;
+  EXPECT_FALSE(CampaignMatchTitle(&title));
+  gameFlow.roundIndex = 1;
+  gameFlow.level = 4;
+  EXPECT_FALSE(CampaignMatchTitle(&title));
+  gameFlow.level = 1;
+  gameFlow.phase = 1;
+  EXPECT_FALSE(CampaignMatchTitle(&title));
+  EXPECT_EQ(title, "unchanged");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The World Cup draw of the sixteen qualifiers into groups A to D.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -49,6 +50,30 @@ TEST_F(GroupDraw, EveryQualifierLandsInExactlyOneGroup) {
       groupsWithTwoEuropeans += perRegion[1] == 2 ? 1 : 0;
     }
     EXPECT_EQ(groupsWithTwoEuropeans, 1);
+    // The fifth European is the one that joins a group with a European in it.
+    const int fifth = QualifierTable[1][4];
+    for (const auto& group : GroupTable) {
+      if (std::find(group.begin(), group.end(), fifth) == group.end()) continue;
+      int europeans = 0;
+      for (std::uint8_t nation : group) europeans += TeamTable[nation - 1].region == 1 ? 1 : 0;
+      EXPECT_EQ(europeans, 2);
+    }
+    // Africans go to groups that Asia and South America left with fewer than two nations;
+    // only when there are too few of those do the others take one.
+    int africansOnTwo = 0;
+    int groupsBelowTwo = 0;
+    for (const auto& group : GroupTable) {
+      int earlier = 0;
+      bool african = false;
+      for (std::uint8_t nation : group) {
+        const int region = TeamTable[nation - 1].region;
+        earlier += region == 0 || region == 2 ? 1 : 0;
+        african = african || region == 4;
+      }
+      groupsBelowTwo += earlier < 2 ? 1 : 0;
+      africansOnTwo += earlier == 2 && african ? 1 : 0;
+    }
+    EXPECT_EQ(africansOnTwo, std::max(0, 3 - groupsBelowTwo));
     EXPECT_EQ(seen.size(), 16u);
     for (const auto& [nation, times] : seen) {
       EXPECT_EQ(times, 1) << "nation " << nation;

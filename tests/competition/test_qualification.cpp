@@ -73,6 +73,10 @@ TEST_F(Qualification, TheUserPassesOnARankThatTheTicketsReach) {
   AsiaTable({1, 1, 3, 1, 5, 6});
   EXPECT_FALSE(DecideQualification());
   EXPECT_EQ(gameFlow.playoffOpponent, 0);
+  // ... even when the user is level with another nation just behind them.
+  AsiaTable({1, 1, 2, 1, 2, 6});
+  EXPECT_FALSE(DecideQualification());
+  EXPECT_EQ(gameFlow.playoffOpponent, 0);
 }
 
 TEST_F(Qualification, LevelAcrossTheBoundaryMeansAPlayoff) {

@@ -87,6 +87,18 @@ TEST_F(StandingsTest, TiesBrokenByGoalDifferenceThenGoals) {
   EXPECT_EQ(NthAtRank(4, 0), 0);
 }
 
+TEST_F(StandingsTest, EveryRankBehindASplitMovesDownByItsWidth) {
+  // Three level on points with goal differences 5, 3 and 1 take three ranks, and the nation
+  // behind them moves from the second rank to the fourth.
+  SetLeague({1, 2, 3, 4});
+  SetRecord(1, 0, 1, 2, 1);
+  SetRecord(2, 2, 0, 4, 1);
+  SetRecord(3, 2, 0, 6, 1);
+  SetRecord(4, 2, 0, 2, 1);
+  ComputeStandings();
+  EXPECT_EQ(Ranks(), (std::array<int, kLeagueSlots>{4, 2, 1, 3}));
+}
+
 TEST_F(StandingsTest, LevelOnEverythingShareARankInSlotOrder) {
   SetLeague({20, 21, 22, 23});
   SetRecord(20, 1, 1, 3, 3);
