@@ -48,50 +48,37 @@ class Qualification : public CompetitionTest {
   }
 };
 
-TEST_F(Qualification, TheUserPassesOnARankThatTheTicketsReach) {
-  AsiaTable({1, 2, 3, 4, 5, 6});  // Japan third of six, three tickets
-  gameFlow.playoffOpponent = 0;
-  EXPECT_TRUE(DecideQualification());
-  EXPECT_EQ(gameFlow.playoffOpponent, 0);
+TEST_F(Qualification, TheTicketBoundaryOfTheUsersRegion) {
+  // Asia, three tickets; slots hold nation numbers 2, 3, 1 (Japan, the user), 4, 5, 6.
+  struct Case {
+    std::array<int, 6> ranks;
+    bool passed;
+    int playoffOpponent;
+  };
+  const Case cases[] = {
+      {{1, 2, 3, 4, 5, 6}, true, 0},   // third of six
+      {{1, 2, 4, 3, 5, 6}, false, 0},  // fourth
+      {{1, 2, 2, 4, 5, 6}, true, 0},   // level with others, all inside the tickets
+      {{1, 1, 1, 4, 5, 6}, true, 0},
+      {{1, 2, 4, 5, 6, 7}, false, 0},  // a missing rank value: the user on 4 fails
+      {{1, 1, 3, 1, 5, 6}, false, 0},  // the nations above hold every ticket...
+      {{1, 1, 2, 1, 2, 6}, false, 0},  // ...even with a nation level just behind
+      {{1, 2, 3, 3, 5, 6}, false, 4},  // level with Saudi Arabia on the last ticket
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.ranks));
+    AsiaTable({c.ranks[0], c.ranks[1], c.ranks[2], c.ranks[3], c.ranks[4], c.ranks[5]});
+    EXPECT_EQ(DecideQualification(), c.passed);
+    EXPECT_EQ(gameFlow.playoffOpponent, c.playoffOpponent);
+  }
 
-  AsiaTable({1, 2, 4, 3, 5, 6});  // fourth
-  EXPECT_FALSE(DecideQualification());
-  EXPECT_EQ(gameFlow.playoffOpponent, 0);
-
-  // Level with others, all inside the tickets.
-  AsiaTable({1, 2, 2, 4, 5, 6});
-  EXPECT_TRUE(DecideQualification());
-  AsiaTable({1, 1, 1, 4, 5, 6});
-  EXPECT_TRUE(DecideQualification());
-
-  // A missing rank value: ranks 1, 2, 4, 5 and the user on 4 fails.
-  AsiaTable({1, 2, 4, 5, 6, 7});
-  EXPECT_FALSE(DecideQualification());
-  EXPECT_EQ(gameFlow.playoffOpponent, 0);
-
-  // The nations ranked above the user already hold every ticket.
-  AsiaTable({1, 1, 3, 1, 5, 6});
-  EXPECT_FALSE(DecideQualification());
-  EXPECT_EQ(gameFlow.playoffOpponent, 0);
-  // ... even when the user is level with another nation just behind them.
-  AsiaTable({1, 1, 2, 1, 2, 6});
-  EXPECT_FALSE(DecideQualification());
-  EXPECT_EQ(gameFlow.playoffOpponent, 0);
-}
-
-TEST_F(Qualification, LevelAcrossTheBoundaryMeansAPlayoff) {
-  // Japan and Saudi Arabia (4) level on the third place.
-  AsiaTable({1, 2, 3, 3, 5, 6});
-  EXPECT_FALSE(DecideQualification());
-  EXPECT_EQ(gameFlow.playoffOpponent, 4);
-
-  // Four nations level at the top for three tickets.
+  // Four nations level at the top for three tickets: a play-off against one of the others.
   AsiaTable({1, 1, 1, 1, 5, 6});
   EXPECT_FALSE(DecideQualification());
-  EXPECT_NE(gameFlow.playoffOpponent, 0);
-  EXPECT_NE(gameFlow.playoffOpponent, 1);
-  EXPECT_LE(gameFlow.playoffOpponent, 4);
+  EXPECT_TRUE(gameFlow.playoffOpponent >= 2 && gameFlow.playoffOpponent <= 4);
+}
 
+TEST_F(Qualification, TheBoundaryOfOtherTicketCounts) {
   // Europe has five tickets: the same boundary is further down.
   SetFinalTable({7, 8, 9, 10, 11, 12, 13, 14}, {1, 2, 3, 4, 5, 5, 7, 8}, 12, 2, 1);
   EXPECT_FALSE(DecideQualification());
