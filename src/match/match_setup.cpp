@@ -18,7 +18,6 @@ constexpr int kModeCampaign = 0;
 constexpr int kModePractice = 2;
 constexpr int kPhaseQualifying = 2;
 constexpr int kPhaseGroupLeague = 3;
-constexpr int kPhaseKnockout = 4;
 
 constexpr int kLevelS = 0;
 constexpr int kLevel1 = 1;
@@ -88,13 +87,6 @@ int StrengthCode(int r, bool qualifying, bool practice) {
   }
   if (code < 3 && !practice) code += 1;
   return code;
-}
-
-// The other nation of the pair (a, b) when `nation` is one of them, else 0.
-int OtherOfPair(int nation, int a, int b) {
-  if (a == nation) return b;
-  if (b == nation) return a;
-  return 0;
 }
 
 // Speed codes of team B's players 1 to 10 (index 0 unused).
@@ -177,43 +169,7 @@ int DarkOverlayMode(int nationIndex) {
 }
 
 int FindCampaignOpponent() {
-  const int nation = gameFlow.userNation + 1;
-  const int round = gameFlow.roundIndex;
-  if (gameFlow.phase == kPhaseQualifying || gameFlow.phase == kPhaseGroupLeague) {
-    int slot = 0;
-    for (int s = 0; s < kLeagueSlots; ++s) {
-      if (leagueState.slots[s] == nation) {
-        slot = s;
-        break;
-      }
-    }
-    if (round >= static_cast<int>(leagueState.pairing[slot].size())) return 0;
-    const int other = leagueState.pairing[slot][round];
-    if (other == 0 || other > kLeagueSlots) return 0;
-    return leagueState.slots[other - 1];
-  }
-  if (gameFlow.phase == kPhaseKnockout) {
-    const auto& bracket = knockoutTable.bracket;
-    const auto& semi = knockoutTable.semiFinalists;
-    const auto& finalists = knockoutTable.finalists;
-    switch (round) {
-      case 0:
-        for (const auto& tie : kFirstRoundTies) {
-          int other = OtherOfPair(nation, bracket[tie[0]], bracket[tie[1]]);
-          if (other != 0) return other;
-        }
-        return 0;
-      case 1: {
-        int other = OtherOfPair(nation, semi[0], semi[1]);
-        return other != 0 ? other : OtherOfPair(nation, semi[2], semi[3]);
-      }
-      case 2:
-        return OtherOfPair(nation, finalists[0], finalists[1]);
-      default:
-        return 0;
-    }
-  }
-  return 0;
+  return UserFixtureOpponent();
 }
 
 void SelectOpponent() {
