@@ -23,6 +23,25 @@ class MatchView {
   // The pictures of a new pairing, once its kits are chosen: both sides' sprite sheets
   // (kitA, kitB at sheetBaseA, sheetBaseB) and the dark overlay sheets.
   virtual void LoadPairingPictures() = 0;
+
+  // The clock and the periods.
+  // The clock line at the top of the view.
+  virtual void DrawClock(platform::DeviceContext* dc) = 0;
+  // The pitch drawn afresh for a new period under its caption (captionKind 1 half time, 2
+  // extra time), with the clock and the scoreboard.
+  virtual void ShowPeriodBreak(platform::DeviceContext* dc) = 0;
+
+  // The ceremonies around the play.
+  // The pitch without players, and each side's first player below it, at the tunnel.
+  virtual void ShowEntranceStart(platform::DeviceContext* dc) = 0;
+  // The players walking in; `last` for the step that lines them up and closes the tunnel.
+  virtual void ShowEntranceStep(platform::DeviceContext* dc, bool last) = 0;
+  // The fixture caption: the stage and the two nations.
+  virtual void ShowFixtureCaption(platform::DeviceContext* dc) = 0;
+  // The pitch for the kick-off with its caption.
+  virtual void ShowKickOff(platform::DeviceContext* dc) = 0;
+  // A step of the supporters' celebration after a goal; `last` for the step that ends it.
+  virtual void ShowGoalCelebrationStep(platform::DeviceContext* dc, bool last) = 0;
 };
 
 // The view the rules call, nullptr for none. The game program installs the pitch view when

@@ -11,5 +11,7 @@
 void DrawScoreboard(platform::DeviceContext* dc);
 // The pitch with the players, composed off screen and copied below the top 42 rows.
 void DrawPitchBuffered(platform::DeviceContext* dc);
+// "P K 戦" in red over the middle of the pitch while a shoot-out runs.
+void DrawShootOutCaption(platform::DeviceContext* dc);
 // Half the client width, but 320 when the client width is 640 or less.
 int CaptionCentre();

@@ -4,6 +4,7 @@
 #include "match/match_setup.h"
 #include "match/match_state.h"
 #include "presentation/bitmap_store.h"
+#include "presentation/caption_drawing.h"
 #include "presentation/command_panel.h"
 #include "presentation/goal_caption.h"
 #include "presentation/pitch_drawing.h"
@@ -25,6 +26,19 @@ class DrawnMatchView final : public MatchView {
     LoadTeamSheets(match.sheetBaseA, match.kitA);
     LoadTeamSheets(match.sheetBaseB, match.kitB);
     LoadDarkOverlaySheets(kDarkOverlayFirstSlot);
+  }
+
+  void DrawClock(platform::DeviceContext* dc) override { ::DrawClock(dc); }
+  void ShowPeriodBreak(platform::DeviceContext* dc) override { DrawPeriodBreak(dc); }
+
+  void ShowEntranceStart(platform::DeviceContext* dc) override { DrawEntranceStart(dc); }
+  void ShowEntranceStep(platform::DeviceContext* dc, bool last) override {
+    DrawEntranceStep(dc, last);
+  }
+  void ShowFixtureCaption(platform::DeviceContext* dc) override { DrawFixtureCaption(dc); }
+  void ShowKickOff(platform::DeviceContext* dc) override { DrawKickOffCaption(dc); }
+  void ShowGoalCelebrationStep(platform::DeviceContext* dc, bool last) override {
+    DrawGoalCelebrationStep(dc, last);
   }
 };
 

@@ -98,13 +98,6 @@ bool BallHighOnScreen() {
 }
 
 // "    P K 戦 " over the pitch while a penalty shoot-out runs.
-void DrawShootOutCaption(DeviceContext* dc) {
-  const int m = CaptionCentre();
-  platform::SetBkMode(dc, platform::BkMode::Transparent);
-  platform::SetTextColor(dc, platform::Rgb(255, 0, 0));
-  platform::TextOut(dc, m - 48, 240, "    P K 戦 ");
-  platform::SetBkMode(dc, platform::BkMode::Opaque);
-}
 
 // The screen rows and the goals that the per-frame redraw paints below the top strip.
 void DrawPitchFurniture(DeviceContext* dc) {
@@ -118,6 +111,14 @@ void DrawPitchFurniture(DeviceContext* dc) {
 }
 
 }  // namespace
+
+void DrawShootOutCaption(DeviceContext* dc) {
+  const int m = CaptionCentre();
+  platform::SetBkMode(dc, platform::BkMode::Transparent);
+  platform::SetTextColor(dc, platform::Rgb(255, 0, 0));
+  platform::TextOut(dc, m - 48, 240, "    P K 戦 ");
+  platform::SetBkMode(dc, platform::BkMode::Opaque);
+}
 
 void DrawObjects(DeviceContext* dc) {
   // Objects 0-10 are team A's players, 11-21 team B's, 22 the ball, sorted by their pitch y;

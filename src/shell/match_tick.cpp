@@ -2,13 +2,18 @@
 // operations it calls, each with a device context of the main window obtained just for it.
 #include "shell/match_tick.h"
 
+#include "match/caption_state.h"
+#include "match/ceremonies.h"
 #include "match/control_state.h"
 #include "match/frame_step.h"
+#include "match/match_clock.h"
 #include "match/match_frame.h"
 #include "match/match_state.h"
+#include "presentation/caption_drawing.h"
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
 #include "shell/game_flow.h"
+#include "shell/main_window.h"
 
 TickCounters tickCounters;
 
@@ -18,44 +23,108 @@ void CountDown(std::int32_t* counter) {
   if (*counter != 0) --*counter;
 }
 
-// The restart after the half-time, extra-time or goal caption: the pitch is redrawn for play,
-// with the whistle.
-void RedrawForRestart(platform::Window* window) {
+// Runs one drawing step with a context of the window obtained for it alone.
+template <typename Step>
+void WithDC(platform::Window* window, Step step) {
   platform::DeviceContext* dc = platform::GetDC(window);
-  // (During a shoot-out its own caption is redrawn instead, with the shoot-out.)
-  if (match.periodKind <= 1) DrawPitchBuffered(dc);
+  step(dc);
+  platform::ReleaseDC(window, dc);
+}
+
+// The end of a match or shoot-out: the timer stops, the idle menu returns, and the game flow
+// takes over with the end-of-match command.
+void HandOverEndOfMatch(platform::Window* window) {
+  platform::KillTimer(window, kMatchTimerId);
+  platform::SetMenu(window, shellState.menuIdle);
+  platform::SendMessage(window, platform::Msg::Command, CommandId::kEndOfMatch, 0);
+}
+
+// The restart after the half-time, extra-time or kick-off caption: the pitch is redrawn for
+// play (the shoot-out caption during a shoot-out), with the whistle.
+void RedrawForRestart(platform::DeviceContext* dc) {
+  if (match.periodKind > 1) {
+    DrawShootOutCaption(dc);
+  } else {
+    DrawPitchBuffered(dc);
+  }
   if (gameFlow.soundOff == 0) platform::PlaySound("WHISTLE.wav", true);
   DrawBall(dc);
-  platform::ReleaseDC(window, dc);
+}
+
+// The goal celebration holds the tick while it runs. True when it ended the tick.
+bool CelebrationStep(platform::Window* window) {
+  if (captionState.goalCelebration == 0) return false;
+  if (--captionState.captionCountdown == 0) WithDC(window, GoalCelebrationStep);
+  return true;
+}
+
+// The entrance and its fixture caption hold the tick while they run. True when they ended it.
+bool EntranceTick(platform::Window* window) {
+  if (captionState.entranceState != 1 && captionState.entranceState != 2) return false;
+  if (--captionState.captionCountdown == 0) {
+    if (captionState.entranceState == 1) {
+      WithDC(window, EntranceStep);
+    } else {
+      WithDC(window, [](platform::DeviceContext* dc) {
+        DrawTunnelClosed(dc);
+        FixtureCaptionStep(dc);
+      });
+    }
+  }
+  return true;
+}
+
+// A period caption holds the tick while it shows. True when it ended the tick.
+bool PeriodCaptionTick(platform::Window* window) {
+  if (match.captionTimer == 0) return false;
+  --match.captionTimer;
+  WithDC(window, [](platform::DeviceContext* dc) {
+    if (match.captionTimer == 0) {
+      match.captionKind = 0;
+      match.keeperHoldTicks = 0;
+      RedrawForRestart(dc);
+    }
+    DrawPeriodCaption(dc);
+  });
+  return true;
+}
+
+// The clock; true when the match is over and has been handed to the game flow.
+bool ClockTick(platform::Window* window) {
+  match.clockMillis += 10;
+  if (match.clockMillis <= 1000) return false;
+  int over = 0;
+  WithDC(window, [&over](platform::DeviceContext* dc) { over = ClockStep(dc); });
+  if (over == 0) return false;
+  HandOverEndOfMatch(window);
+  return true;
 }
 
 }  // namespace
 
 void OnMatchTimer(platform::Window* window) {
-  // Engine counters.
+  // 1. Engine counters.
   CountDown(&match.possessionBlockTicks);
   CountDown(&match.nearSticky);
   CountDown(&match.userKickTicks);
 
-  // (The victory screen, the goal celebration and the shoot-out save take their ticks here
-  // once they exist; the first two end the tick.)
+  // 2. (The victory screen takes its ticks here once it exists.)
+  // 3. The goal celebration.
+  if (CelebrationStep(window)) return;
+  // 4. (The shoot-out save takes its ticks here once the shoot-out exists.)
+  // 5.
   CountDown(&match.diveLockTicks);
+  // 6. The entrance and the fixture caption.
+  if (EntranceTick(window)) return;
+  // 7. A period caption.
+  if (PeriodCaptionTick(window)) return;
+  // 8. The clock (at 0:00 during a shoot-out it only redraws its line).
+  ClockTick(window);
 
-  // A caption holds the play: nothing else moves until it has run out.
-  if (match.captionTimer != 0) {
-    --match.captionTimer;
-    if (match.captionTimer == 0) {
-      match.captionKind = 0;
-      match.keeperHoldTicks = 0;
-      RedrawForRestart(window);
-    }
-    return;
-  }
-
-  // The holding keeper kicks out when this reaches 1; it never goes below 1 here.
+  // 9. The holding keeper kicks out when this reaches 1; it never goes below 1 here.
   if (match.keeperHoldTicks > 1) --match.keeperHoldTicks;
 
-  // Running play: a frame on every eleventh tick.
+  // 11. Running play: a frame on every eleventh tick.
   if (match.half != 0) {
     if (ball.speed == 0 && ball.climb == 0) {
       ++match.ballStillTicks;
@@ -64,9 +133,7 @@ void OnMatchTimer(platform::Window* window) {
     }
     if (++tickCounters.frameDivider > 10) {
       tickCounters.frameDivider = 0;
-      platform::DeviceContext* dc = platform::GetDC(window);
-      MatchFrameStep(dc);
-      platform::ReleaseDC(window, dc);
+      WithDC(window, MatchFrameStep);
       if (gameFlow.soundOff == 0 && ++tickCounters.crowdFrames > kCrowdSoundFrames) {
         platform::PlaySound("KANSEI4.wav", true);
         tickCounters.crowdFrames = 0;
@@ -74,7 +141,7 @@ void OnMatchTimer(platform::Window* window) {
     }
   }
 
-  // The kick key's hold, up to 1000 ticks.
+  // 12. The kick key's hold, up to 1000 ticks.
   if (controlState.kickKeyMode == 1 && controlState.kickHoldTicks < 1000) {
     ++controlState.kickHoldTicks;
   }

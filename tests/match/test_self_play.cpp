@@ -40,6 +40,7 @@ TEST(SelfPlay, MatchesAtEveryLevelCodeStayInBoundsAndBothSidesScore) {
       const self_play::Report r = self_play::PlayMatch(settings);
       EXPECT_EQ(r.outOfBounds, 0) << "level code " << levelCode << " seed " << settings.seed << ": "
                                   << r.firstOutOfBounds;
+      EXPECT_TRUE(r.ended) << "level code " << levelCode << " seed " << settings.seed;
       EXPECT_GE(r.frames, 2 * 18000 / 11 - 2);
       EXPECT_GT(r.keyEvents, 1000);
       EXPECT_EQ(r.goalsFirstHalf + r.goalsSecondHalf, r.scoreA + r.scoreB);
@@ -67,12 +68,56 @@ TEST(SelfPlay, SameSeedPlaysTheSameMatch) {
   self_play::Settings settings;
   settings.seed = 77;
   settings.levelCode = 4;
-  settings.ticksPerHalf = 6000;
+  settings.secondsPerPeriod = 60;
   const self_play::Report first = self_play::PlayMatch(settings);
   const self_play::Report second = self_play::PlayMatch(settings);
   EXPECT_EQ(Describe(first), Describe(second));
   EXPECT_EQ(first.frames, second.frames);
   EXPECT_EQ(first.keyEvents, second.keyEvents);
+}
+
+// A play-off of the campaign runs from the entrance through both halves, with a celebration
+// after every goal, and gets one period of extra time exactly when it stands level after the
+// second half; the clock ends it either way, never with a second extra time.
+TEST(SelfPlay, PlayoffsGetExtraTimeOnlyWhenLevelAndEveryMatchEnds) {
+  int withExtraTime = 0, withoutExtraTime = 0;
+  for (std::uint32_t seed = 1; seed <= 30; ++seed) {
+    self_play::Settings settings;
+    settings.seed = seed;
+    settings.levelCode = 3;
+    settings.playoff = true;
+    settings.secondsPerPeriod = 30;
+    const self_play::Report r = self_play::PlayMatch(settings);
+    ASSERT_TRUE(r.ended) << "seed " << seed;
+    EXPECT_EQ(r.celebrations, r.scoreA + r.scoreB) << "seed " << seed;
+    if (r.extraTime) {
+      ++withExtraTime;
+      EXPECT_EQ(r.scoreAAtExtraTime, r.scoreBAtExtraTime) << "seed " << seed;
+      EXPECT_EQ(r.extraTimePeriods, 1) << "seed " << seed;
+    } else {
+      ++withoutExtraTime;
+      EXPECT_NE(r.scoreA, r.scoreB) << "a level play-off ended without extra time, seed " << seed;
+    }
+    if (withExtraTime > 0 && withoutExtraTime > 0 && seed >= 8) break;
+  }
+  EXPECT_GT(withExtraTime, 0);
+  EXPECT_GT(withoutExtraTime, 0);
+}
+
+// A friendly stands level after the second half and ends there: no extra time.
+TEST(SelfPlay, ALevelFriendlyEndsAfterTheSecondHalf) {
+  int level = 0;
+  for (std::uint32_t seed = 1; seed <= 40 && level < 2; ++seed) {
+    self_play::Settings settings;
+    settings.seed = seed;
+    settings.levelCode = 3;
+    settings.secondsPerPeriod = 20;
+    const self_play::Report r = self_play::PlayMatch(settings);
+    ASSERT_TRUE(r.ended);
+    EXPECT_FALSE(r.extraTime) << "seed " << seed;
+    if (r.scoreA == r.scoreB) ++level;
+  }
+  EXPECT_GT(level, 0);
 }
 
 TEST(SelfPlay, WithoutTheUserTheComputerSideStillPlaysAndStaysInBounds) {
@@ -91,9 +136,10 @@ TEST(SelfPlay, DrawnMatchInAWindowStaysInBounds) {
   settings.seed = 3;
   settings.levelCode = 2;
   settings.drawing = true;
-  settings.ticksPerHalf = 3000;
+  settings.secondsPerPeriod = 30;
   const self_play::Report r = self_play::PlayMatch(settings);
   EXPECT_EQ(r.outOfBounds, 0) << r.firstOutOfBounds;
+  EXPECT_TRUE(r.ended);
   EXPECT_GE(r.frames, 2 * 3000 / 11 - 2);
   EXPECT_GT(r.keyEvents, 100);
 }
@@ -108,7 +154,7 @@ TEST(SelfPlay, DrawnAndUndrawnMatchesFollowTheSameRulesFrameByFrame) {
     settings.seed = std::uint32_t(500 + levelCode);
     settings.levelCode = levelCode;
     settings.levelSetting = LevelSettingFor(levelCode);
-    settings.ticksPerHalf = 2500;
+    settings.secondsPerPeriod = 25;
     settings.frameRecords = &undrawn;
     const self_play::Report a = self_play::PlayMatch(settings);
     settings.drawing = true;

@@ -9,7 +9,10 @@
 
 #include "base/random_below.h"
 #include "competition/nations.h"
+#include "match/caption_state.h"
+#include "match/ceremonies.h"
 #include "match/control_state.h"
+#include "match/match_clock.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
 #include "match/match_view.h"
@@ -44,6 +47,7 @@ struct Run {
   int lastScoreA = 0;
   int lastScoreB = 0;
   std::vector<std::vector<int>>* frameRecords = nullptr;
+  int secondsPerPeriod = 180;
 };
 Run* run = nullptr;
 
@@ -89,15 +93,48 @@ std::vector<int> RecordsNow() {
     }
   }
   const MatchState& m = match;
-  for (int v : {m.goalTopY, m.goalBottomY, m.half, int(m.periodKind), m.scoreA, m.scoreB,
-                m.goalsA1, m.goalsA2, m.goalsB1, m.goalsB2, m.userKicksOff, int(m.kickOffPendingB),
-                m.controlledPlayer, m.previousControlled, m.ballHolder, m.lastToucher,
-                m.matchEvent, int(m.offZone), m.captionTimer, int(m.captionKind), m.scrollX,
-                m.offsideLineA, m.levelCode, m.aiSkipB, m.aiSkipCountB, m.keeperSkipB,
-                m.keeperSkipCountB, m.nearPlayer, m.nearSticky, m.kickGrace, m.restartFreeze,
-                m.possessionBlockTicks, m.userKickTicks, int(m.ballStillTicks), m.lastPasserB,
-                m.faceRefresh, m.currentCommand, m.keeperHoldTicks, m.queuedKick, m.kicker,
-                m.kickerFacesRight, m.diveLockTicks}) {
+  for (int v : {m.goalTopY,
+                m.goalBottomY,
+                m.half,
+                int(m.periodKind),
+                m.scoreA,
+                m.scoreB,
+                m.goalsA1,
+                m.goalsA2,
+                m.goalsB1,
+                m.goalsB2,
+                m.userKicksOff,
+                int(m.kickOffPendingB),
+                m.controlledPlayer,
+                m.previousControlled,
+                m.ballHolder,
+                m.lastToucher,
+                m.matchEvent,
+                int(m.offZone),
+                m.captionTimer,
+                int(m.captionKind),
+                m.scrollX,
+                m.offsideLineA,
+                m.levelCode,
+                m.aiSkipB,
+                m.aiSkipCountB,
+                m.keeperSkipB,
+                m.keeperSkipCountB,
+                m.nearPlayer,
+                m.nearSticky,
+                m.kickGrace,
+                m.restartFreeze,
+                m.possessionBlockTicks,
+                m.userKickTicks,
+                int(m.ballStillTicks),
+                m.lastPasserB,
+                m.faceRefresh,
+                m.currentCommand,
+                m.keeperHoldTicks,
+                m.queuedKick,
+                m.kicker,
+                m.kickerFacesRight,
+                m.diveLockTicks}) {
     row.push_back(v);
   }
   for (const auto* flags : {&m.offsideA, &m.offsideB, &m.chaseMarkB}) {
@@ -142,10 +179,27 @@ void ObserveFrame() {
 
 // One timer tick, with or without a window.
 void OneTick(platform::Window* window) {
+  if (match.half == 0) return;  // the match is over: the game stops its timer
   const int dividerBefore = tickCounters.frameDivider;
+  const std::uint8_t celebratingBefore = captionState.goalCelebration;
+  const std::uint8_t periodBefore = match.periodKind;
   OnMatchTimer(window);
+  ++run->report.ticks;
+  if (captionState.goalCelebration != 0 && celebratingBefore == 0) ++run->report.celebrations;
+  if (match.periodKind == 1 && periodBefore == 0) {
+    run->report.extraTime = true;
+    ++run->report.extraTimePeriods;
+    run->report.scoreAAtExtraTime = match.scoreA;
+    run->report.scoreBAtExtraTime = match.scoreB;
+  }
   if (tickCounters.frameDivider != dividerBefore) ++run->playTicks;
   if (dividerBefore == 10 && tickCounters.frameDivider == 0) ObserveFrame();
+  // A shorter period, set each time the clock has just been reset to 3:00.
+  if (run->secondsPerPeriod != 180 && match.clockMinutes == 3 && match.clockSeconds == 0 &&
+      match.clockMillis == 0) {
+    match.clockMinutes = run->secondsPerPeriod / 60;
+    match.clockSeconds = run->secondsPerPeriod % 60;
+  }
 }
 
 platform::Param SelfPlayWindowProc(platform::Window* window, platform::Msg msg, platform::Param a,
@@ -194,8 +248,8 @@ class Desk {
     windowClass.proc = SelfPlayWindowProc;
     platform::RegisterWindowClass(instance, windowClass);
     // The game's client area below its menu bar.
-    window_ = platform::CreateMainWindow(instance, "SelfPlay", "self play", 0, 0, 0,
-                                         kClientWidth, kClientHeight);
+    window_ = platform::CreateMainWindow(instance, "SelfPlay", "self play", 0, 0, 0, kClientWidth,
+                                         kClientHeight);
     platform::SetTimer(window_, kMatchTimerId, kMatchTimerPeriodMs);
   }
   ~Desk() {
@@ -207,13 +261,11 @@ class Desk {
   }
   Desk(const Desk&) = delete;
 
-  // The whole view drawn afresh, as at the start of every period.
-  void FullRedraw() {
-    SetViewOffset(viewLayout.captionShift);
-    if (!drawing_) return;
-    platform::DeviceContext* dc = platform::GetDC(window_);
-    DrawFullPitch(dc);
-    platform::ReleaseDC(window_, dc);
+  // The start of the match as the game makes it: the players' entrance.
+  void StartEntrance() {
+    platform::DeviceContext* dc = drawing_ ? platform::GetDC(window_) : nullptr;
+    ::StartEntrance(dc);
+    if (drawing_) platform::ReleaseDC(window_, dc);
   }
 
   Desk& operator=(const Desk&) = delete;
@@ -374,6 +426,11 @@ void SetUpMatch(const Settings& settings) {
   InitTeamDatabase();
   SeedRandom(settings.seed);
   gameFlow.mode = 1;  // a friendly
+  if (settings.playoff) {
+    gameFlow.mode = 0;
+    gameFlow.phase = 2;  // a play-off of the regional qualifying league
+    gameFlow.playoffOpponent = kOpponentNation + 1;
+  }
   gameFlow.soundOff = 1;
   gameFlow.level = std::uint8_t(settings.levelSetting);
   gameFlow.userNation = kUserNation;
@@ -386,24 +443,15 @@ void SetUpMatch(const Settings& settings) {
   }
   InitMatch();
   match.levelCode = settings.levelCode;
+  ResetClock();
   match.half = 1;
-  SetUpKickOff();
 }
 
-// The change of ends when the tick has not made it itself.
-void StartSecondHalf() {
-  if (match.half != 1) return;
-  match.half = 2;
-  match.userKicksOff = 1;
-  SetUpKickOff();
-  ball.frictionCount = 0;
-  match.kickGrace = 0;
-  match.restartFreeze = 0;
-}
-
-void PlayHalf(Desk& desk, const Settings& settings, std::mt19937& keys, int half) {
-  const int target = settings.ticksPerHalf * half;
-  while (run->playTicks < target && match.half == half) {
+// Plays until the clock ends the match, or a generous budget of ticks has gone (a match that
+// does not end is then reported as not ended).
+void PlayToTheEnd(Desk& desk, const Settings& settings, std::mt19937& keys) {
+  const int budget = 8 * 100 * (settings.secondsPerPeriod + 60) + 20000;
+  while (match.half != 0 && run->report.ticks < budget) {
     if (settings.keys) {
       if (keys() % 100 < 85) {  // mostly purposeful, with random presses between
         PurposefulAction(desk, keys);
@@ -445,17 +493,16 @@ Bounds AllowedBounds() {
 Report PlayMatch(const Settings& settings) {
   Run state;
   state.frameRecords = settings.frameRecords;
+  state.secondsPerPeriod = settings.secondsPerPeriod;
   run = &state;
   SetUpMatch(settings);
   {
     Desk desk(settings.drawing);
     std::mt19937 keys(settings.seed * 2654435761u + 17u);
-    desk.FullRedraw();
-    PlayHalf(desk, settings, keys, 1);
-    StartSecondHalf();
-    desk.FullRedraw();
-    PlayHalf(desk, settings, keys, 2);
+    desk.StartEntrance();
+    PlayToTheEnd(desk, settings, keys);
   }
+  state.report.ended = match.half == 0;
   state.report.scoreA = match.scoreA;
   state.report.scoreB = match.scoreB;
   match.half = 0;

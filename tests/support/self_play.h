@@ -1,4 +1,5 @@
-// A match that plays itself: a friendly between two nations run through the real timer tick,
+// A match that plays itself: a friendly (or a campaign play-off) between two nations run from
+// the players' entrance to the end of the match through the real timer tick and match clock,
 // with a seeded random source for the game and a seeded random stream of key events for the
 // user's side (arrows held with key repeat, kick-key taps and holds, Shift, letters and keypad
 // digits). It reports the score and counts of what happened, and checks after every frame
@@ -24,8 +25,12 @@ struct Settings {
   // With drawing: load the pictures from GDAT.DAT in the current directory, so that the
   // players and the ball are drawn as in the game (without them only the pitch is drawn).
   bool pictures = false;
-  bool keys = true;          // false: nobody touches the keyboard
-  int ticksPerHalf = 18000;  // ticks of running play per half (3:00 at 100 ticks a second)
+  bool keys = true;  // false: nobody touches the keyboard
+  // The length of every period on the match clock: 180 s (3:00) as in the game; a test may
+  // play shorter periods, which the driver sets whenever the clock has just been reset.
+  int secondsPerPeriod = 180;
+  // A play-off of the campaign: a level match after the second half gets extra time.
+  bool playoff = false;
   // When set, the rule records at the end of every frame are appended here, one entry a frame
   // (the ball, both teams, the match record and the user's control state).
   std::vector<std::vector<int>>* frameRecords = nullptr;
@@ -42,6 +47,13 @@ struct Report {
   int keeperHolds = 0;
   int offsideFlags = 0;  // a player's flag going up
   int frames = 0;
+  bool extraTime = false;      // a period of extra time was played
+  int extraTimePeriods = 0;    // times extra time began
+  int scoreAAtExtraTime = -1;  // the score when extra time began
+  int scoreBAtExtraTime = -1;
+  bool ended = false;    // the clock ended the match (half 0) within the tick budget
+  int celebrations = 0;  // goal celebrations started
+  int ticks = 0;         // timer ticks in all, ceremonies and captions included
   int keyEvents = 0;
   int outOfBounds = 0;           // frames that ended with something outside the bounds
   std::string firstOutOfBounds;  // what and where, for the first such frame
