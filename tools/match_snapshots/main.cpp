@@ -11,6 +11,9 @@
 //   3-lofted-ball.png          a ball in the air with its shadow on the ground
 //   4-ball-in-goal.png         a high ball inside the left goal (not drawn there)
 //   5-clashing-kits.png        two sides whose first kits clash, players of both close together
+//   6-entrance.png ... 15-goal-celebration.png  a campaign play-off from the players' entrance:
+//     the fixture caption, the kick-off caption, the clock in each period, the half-time and
+//     extra-time captions, a goal and the supporters' celebration
 // After each picture it checks a few pixels of the window (grass, a white line, the marker
 // under the user's player) and ends with exit code 1 when one is wrong.
 #include <cstdio>
@@ -20,6 +23,9 @@
 #include <string>
 #include <vector>
 
+#include "match/caption_state.h"
+#include "match/ceremonies.h"
+#include "match/match_clock.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
 #include "match/net_rule.h"
@@ -86,6 +92,13 @@ void StartPeriod(platform::Window* window, int half, int userKicksOff) {
 // Lets the window's timer run for `frames` frame steps.
 void RunFrames(int frames) {
   hl::Advance(std::uint64_t(frames * kFrameTicks * kTickMs));
+}
+
+// Lets the window's timer run tick by tick until `done` holds (at most a minute of ticks).
+template <typename Done>
+void RunTicksUntil(Done done) {
+  for (int tick = 0; tick < 6000 && !done(); ++tick) hl::Advance(kTickMs);
+  if (!done()) Fail("a state the pictures wait for never came");
 }
 
 bool IsGrass(Color c) {
@@ -237,10 +250,71 @@ int main(int argc, char** argv) {
   CheckPitch(check, "5-clashing-kits", false);
   Save(output, "5-clashing-kits.png");
 
+  // A whole match as it opens: Japan against Cameroon, a play-off of the campaign.
+  gameFlow.mode = 0;
+  gameFlow.phase = 2;
+  gameFlow.region = 0;
+  gameFlow.userNation = 0;
+  gameFlow.playoffOpponent = 26;
+  match.kitsLoaded = 0;
+  InitMatch();
+  ResetClock();
+  match.half = 1;
+  ResetTickCounters();
+  {
+    platform::DeviceContext* dc = platform::GetDC(window);
+    StartEntrance(dc);
+    platform::ReleaseDC(window, dc);
+  }
+  platform::SendMessage(window, platform::Msg::Command, CommandId::kStartTimer, 0);
+  hl::Advance(std::uint64_t((10 + 7 * 14) * kTickMs));
+  check.Expect(captionState.entranceState == 1, "6-entrance", "the entrance is over too soon");
+  Save(output, "6-entrance.png");
+  RunTicksUntil([] { return captionState.entranceState == 2 && captionState.captionStep >= 2; });
+  Save(output, "7-fixture-caption.png");
+  RunTicksUntil([] { return match.captionTimer != 0; });
+  check.Expect(captionState.entranceState == 0, "8-kickoff-caption", "the ceremony did not end");
+  Save(output, "8-kickoff-caption.png");
+  RunTicksUntil([] { return match.captionTimer == 0; });
+  hl::Advance(std::uint64_t(300 * kTickMs));
+  Save(output, "9-clock-first-half.png");
+  match.clockMinutes = 0;
+  match.clockSeconds = 1;
+  RunTicksUntil([] { return match.half == 2; });
+  hl::Advance(std::uint64_t(2 * kTickMs));
+  check.Expect(match.captionKind == 1, "10-half-time", "no half-time caption");
+  Save(output, "10-half-time.png");
+  RunTicksUntil([] { return match.captionTimer == 0; });
+  hl::Advance(std::uint64_t(300 * kTickMs));
+  Save(output, "11-clock-second-half.png");
+  match.scoreA = match.scoreB;
+  match.clockMinutes = 0;
+  match.clockSeconds = 1;
+  RunTicksUntil([] { return match.periodKind == 1; });
+  hl::Advance(std::uint64_t(2 * kTickMs));
+  check.Expect(match.captionKind == 2, "12-extra-time", "no extra-time caption");
+  Save(output, "12-extra-time.png");
+  RunTicksUntil([] { return match.captionTimer == 0; });
+  hl::Advance(std::uint64_t(300 * kTickMs));
+  Save(output, "13-clock-extra-time.png");
+  // A goal by team A: the ball rolled into the goal on the left of the screen (team B's in
+  // the second half).
+  ball.x = match.pitchRight - 5;
+  ball.y = match.centreY;
+  ball.height = 0;
+  ball.speed = 0;
+  ball.climb = 0;
+  match.offZone = 0;
+  RunTicksUntil([] { return captionState.goalCelebration != 0; });
+  Save(output, "14-goal.png");
+  hl::Advance(std::uint64_t(7 * 6 * kTickMs));
+  check.Expect(captionState.goalCelebration != 0, "15-goal-celebration", "no celebration");
+  Save(output, "15-goal-celebration.png");
+
   platform::KillTimer(window, kMatchTimerId);
   DeleteDrawingTools();  // as the window's destroy does, before the layer goes
   hl::Shutdown();
-  std::printf("match_snapshots: 5 pictures in %s, %d check(s) failed\n", output.string().c_str(),
+  std::printf("match_snapshots: 15 pictures in %s, %d check(s) failed\n", output.string().c_str(),
               failures);
   return failures == 0 ? 0 : 1;
 }
