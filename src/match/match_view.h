@@ -47,4 +47,7 @@ class MatchView {
 // The view the rules call, nullptr for none. The game program installs the pitch view when
 // its main window is created.
 void SetMatchView(MatchView* view);
-MatchView* CurrentMatchView();
+inline MatchView* installedMatchView = nullptr;  // set only through SetMatchView
+inline MatchView* CurrentMatchView() {
+  return installedMatchView;
+}
