@@ -137,6 +137,26 @@ TEST_F(SdlSound, WithoutAnAudioDeviceEverythingIsSilent) {
   EXPECT_EQ(player_.Current(), "");
 }
 
+TEST_F(SdlSound, TheDeviceOpensWithTheFirstSoundAndAMissingOneIsReportedInOneLine) {
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  player_.Play("silent", true);  // silence asks for no device
+  EXPECT_FALSE(player_.HasAudio());
+  player_.Play("long.wav", true);
+  EXPECT_TRUE(player_.HasAudio());
+  EXPECT_EQ(player_.Current(), "long.wav");
+  player_.Close();
+
+  sdl::SoundPlayer without;
+  setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  testing::internal::CaptureStderr();
+  without.Play("long.wav", true);
+  without.Beep();
+  without.Play("short.wav", true);
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_FALSE(without.HasAudio());
+  EXPECT_EQ(said, "No sound device could be opened: the game runs without sound.\n");
+}
+
 TEST_F(SdlSound, TheBeepLeavesTheProgramsSoundAlone) {
   OpenDummy();
   player_.Play("long.wav", true);

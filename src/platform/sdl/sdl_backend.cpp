@@ -13,8 +13,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/internal.h"
+#include "platform/sdl/frame_scaler.h"
 #include "platform/sdl/sdl_input.h"
 #include "platform/sdl/sdl_sound.h"
 
@@ -59,10 +61,12 @@ class SdlBackend final : public Backend {
   void Beep() override { sound_.Beep(); }
 
  private:
-  bool CreateTexture(int width, int height);
   int FittingScale(int width, int height) const;
   sdl::ViewGeometry Geometry() const;
-  void Redraw();
+  // Scales a frame into the window's pixels and keeps it as the frame shown: every row, with
+  // black bars around the picture, or (changedOnly) only the rows that differ from the frame
+  // the window shows. Without a frame, the one shown is drawn again.
+  void Redraw(const std::uint32_t* frame = nullptr, bool changedOnly = false);
   void ToggleFullScreen();
   bool NextEvent(SDL_Event* event);
   // Turns one SDL event into input for the program (false when it is none). Text input may
@@ -74,9 +78,11 @@ class SdlBackend final : public Backend {
   int scale_;
   bool videoUp_ = false;
   SDL_Window* window_ = nullptr;
-  SDL_Renderer* renderer_ = nullptr;
-  SDL_Texture* texture_ = nullptr;
   int frameWidth_ = 0, frameHeight_ = 0;
+  std::vector<std::uint32_t> shownPixels_;  // the last frame presented, as the window shows it
+  bool windowCurrent_ = false;  // the window's pixels show shownPixels_ in the current geometry
+  sdl::FrameScaler scaler_;
+  std::vector<std::uint32_t> scratch_;  // for a window whose pixels are not 0x00RRGGBB
   bool shown_ = false;
   bool fullScreen_ = false;
   std::string title_;
@@ -90,8 +96,6 @@ class SdlBackend final : public Backend {
 
 SdlBackend::~SdlBackend() {
   sound_.Close();
-  if (texture_ != nullptr) SDL_DestroyTexture(texture_);
-  if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
   if (window_ != nullptr) SDL_DestroyWindow(window_);
   if (videoUp_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
   SDL_Quit();
@@ -100,7 +104,9 @@ SdlBackend::~SdlBackend() {
 bool SdlBackend::StartVideo() {
   // Ctrl+C and SIGTERM end the program as usual instead of arriving as a quit event.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+  // The frame is scaled into the window's own pixels (shared memory on X11): no renderer, so no
+  // OpenGL driver and its software rasteriser are loaded for a 900 x 600 picture.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   // The click that brings the window to the front also reaches the program.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
@@ -116,7 +122,7 @@ bool SdlBackend::StartVideo() {
       (wanted == nullptr || std::strcmp(wanted, driver) != 0)) {
     return false;
   }
-  sound_.Open();  // no audio device: silence
+  // The audio device is opened by the first sound, off the path to the first paint.
   return true;
 }
 
@@ -130,12 +136,8 @@ bool SdlBackend::OpenDisplay(int width, int height, std::string_view title) {
     std::fprintf(stderr, "SDL: %s\n", SDL_GetError());
     return false;
   }
-  renderer_ = SDL_CreateRenderer(window_, -1, 0);
-  if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-  if (renderer_ == nullptr || !CreateTexture(width, height)) {
-    std::fprintf(stderr, "SDL: %s\n", SDL_GetError());
-    return false;
-  }
+  frameWidth_ = width;
+  frameHeight_ = height;
   return true;
 }
 
@@ -146,17 +148,6 @@ int SdlBackend::FittingScale(int width, int height) const {
   int scale = scale_;
   while (scale > 1 && (width * scale > usable.w || height * scale > usable.h)) --scale;
   return scale;
-}
-
-bool SdlBackend::CreateTexture(int width, int height) {
-  if (texture_ != nullptr) SDL_DestroyTexture(texture_);
-  texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                               width, height);
-  if (texture_ == nullptr) return false;
-  SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
-  frameWidth_ = width;
-  frameHeight_ = height;
-  return true;
 }
 
 void SdlBackend::SetTitle(std::string_view title) {
@@ -177,27 +168,34 @@ void SdlBackend::SetIcon(const IconResource& icon) {
 }
 
 void SdlBackend::Present(const Surface& frame) {
-  if (renderer_ == nullptr || frame.width <= 0 || frame.height <= 0) return;
-  if (frame.pixels.size() < std::size_t(frame.width) * std::size_t(frame.height)) return;
+  if (window_ == nullptr || frame.width <= 0 || frame.height <= 0) return;
+  const std::size_t count = std::size_t(frame.width) * std::size_t(frame.height);
+  if (frame.pixels.size() < count) return;
   if (frame.width != frameWidth_ || frame.height != frameHeight_) {
-    if (!CreateTexture(frame.width, frame.height)) return;
+    frameWidth_ = frame.width;
+    frameHeight_ = frame.height;
+    windowCurrent_ = false;
     if (!fullScreen_) {
       const int scale = FittingScale(frame.width, frame.height);
       SDL_SetWindowSize(window_, frame.width * scale, frame.height * scale);
     }
   }
-  SDL_UpdateTexture(texture_, nullptr, frame.pixels.data(), frame.width * 4);
+  if (shownPixels_.size() != count) {
+    shownPixels_.assign(count, 0);
+    windowCurrent_ = false;
+  }
   if (!shown_) {
     SDL_ShowWindow(window_);
     shown_ = true;
   }
-  Redraw();
+  Redraw(frame.pixels.data(), true);
 }
 
 sdl::ViewGeometry SdlBackend::Geometry() const {
   sdl::ViewGeometry g;
   SDL_GetWindowSize(window_, &g.windowWidth, &g.windowHeight);
-  if (SDL_GetRendererOutputSize(renderer_, &g.outputWidth, &g.outputHeight) != 0) {
+  SDL_GetWindowSizeInPixels(window_, &g.outputWidth, &g.outputHeight);
+  if (g.outputWidth <= 0 || g.outputHeight <= 0) {
     g.outputWidth = g.windowWidth;
     g.outputHeight = g.windowHeight;
   }
@@ -206,15 +204,73 @@ sdl::ViewGeometry SdlBackend::Geometry() const {
   return g;
 }
 
-// Draws the last uploaded frame again: black bars, the picture in its rectangle.
-void SdlBackend::Redraw() {
-  if (renderer_ == nullptr || texture_ == nullptr) return;
-  const Rect picture = sdl::PictureRect(Geometry());
-  const SDL_Rect target{picture.left, picture.top, picture.Width(), picture.Height()};
-  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-  SDL_RenderClear(renderer_);
-  SDL_RenderCopy(renderer_, texture_, nullptr, &target);
-  SDL_RenderPresent(renderer_);
+void SdlBackend::Redraw(const std::uint32_t* frame, bool changedOnly) {
+  if (window_ == nullptr || shownPixels_.empty()) return;
+  if (frame == nullptr) {
+    frame = shownPixels_.data();
+    changedOnly = false;
+  }
+  SDL_Surface* surface = SDL_GetWindowSurface(window_);
+  if (surface == nullptr) return;
+  const bool direct =
+      surface->format->BytesPerPixel == 4 && surface->format->Rmask == 0x00FF0000u &&
+      surface->format->Gmask == 0x0000FF00u && surface->format->Bmask == 0x000000FFu;
+  sdl::ViewGeometry g = Geometry();
+  g.outputWidth = surface->w;
+  g.outputHeight = surface->h;
+  const Rect picture = sdl::PictureRect(g);
+  std::vector<sdl::RowSpan> spans;
+  if (!changedOnly || !windowCurrent_) {
+    scaler_.Configure(frameWidth_, frameHeight_, picture);
+    SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+    spans.push_back(sdl::RowSpan{0, frameHeight_});
+    changedOnly = false;
+  } else {
+    spans = sdl::ChangedRowSpans(shownPixels_.data(), frame, frameWidth_, frameHeight_, 8);
+    if (spans.empty()) return;
+  }
+  if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return;
+  std::vector<SDL_Rect> rects;
+  for (const sdl::RowSpan& span : spans) {
+    Rect band;
+    if (direct) {
+      band = scaler_.ScaleRows(frame, frameWidth_, static_cast<std::uint32_t*>(surface->pixels),
+                               surface->pitch / 4, span.first, span.last);
+    } else {
+      // Another pixel layout: a few frame rows at a time through a small buffer.
+      constexpr int kRowsAtATime = 8;
+      for (int first = span.first; first < span.last; first += kRowsAtATime) {
+        const int last = std::min(first + kRowsAtATime, span.last);
+        const Rect part = scaler_.DestinationOf(first, last);
+        if (part.Empty()) continue;
+        scratch_.resize(std::size_t(surface->w) * std::size_t(part.Height()));
+        scaler_.ScaleRows(frame, frameWidth_, scratch_.data(), surface->w, first, last, part.top);
+        // Only the picture's columns: the bars around it stay as they were filled.
+        SDL_ConvertPixels(part.Width(), part.Height(), SDL_PIXELFORMAT_RGB888,
+                          scratch_.data() + part.left, surface->w * 4, surface->format->format,
+                          static_cast<std::uint8_t*>(surface->pixels) +
+                              std::size_t(part.top) * std::size_t(surface->pitch) +
+                              std::size_t(part.left) * surface->format->BytesPerPixel,
+                          surface->pitch);
+      }
+      band = scaler_.DestinationOf(span.first, span.last);
+    }
+    if (!band.Empty()) rects.push_back(SDL_Rect{band.left, band.top, band.Width(), band.Height()});
+  }
+  if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+  if (frame != shownPixels_.data()) {
+    for (const sdl::RowSpan& span : spans) {
+      const std::size_t begin = std::size_t(span.first) * std::size_t(frameWidth_);
+      const std::size_t end = std::size_t(span.last) * std::size_t(frameWidth_);
+      std::copy(frame + begin, frame + end, shownPixels_.begin() + std::ptrdiff_t(begin));
+    }
+  }
+  windowCurrent_ = true;
+  if (!changedOnly) {
+    SDL_UpdateWindowSurface(window_);
+  } else if (!rects.empty()) {
+    SDL_UpdateWindowSurfaceRects(window_, rects.data(), int(rects.size()));
+  }
 }
 
 void SdlBackend::ToggleFullScreen() {
@@ -222,6 +278,7 @@ void SdlBackend::ToggleFullScreen() {
   const bool wanted = !fullScreen_;
   if (SDL_SetWindowFullscreen(window_, wanted ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) return;
   fullScreen_ = wanted;
+  windowCurrent_ = false;
   Redraw();
 }
 
@@ -346,8 +403,12 @@ bool SdlBackend::Translate(const SDL_Event& event, InputEvent* out) {
           out->kind = InputEvent::Kind::CloseRequest;
           return true;
         case SDL_WINDOWEVENT_EXPOSED:
+          // The window's pixels are kept on our side: show them again as they are.
+          if (shown_ && windowCurrent_) SDL_UpdateWindowSurface(window_);
+          return false;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
         case SDL_WINDOWEVENT_RESTORED:
+          windowCurrent_ = false;
           if (shown_) Redraw();
           return false;
         default:

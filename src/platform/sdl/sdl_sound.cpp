@@ -4,13 +4,16 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <dirent.h>
+#include <fcntl.h>
 #include <strings.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
 #include <cstdint>
+#include <cstdio>
 #include <map>
 #include <mutex>
 #include <numbers>
@@ -68,9 +71,28 @@ std::string FindSoundFile(const std::string& name) {
   return found;
 }
 
+// Runs `work` with the standard error stream sent to /dev/null: the sound libraries describe a
+// missing sound card over many lines of their own, and one line of ours says it better.
+template <typename Work>
+auto Quietly(Work work) {
+  std::fflush(stderr);
+  const int saved = ::dup(STDERR_FILENO);
+  const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+  if (saved >= 0 && null >= 0) ::dup2(null, STDERR_FILENO);
+  if (null >= 0) ::close(null);
+  auto result = work();
+  if (saved >= 0) {
+    std::fflush(stderr);
+    ::dup2(saved, STDERR_FILENO);
+    ::close(saved);
+  }
+  return result;
+}
+
 }  // namespace
 
 struct SoundPlayer::State {
+  bool tried = false;  // the device was asked for (it is opened by the first sound)
   bool open = false;
   std::map<std::string, Mix_Chunk*> chunks;  // by absolute path; never nullptr
   std::string current;                       // the name of the last sound started
@@ -125,9 +147,17 @@ SoundPlayer::~SoundPlayer() {
 
 bool SoundPlayer::Open() {
   if (state_->open) return true;
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-  if (Mix_OpenAudio(kFrequency, AUDIO_S16SYS, 2, kChunkFrames) != 0) {
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  state_->tried = true;
+  const bool opened = Quietly([] {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    if (Mix_OpenAudio(kFrequency, AUDIO_S16SYS, 2, kChunkFrames) != 0) {
+      SDL_QuitSubSystem(SDL_INIT_AUDIO);
+      return false;
+    }
+    return true;
+  });
+  if (!opened) {
+    std::fprintf(stderr, "No sound device could be opened: the game runs without sound.\n");
     return false;
   }
   Mix_AllocateChannels(2);
@@ -156,8 +186,14 @@ bool SoundPlayer::HasAudio() const {
   return state_->open;
 }
 
+bool SoundPlayer::OpenOnFirstUse() {
+  if (!state_->open && !state_->tried) Open();
+  return state_->open;
+}
+
 void SoundPlayer::Play(std::string_view fileName, bool async) {
-  if (!state_->open) return;
+  // Silence needs no device: "silent" only stops what plays.
+  if (fileName == "silent" ? !state_->open : !OpenOnFirstUse()) return;
   // Halting runs the end callback on this thread; our lock must not be held around mixer
   // calls (the audio thread holds the mixer's lock when it calls back).
   Mix_HaltChannel(kSoundChannel);
@@ -191,7 +227,7 @@ std::string SoundPlayer::Current() {
 }
 
 void SoundPlayer::Beep() {
-  if (state_->open && state_->beep != nullptr) Mix_PlayChannel(kBeepChannel, state_->beep, 0);
+  if (OpenOnFirstUse() && state_->beep != nullptr) Mix_PlayChannel(kBeepChannel, state_->beep, 0);
 }
 
 }  // namespace platform::sdl

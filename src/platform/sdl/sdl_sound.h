@@ -15,7 +15,9 @@ class SoundPlayer {
   SoundPlayer(const SoundPlayer&) = delete;
   SoundPlayer& operator=(const SoundPlayer&) = delete;
 
-  // Opens the audio device. False when there is none; the player is silent then.
+  // Opens the audio device. False when there is none; the player is silent then, and says so
+  // once on the standard error stream. Playing opens the device when it was never asked for,
+  // so a program that plays nothing never opens one.
   bool Open();
   void Close();
   bool HasAudio() const;
@@ -30,6 +32,8 @@ class SoundPlayer {
   void Beep();
 
  private:
+  bool OpenOnFirstUse();
+
   struct State;
   std::unique_ptr<State> state_;
 };

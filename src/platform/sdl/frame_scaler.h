@@ -1,0 +1,48 @@
+// Copying the composed frame into the window's own pixels: nearest-neighbour scaling into the
+// picture rectangle, and only for the rows of the frame that changed since the last copy.
+//
+// Pure code without SDL types, so that tests can check it pixel by pixel. Pixels are 32-bit
+// words in one layout for source and destination (0x00RRGGBB); strides are in pixels.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace platform::sdl {
+
+// A band of frame rows [first, last).
+struct RowSpan {
+  int first = 0;
+  int last = 0;
+  bool operator==(const RowSpan&) const = default;
+};
+
+// The bands of rows in which two frames of the same size differ. Bands closer than `gap`
+// unchanged rows are merged, so that a frame with scattered changes gives few bands.
+std::vector<RowSpan> ChangedRowSpans(const std::uint32_t* before, const std::uint32_t* after,
+                                     int width, int height, int gap);
+
+class FrameScaler {
+ public:
+  // A frame of frameWidth x frameHeight shown in `picture` (in destination pixels).
+  void Configure(int frameWidth, int frameHeight, const Rect& picture);
+
+  // Writes the destination rows that show frame rows [first, last) and returns them as a
+  // rectangle of the destination. `dest` holds destination rows from `destTop` on (0 for the
+  // whole destination; a band's own top for a buffer of just that band). Rows a frame row is
+  // shown on twice are copied, not scaled again.
+  Rect ScaleRows(const std::uint32_t* frame, int frameStride, std::uint32_t* dest, int destStride,
+                 int first, int last, int destTop = 0) const;
+
+  // The destination rows that show frame rows [first, last), within the picture.
+  Rect DestinationOf(int first, int last) const;
+
+ private:
+  int frameWidth_ = 0, frameHeight_ = 0;
+  Rect picture_;
+  std::vector<int> sourceColumn_;  // for each destination column of the picture
+};
+
+}  // namespace platform::sdl

@@ -1,0 +1,112 @@
+// Copying the frame into the window's pixels: the scaled picture must be exactly the frame,
+// pixel for pixel, whether drawn whole or only where rows changed.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/sdl/frame_scaler.h"
+
+namespace platform::sdl {
+namespace {
+
+std::vector<std::uint32_t> Pattern(int width, int height, std::uint32_t seed) {
+  std::vector<std::uint32_t> pixels(std::size_t(width) * std::size_t(height));
+  std::uint32_t v = seed;
+  for (auto& p : pixels) {
+    v = v * 1664525u + 1013904223u;
+    p = v >> 8;
+  }
+  return pixels;
+}
+
+// What nearest-neighbour scaling must give, written the obvious way.
+std::uint32_t Expected(const std::vector<std::uint32_t>& frame, int fw, int fh, const Rect& pic,
+                       int x, int y) {
+  const int sx = int(std::int64_t(x - pic.left) * fw / pic.Width());
+  const int sy = int(std::int64_t(y - pic.top) * fh / pic.Height());
+  return frame[std::size_t(sy) * std::size_t(fw) + std::size_t(sx)];
+}
+
+void ExpectPicture(const std::vector<std::uint32_t>& dest, int dw, int dh,
+                   const std::vector<std::uint32_t>& frame, int fw, int fh, const Rect& pic,
+                   std::uint32_t outside) {
+  for (int y = 0; y < dh; ++y) {
+    for (int x = 0; x < dw; ++x) {
+      const std::uint32_t want = pic.Contains(x, y) ? Expected(frame, fw, fh, pic, x, y) : outside;
+      ASSERT_EQ(dest[std::size_t(y) * std::size_t(dw) + std::size_t(x)], want)
+          << "at " << x << "," << y;
+    }
+  }
+}
+
+TEST(SdlFrameScaler, WholeAndFractionalScalesGiveTheNearestFramePixelAndLeaveTheBars) {
+  struct Case {
+    int fw, fh, dw, dh;
+    Rect pic;
+  };
+  const Case cases[] = {
+      {30, 20, 30, 20, {0, 0, 30, 20}},   // 1x
+      {30, 20, 90, 60, {0, 0, 90, 60}},   // 3x
+      {30, 20, 100, 70, {5, 5, 95, 65}},  // 3x with bars
+      {30, 20, 47, 31, {0, 0, 47, 31}},   // fractional, upwards
+      {30, 20, 20, 14, {0, 1, 20, 14}},   // smaller than the frame
+  };
+  for (const Case& c : cases) {
+    const auto frame = Pattern(c.fw, c.fh, 7);
+    std::vector<std::uint32_t> dest(std::size_t(c.dw) * std::size_t(c.dh), 0xABCDEFu);
+    FrameScaler scaler;
+    scaler.Configure(c.fw, c.fh, c.pic);
+    const Rect band = scaler.ScaleRows(frame.data(), c.fw, dest.data(), c.dw, 0, c.fh);
+    EXPECT_EQ(band.top, c.pic.top);
+    EXPECT_EQ(band.bottom, c.pic.bottom);
+    ExpectPicture(dest, c.dw, c.dh, frame, c.fw, c.fh, c.pic, 0xABCDEFu);
+  }
+}
+
+TEST(SdlFrameScaler, RedrawingOnlyTheChangedRowsGivesTheSamePictureAsRedrawingAll) {
+  const int fw = 40, fh = 30, dw = 120, dh = 90;
+  const Rect pic{0, 0, dw, dh};
+  auto before = Pattern(fw, fh, 1);
+  auto after = before;
+  for (int y : {0, 3, 4, 17, 29}) {
+    for (int x = 0; x < fw; x += 7) after[std::size_t(y * fw + x)] ^= 0x00FF00u;
+  }
+  FrameScaler scaler;
+  scaler.Configure(fw, fh, pic);
+  std::vector<std::uint32_t> partial(std::size_t(dw * dh));
+  scaler.ScaleRows(before.data(), fw, partial.data(), dw, 0, fh);
+  // Rows 0 and 3 lie two unchanged rows apart: merged when the gap allowed is three.
+  EXPECT_EQ(ChangedRowSpans(before.data(), after.data(), fw, fh, 2).size(), 4u);
+  const auto spans = ChangedRowSpans(before.data(), after.data(), fw, fh, 3);
+  ASSERT_EQ(spans, (std::vector<RowSpan>{{0, 5}, {17, 18}, {29, 30}}));
+  for (const RowSpan& s : spans) {
+    const Rect band = scaler.ScaleRows(after.data(), fw, partial.data(), dw, s.first, s.last);
+    EXPECT_EQ(band.top, s.first * 3);
+    EXPECT_EQ(band.bottom, s.last * 3);
+  }
+  ExpectPicture(partial, dw, dh, after, fw, fh, pic, 0);
+  EXPECT_TRUE(ChangedRowSpans(after.data(), after.data(), fw, fh, 2).empty());
+}
+
+TEST(SdlFrameScaler, ABandBufferHoldsJustTheRowsOfItsBand) {
+  const int fw = 10, fh = 10;
+  const Rect pic{2, 0, 22, 20};  // 2x, with two columns of bar on the left
+  const auto frame = Pattern(fw, fh, 3);
+  FrameScaler scaler;
+  scaler.Configure(fw, fh, pic);
+  const Rect part = scaler.DestinationOf(4, 6);
+  ASSERT_EQ(part.top, 8);
+  ASSERT_EQ(part.bottom, 12);
+  const int stride = 24;
+  std::vector<std::uint32_t> band(std::size_t(stride * part.Height()), 0);
+  scaler.ScaleRows(frame.data(), fw, band.data(), stride, 4, 6, part.top);
+  for (int y = part.top; y < part.bottom; ++y) {
+    for (int x = pic.left; x < pic.right; ++x) {
+      ASSERT_EQ(band[std::size_t((y - part.top) * stride + x)], Expected(frame, fw, fh, pic, x, y));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace platform::sdl
