@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang and libFuzzer in build-fuzz/ and runs each for a while.
+#   tools/fuzz/run.sh [SECONDS] [TARGET...]   each target SECONDS (default 60), all by default
+#   tools/fuzz/run.sh --seeds                 writes the seed corpora into tools/fuzz/corpus/
+# Installs clang and libFuzzer (Debian: clang-14, libfuzzer-14-dev) when they are missing; the
+# game itself does not need them. Inputs the fuzzer finds interesting are kept in
+# build-fuzz/corpus/TARGET; crashes are written to build-fuzz/findings/.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+source tools/setup.sh
+
+if [ "${1:-}" = "--seeds" ]; then
+  feldo_ensure_packages
+  feldo_configure_release
+  feldo_build fuzz_make_seeds
+  rm -rf tools/fuzz/corpus
+  build/tools/fuzz/fuzz_make_seeds tools/fuzz/corpus
+  exit 0
+fi
+
+seconds=${1:-60}
+shift || true
+targets=("$@")
+[ "${#targets[@]}" -gt 0 ] || targets=(archive settings)
+
+FELDO_PACKAGES+=(clang-14 libfuzzer-14-dev)
+feldo_ensure_packages
+if [ ! -f build-fuzz/CMakeCache.txt ]; then
+  cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFELDO_FUZZ=ON \
+    -DFELDO_BENCHMARKS=OFF -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14
+fi
+cmake --build build-fuzz -j "$(nproc)" $(printf -- '--target fuzz_%s ' "${targets[@]}")
+
+mkdir -p build-fuzz/findings
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+for target in "${targets[@]}"; do
+  corpus=build-fuzz/corpus/$target
+  mkdir -p "$corpus"
+  log=build-fuzz/fuzz_$target.log
+  echo "fuzzing $target for $seconds s"
+  status=0
+  build-fuzz/tools/fuzz/fuzz_"$target" -max_total_time="$seconds" -print_final_stats=1 \
+    -artifact_prefix=build-fuzz/findings/"$target"- "$corpus" tools/fuzz/corpus/"$target" \
+    > "$log" 2>&1 || status=$?
+  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n1)
+  echo "  $target: ${runs:-?} executions, exit $status (log $log)"
+  [ "$status" -eq 0 ] || exit "$status"
+done
