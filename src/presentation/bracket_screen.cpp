@@ -124,8 +124,10 @@ void DrawBracketNames(DeviceContext* dc, int x, int y, int b, int c) {
         name = NationNames[std::size_t(nation - 1)].data();
       const platform::Color colour =
           StillIn(nation) ? platform::Rgb(250, 0, 0) : platform::Rgb(0, 0, 0);
-      const int nameX = side == 0 ? x + 4 : x + 52 * b;
-      const int nameY = side == 0 ? y + 2 + 2 * c * row : y + 2 * c * row;
+      // Both columns write their names 4 pixels in and 2 down from the box's corner, so that
+      // the right column's names stay clear of their boxes' frames too.
+      const int nameX = (side == 0 ? x : x + 52 * b) + 4;
+      const int nameY = y + 2 + 2 * c * row;
       TextIn(dc, nameX, nameY, platform::Format("%s ", name.c_str()), colour);
     }
   }
