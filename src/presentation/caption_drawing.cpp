@@ -8,8 +8,10 @@
 #include "match/match_clock.h"
 #include "match/match_state.h"
 #include "presentation/bitmap_store.h"
+#include "presentation/ceremony_drawing.h"
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
+#include "presentation/screen_text.h"
 
 using platform::DeviceContext;
 using platform::Rgb;
@@ -20,24 +22,6 @@ constexpr int kModeCampaign = 0;
 constexpr int kPhaseQualifying = 2, kPhaseGroupLeague = 3, kPhaseKnockout = 4;
 constexpr platform::Color kRed = Rgb(255, 0, 0);
 constexpr platform::Color kWhite = Rgb(255, 255, 255);
-
-// A font made for one call and deleted after it.
-class ScopedFont {
- public:
-  ScopedFont(DeviceContext* dc, platform::FontSpec spec)
-      : dc_(dc), font_(platform::CreateFont(spec)), previous_(platform::SelectFont(dc, font_)) {}
-  ~ScopedFont() {
-    platform::SelectFont(dc_, previous_);
-    platform::DeleteObject(font_);
-  }
-  ScopedFont(const ScopedFont&) = delete;
-  ScopedFont& operator=(const ScopedFont&) = delete;
-
- private:
-  DeviceContext* dc_;
-  platform::Font* font_;
-  platform::Font* previous_;
-};
 
 void TextTransparent(DeviceContext* dc, int x, int y, const std::string& text,
                      platform::Color colour) {
@@ -128,6 +112,9 @@ void DrawEntranceStep(DeviceContext* dc, bool last) {
   EraseWithStripes(dc, 40, 380, 740, 480);
   DrawAllPlayers(dc);
   CrowdAndScore(dc);
+  DrawSupportersA(dc, 0);
+  DrawSupportersB(dc, viewLayout.clientWidth - 140);
+  AdvanceStreamers();
   CopyDib(dc, tunnelX, tunnelY, bitmapStore.tunnel);
 }
 
@@ -199,7 +186,14 @@ void DrawKickOffCaption(DeviceContext* dc) {
   TextTransparent(dc, FixtureX() - 10 + 36, 160, "試 合 開 始", kWhite);
 }
 
-void DrawGoalCelebrationStep(DeviceContext* dc, bool /*last*/) {
+void DrawGoalCelebrationStep(DeviceContext* dc, bool last) {
   if (dc == nullptr) return;
   CrowdAndScore(dc);
+  if (last) return;
+  if (captionState.celebrateTeamB == 1) {
+    DrawSupportersB(dc, viewLayout.clientWidth - 140);
+  } else {
+    DrawSupportersA(dc, 0);
+  }
+  AdvanceStreamers();
 }

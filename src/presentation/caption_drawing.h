@@ -14,7 +14,11 @@ void DrawPeriodCaption(platform::DeviceContext* dc);
 // A new period: the full pitch, its caption, the clock and the scoreboard.
 void DrawPeriodBreak(platform::DeviceContext* dc);
 
+// The pitch and each side's first player at the tunnel (the pitch view sets up the
+// supporters' streamers just before).
 void DrawEntranceStart(platform::DeviceContext* dc);
+// A step of the walk-in: the players, the top strip with both sides' supporters and the
+// tunnel; the last lines the players up and closes the tunnel.
 void DrawEntranceStep(platform::DeviceContext* dc, bool last);
 // The tunnel closed behind the players before the fixture caption.
 void DrawTunnelClosed(platform::DeviceContext* dc);
@@ -22,6 +26,8 @@ void DrawTunnelClosed(platform::DeviceContext* dc);
 void DrawFixtureCaption(platform::DeviceContext* dc);
 // The pitch for the kick-off and "試 合 開 始".
 void DrawKickOffCaption(platform::DeviceContext* dc);
+// The crowd strip and the scoreboard, with the scoring side's supporters unless it is the
+// last step.
 void DrawGoalCelebrationStep(platform::DeviceContext* dc, bool last);
 
 // The first line of the fixture caption: the stage of the match.

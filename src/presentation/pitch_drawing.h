@@ -64,6 +64,9 @@ void DrawObjects(platform::DeviceContext* dc);
 void DrawMarker(platform::DeviceContext* dc, int i);
 void DrawPlayerA(platform::DeviceContext* dc, int i);
 void DrawPlayerB(platform::DeviceContext* dc, int i);
+// Team A's player i in `pose`, its picture's top left at (x, y), with no perspective and no
+// mirroring (the team photo of the victory screen).
+void DrawPlayerPictureA(platform::DeviceContext* dc, int i, int pose, int x, int y);
 void DrawBall(platform::DeviceContext* dc);
 void DrawBallShadow(platform::DeviceContext* dc);
 // The complete static view and the players, with the view offset in force (SetViewOffset).

@@ -5,6 +5,7 @@
 #include "match/match_state.h"
 #include "presentation/bitmap_store.h"
 #include "presentation/caption_drawing.h"
+#include "presentation/ceremony_drawing.h"
 #include "presentation/command_panel.h"
 #include "presentation/goal_caption.h"
 #include "presentation/pitch_drawing.h"
@@ -26,12 +27,16 @@ class DrawnMatchView final : public MatchView {
     LoadTeamSheets(match.sheetBaseA, match.kitA);
     LoadTeamSheets(match.sheetBaseB, match.kitB);
     LoadDarkOverlaySheets(kDarkOverlayFirstSlot);
+    LoadCeremonyPictures();
   }
 
   void DrawClock(platform::DeviceContext* dc) override { ::DrawClock(dc); }
   void ShowPeriodBreak(platform::DeviceContext* dc) override { DrawPeriodBreak(dc); }
 
-  void ShowEntranceStart(platform::DeviceContext* dc) override { DrawEntranceStart(dc); }
+  void ShowEntranceStart(platform::DeviceContext* dc) override {
+    SetUpSupporters();
+    DrawEntranceStart(dc);
+  }
   void ShowEntranceStep(platform::DeviceContext* dc, bool last) override {
     DrawEntranceStep(dc, last);
   }

@@ -71,19 +71,23 @@ void DrawSpritePicture(DeviceContext* dc, int x, int y, int slot, Rop rop, bool 
   }
 }
 
+// A side's player picture in `pose` with its top left at (x, y), with its dark overlay.
+void DrawPlayerSprite(DeviceContext* dc, bool teamBSide, int index, int pose, int x, int y) {
+  const SpriteChoice choice = ChooseSprite(teamBSide, index, pose);
+  if (choice.maskSlot < 0) return;
+  DrawSpritePicture(dc, x, y, choice.maskSlot, Rop::SrcAnd, choice.flipped);
+  DrawSpritePicture(dc, x, y, choice.pictureSlot, Rop::SrcPaint, choice.flipped);
+  const int overlay = teamBSide ? match.darkOverlayB : match.darkOverlayA;
+  if (overlay == 1 || (overlay == 2 && (index > 8 || index % 2 == 1))) {
+    DrawSpritePicture(dc, x, y, choice.maskSlot + kOverlayOffset, Rop::SrcAnd, choice.flipped);
+  }
+}
+
 void DrawPlayer(DeviceContext* dc, bool teamBSide, int index) {
   if (index < 0 || index >= kPlayersPerSide) return;
   const PlayerState& player = teamBSide ? teamB[std::size_t(index)] : teamA[std::size_t(index)];
-  const SpriteChoice choice = ChooseSprite(teamBSide, index, player.pose);
-  if (choice.maskSlot < 0) return;
   const int sx = PitchToScreen(player.x, player.y).x;
-  const int sy = ScreenY(player.y) - 16;
-  DrawSpritePicture(dc, sx, sy, choice.maskSlot, Rop::SrcAnd, choice.flipped);
-  DrawSpritePicture(dc, sx, sy, choice.pictureSlot, Rop::SrcPaint, choice.flipped);
-  const int overlay = teamBSide ? match.darkOverlayB : match.darkOverlayA;
-  if (overlay == 1 || (overlay == 2 && (index > 8 || index % 2 == 1))) {
-    DrawSpritePicture(dc, sx, sy, choice.maskSlot + kOverlayOffset, Rop::SrcAnd, choice.flipped);
-  }
+  DrawPlayerSprite(dc, teamBSide, index, player.pose, sx, ScreenY(player.y) - 16);
 }
 
 // Whether the frame redraws the top rows (crowd, scoreboard and clock): while the ball, as it
@@ -165,6 +169,11 @@ void DrawPlayerA(DeviceContext* dc, int i) {
 
 void DrawPlayerB(DeviceContext* dc, int i) {
   DrawPlayer(dc, true, i);
+}
+
+void DrawPlayerPictureA(DeviceContext* dc, int i, int pose, int x, int y) {
+  if (i < 0 || i >= kPlayersPerSide) return;
+  DrawPlayerSprite(dc, false, i, pose, x, y);
 }
 
 void DrawBall(DeviceContext* dc) {
