@@ -186,8 +186,8 @@ TEST_F(GameFlow, ARegionButtonClosesTheOpenListAndTheInfoLineFollowsTheChoice) {
   EXPECT_EQ(gameFlow.region, 3);
   EXPECT_EQ(gameFlow.userNation, 24);
   // The Asian list was closed: the region dialog came back on top, never the old list.
-  EXPECT_EQ(SeenNames(), (std::vector<std::string>{"SelChikuDlg", "SelTeamDlg", "SelChikuDlg",
-                                                   "SelTeamDlg", "SelChikuDlg"}));
+  EXPECT_EQ(SeenNames(),
+            (std::vector<std::string>{"SelChikuDlg", "SelTeamDlg", "SelTeamDlg", "SelChikuDlg"}));
 }
 
 TEST_F(GameFlow, TheInfoLineNamesRegionAndNation) {
