@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "resources/feldo_commands.h"
+#include "resources/feldo_dialogs.h"
 
 using platform::MenuItemTemplate;
 using platform::MenuTemplate;
@@ -34,6 +35,7 @@ platform::ResourceTable BuildResources() {
   table.menus.push_back(GameMenu("MenuMain", "Pause", true));
   table.menus.push_back(GameMenu("MenuMain2", "Pause", false));
   table.menus.push_back(GameMenu("MenuMain3", "Continue", false));
+  table.dialogs = FeldoDialogTemplates();
   table.strings.push_back({kStringTitle, "サッカー"});
   table.strings.push_back({kStringClassName, "サッカー"});
   table.icons.push_back(DrawProgramIcon(kIconLarge, 32));

@@ -1,5 +1,5 @@
-// The game program's resources: menus, string table, icons (and, as they arrive, the dialog
-// templates), described as data.
+// The game program's resources: menus, dialog templates (resources/feldo_dialogs.h), string
+// table and icons, described as data.
 #pragma once
 
 #include "platform/platform.h"

@@ -1,7 +1,10 @@
-// The command handlers of the main window that exist so far: the pause switch, the sound
-// switch, the exit, the match timer, and the start-up command sent after the first paint.
-// The handlers that open the menu dialogs and run a campaign come with those dialogs.
+// The command dispatcher of the main window and the commands of its menus and switches: the
+// start-up menu, pause, back to the first menu, the sound switch, the exit, the level and the
+// sound dialogs. The match and the campaign have handlers of their own.
+#include "match/match_state.h"
+#include "shell/command_handlers.h"
 #include "shell/command_log.h"
+#include "shell/dialog_procs.h"
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
 #include "shell/match_tick.h"
@@ -12,11 +15,18 @@ CommandLog commandLog;
 
 namespace {
 
-void StartMatchTimer(platform::Window* window) {
-  if (!platform::SetTimer(window, kMatchTimerId, kMatchTimerPeriodMs)) {
-    platform::MessageBox(window, "サッカー", "タイマー設定できません",
-                         platform::mb::kOk | platform::mb::kIconWarning);
+// The start-up menu. Whatever runs from inside it (a campaign, a friendly, a match start) has
+// returned by the time the menu has closed; then the match records are reset.
+void OpenStartupMenu(platform::Window* window) {
+  platform::KillTimer(window, kMatchTimerId);
+  // A match left for the first menu is over: it cannot be resumed by Continue.
+  if (match.half != 0 || gameFlow.paused != 0) {
+    match.half = 0;
+    gameFlow.paused = 0;
+    platform::SetMenu(window, shellState.menuIdle);
   }
+  OpenDialog("SinkiBox", MenuDialogProc);
+  SendGameCommand(gameFlow.mode == 0 ? CommandId::kCampaignMode : CommandId::kResetMatch);
 }
 
 void TogglePause(platform::Window* window) {
@@ -27,26 +37,54 @@ void TogglePause(platform::Window* window) {
   } else {
     gameFlow.paused = 0;
     platform::SetMenu(window, shellState.menuRunning);
-    platform::SendMessage(window, Msg::Command, CommandId::kStartTimer, 0);
+    SendGameCommand(CommandId::kStartTimer);
   }
 }
 
+// The question before the first menu; the match, if any, goes on behind it.
+void BackToFirstMenu() {
+  gameFlow.soundDialogMode = 0;
+  if (OpenDialog("MessBox1", SoundDialogProc) == 1) SendGameCommand(CommandId::kStartupMenu);
+}
+
+void OpenLevelDialog() {
+  gameFlow.listKind = 8;
+  OpenDialog("SetLevelDlg", ListDialogProc);
+  OpenDialog("SinkiBox", MenuDialogProc);
+}
+
+void OpenSoundDialog() {
+  if (dialogWindows.soundDialog != nullptr) return;
+  gameFlow.soundDialogMode = 1;
+  OpenDialog("SetSoundDlg", SoundDialogProc);
+}
+
 }  // namespace
+
+void StartMatchTimer(platform::Window* window) {
+  if (!platform::SetTimer(window, kMatchTimerId, kMatchTimerPeriodMs)) {
+    platform::MessageBox(window, "サッカー", "タイマー設定できません",
+                         platform::mb::kOk | platform::mb::kIconWarning);
+  }
+}
 
 bool HandleCommand(platform::Window* window, int id) {
   if (id >= 0 && id < int(commandLog.received.size())) ++commandLog.received[std::size_t(id)];
   switch (id) {
     case CommandId::kStartupMenu:
-      platform::KillTimer(window, kMatchTimerId);
+      OpenStartupMenu(window);
       return true;
     case CommandId::kPause:
       TogglePause(window);
       return true;
+    case CommandId::kBackToFirstMenu:
+      BackToFirstMenu();
+      return true;
     case CommandId::kSoundOn:
-      gameFlow.soundOff = 0;
+      SetSoundOff(false);
       return true;
     case CommandId::kSoundOff:
-      gameFlow.soundOff = 1;
+      SetSoundOff(true);
       return true;
     case CommandId::kExit:
       platform::SendMessage(window, Msg::Close, 0, 0);
@@ -54,8 +92,17 @@ bool HandleCommand(platform::Window* window, int id) {
     case CommandId::kStartTimer:
       StartMatchTimer(window);
       return true;
+    case CommandId::kReopenStartupMenu:
+      OpenDialog("SinkiBox", MenuDialogProc);
+      return true;
+    case CommandId::kLevelDialog:
+      OpenLevelDialog();
+      return true;
+    case CommandId::kSoundDialog:
+      OpenSoundDialog();
+      return true;
     default:
-      return false;
+      return HandleMatchCommand(window, id) || HandleCampaignCommand(window, id);
   }
 }
 

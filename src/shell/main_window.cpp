@@ -16,6 +16,7 @@
 #include "resources/feldo_resources.h"
 #include "savegame/settings_file.h"
 #include "shell/command_log.h"
+#include "shell/dialog_procs.h"
 #include "shell/game_flow.h"
 #include "shell/keyboard.h"
 #include "shell/match_tick.h"
@@ -50,7 +51,11 @@ void OnCreate(platform::Window* window, const platform::CreateParams* params) {
   shellState.menuRunning = platform::LoadMenu(shellState.instance, "MenuMain2");
   shellState.menuPaused = platform::LoadMenu(shellState.instance, "MenuMain3");
   platform::SetMenu(window, shellState.menuIdle);
-  // 3. The dialog procedures arrive with the menu dialogs.
+  // 3. The dialog procedures.
+  shellState.menuDialogProc = MenuDialogProc;
+  shellState.soundDialogProc = SoundDialogProc;
+  shellState.messageDialogProc = MessageDialogProc;
+  shellState.listDialogProc = ListDialogProc;
   // 4.
   viewLayout.layoutLocked = 0;
   // 5. Picture names, drawing tools, goal and pitch-furniture pictures.
@@ -247,4 +252,5 @@ int FeldoMain(platform::Instance* instance, const std::string& /*commandLine*/, 
 void ResetShellRecords() {
   shellState = ShellState{};
   ResetViewLayout();
+  ResetDialogWindows();
 }

@@ -108,7 +108,8 @@ void OnMatchTimer(platform::Window* window) {
   CountDown(&match.nearSticky);
   CountDown(&match.userKickTicks);
 
-  // 2. (The victory screen takes its ticks here once it exists.)
+  // 2. The cup celebration holds every tick while its dialog is open.
+  if (gameFlow.messageKind == 6) return;
   // 3. The goal celebration.
   if (CelebrationStep(window)) return;
   // 4. (The shoot-out save takes its ticks here once the shoot-out exists.)

@@ -18,6 +18,17 @@ void RegisterShellValues() {
   RegisterValue("phase", [] { return gameFlow.phase; });
   RegisterValue("level", [] { return gameFlow.level; });
   RegisterValue("soundOff", [] { return gameFlow.soundOff; });
+  RegisterValue("region", [] { return gameFlow.region; });
+  RegisterValue("userNation", [] { return gameFlow.userNation; });
+  RegisterValue("roundIndex", [] { return gameFlow.roundIndex; });
+  RegisterValue("chosenOpponent", [] { return gameFlow.chosenOpponent; });
+  RegisterValue("lastResult.userGoals", [] { return lastMatchResult.userGoals; });
+  RegisterValue("lastResult.opponentGoals", [] { return lastMatchResult.opponentGoals; });
+  RegisterValue("lastResult.opponent", [] { return lastMatchResult.opponent; });
+  RegisterValue("opponent", [] { return match.opponent; });
+  RegisterValue("levelCode", [] { return match.levelCode; });
+  RegisterValue("matchKind", [] { return match.matchKind; });
+  RegisterValue("periodKind", [] { return match.periodKind; });
   RegisterValue("paused", [] { return gameFlow.paused; });
   RegisterValue("startupDone", [] { return shellState.startupDone; });
   RegisterValue("clientWidth", [] { return viewLayout.clientWidth; });

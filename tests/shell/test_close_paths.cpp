@@ -55,6 +55,10 @@ class ClosePaths : public ::testing::Test {
       if (top != nullptr && platform::DialogTemplateName(top) == "messagebox") {
         ++questions_;
         hl::PressControl(answer_);
+      } else if (top != nullptr) {
+        // The start-up and phase menus are left with Esc.
+        hl::KeyDown(platform::KeyEscape);
+        hl::KeyUp(platform::KeyEscape);
       } else {
         hl::Advance(10);
       }

@@ -1,0 +1,182 @@
+// The dialog templates of the game program: the start-up and phase menus, the region, nation,
+// opponent, level and sound choices, the messages after a match and the display screens.
+#include "resources/feldo_dialogs.h"
+
+#include "resources/feldo_commands.h"
+
+using platform::ControlKind;
+using platform::ControlTemplate;
+using platform::DialogFrame;
+using platform::DialogTemplate;
+
+namespace {
+
+using Controls = std::vector<ControlTemplate>;
+
+ControlTemplate Button(int id, std::string_view text, int x, int y, int w, int h) {
+  return ControlTemplate{ControlKind::PushButton, id, text, x, y, w, h, 0};
+}
+ControlTemplate DefaultButton(int id, std::string_view text, int x, int y, int w, int h) {
+  return ControlTemplate{ControlKind::DefPushButton, id, text, x, y, w, h, 0};
+}
+ControlTemplate Radio(int id, std::string_view text, int x, int y, int w, int h) {
+  return ControlTemplate{ControlKind::RadioButton, id, text, x, y, w, h, 0};
+}
+
+// The list box and the OK and CANCEL buttons of the nation and opponent lists.
+Controls NationListControls() {
+  return {ControlTemplate{ControlKind::ListBox, DialogItem::kNationList, "", 10, 10, 130, 70,
+                          platform::control_flags::kVScroll | platform::control_flags::kNotify},
+          DefaultButton(DialogItem::kOk, "OK", 24, 88, 42, 10),
+          Button(DialogItem::kCancel, "CANCEL", 104, 88, 42, 10)};
+}
+
+// A phase menu: buttons 150 × 14 at x 35 from y 22 in steps of 20.
+DialogTemplate PhaseMenu(std::string_view name, std::string_view title, int height,
+                         std::vector<std::pair<int, std::string_view>> buttons) {
+  DialogTemplate menu{name, DialogFrame::Popup, title, 220, height, {}};
+  int y = 22;
+  for (const auto& [id, text] : buttons) {
+    menu.controls.push_back(Button(id, text, 35, y, 150, 14));
+    y += 20;
+  }
+  return menu;
+}
+
+// A display screen: its body is painted by the menu dialog procedure, one OK button below.
+DialogTemplate DisplayDialog(std::string_view name, std::string_view title, int width, int height,
+                             std::string_view okText, int okX, int okY, int okW, int okH) {
+  return DialogTemplate{name,   DialogFrame::Popup,
+                        title,  width,
+                        height, {DefaultButton(DialogItem::kOk, okText, okX, okY, okW, okH)}};
+}
+
+DialogTemplate MessageDialog(std::string_view name, DialogFrame frame, std::string_view title,
+                             int width, int height, int okX, int okY) {
+  return DialogTemplate{name,  frame,  title,
+                        width, height, {DefaultButton(DialogItem::kOk, " OK ", okX, okY, 32, 12)}};
+}
+
+}  // namespace
+
+std::vector<DialogTemplate> FeldoDialogTemplates() {
+  using namespace DialogItem;
+  std::vector<DialogTemplate> dialogs;
+
+  dialogs.push_back(
+      DialogTemplate{"SinkiBox",
+                     DialogFrame::Frameless,
+                     "",
+                     180,
+                     150,
+                     {DefaultButton(kNewGame, "新しくゲームを始める", 24, 22, 130, 14),
+                      Button(kLoadGame, "ロードしてゲームを始める", 24, 42, 130, 14),
+                      Button(kSoundSwitch, "サウンド切り替え  ", 24, 62, 130, 14),
+                      Button(kChangeLevel, "対戦相手の強さを変更する  ", 24, 82, 130, 14),
+                      Button(kExit, "ゲームを終了する  ", 24, 102, 130, 14)}});
+
+  dialogs.push_back(PhaseMenu("SinkiBox3", "地区予選メニュー", 175,
+                              {{kPlayRound, "ワールドカップ地区予選を戦う"},
+                               {kFriendly, "親善試合を行う"},
+                               {kPractice, "練習試合を行う"},
+                               {kStandings, "順位を見る"},
+                               {kSoundSwitch, "サウンド切り替え  "},
+                               {CommandId::kSaveCampaign, "ゲームをセーブする "},
+                               {kExit, "ゲームを終了する  "}}));
+  dialogs.push_back(PhaseMenu("SinkiBox4", "グループリーグメニュー", 140,
+                              {{kPlayRound, "ワールドカップ グループリーグを戦う"},
+                               {kStandings, "順位を見る"},
+                               {kSoundSwitch, "サウンド切り替え  "},
+                               {CommandId::kSaveCampaign, "ゲームをセーブする "},
+                               {kExit, "ゲームを終了する  "}}));
+  dialogs.push_back(PhaseMenu("SinkiBox5", "決勝トーナメントメニュー", 140,
+                              {{kPlayRound, "ワールドカップ 決勝トーナメントを戦う"},
+                               {kStandings, "対戦表を見る"},
+                               {kSoundSwitch, "サウンド切り替え  "},
+                               {CommandId::kSaveCampaign, "ゲームをセーブする "},
+                               {kExit, "ゲームを終了する  "}}));
+
+  dialogs.push_back(DialogTemplate{
+      "SelChikuDlg",
+      DialogFrame::Popup,
+      "プレイする地区と代表選択",
+      280,
+      180,
+      {DefaultButton(kOk, " OK ", 120, 164, 32, 12), Button(207, "ヨーロッパ", 10, 14, 80, 14),
+       Button(209, "北中米カリブ", 190, 24, 80, 14), Button(208, "南米", 190, 84, 80, 14),
+       Button(210, "アフリカ", 10, 84, 80, 14), Button(206, "アジア", 100, 54, 80, 14),
+       ControlTemplate{ControlKind::Edit, kInfoLine, "", 40, 144, 210, 12, 0}}});
+
+  dialogs.push_back(DialogTemplate{"SelTeamDlg", DialogFrame::Popup, "プレイする国を選択", 160, 110,
+                                   NationListControls()});
+  dialogs.push_back(DialogTemplate{"SelTestMatchDlg", DialogFrame::Popup, "親善試合の対戦国を選択",
+                                   160, 110, NationListControls()});
+  dialogs.push_back(DialogTemplate{
+      "SelTestMatch2Dlg",
+      DialogFrame::Popup,
+      "練習試合を行う",
+      180,
+      80,
+      {ControlTemplate{ControlKind::Static, 0, "ユース選抜チームと練習試合を行います", 10, 20, 170,
+                       8, 0},
+       DefaultButton(kOk, "OK", 24, 60, 42, 10), Button(kCancel, "CANCEL", 114, 60, 42, 10)}});
+
+  dialogs.push_back(DialogTemplate{
+      "SetLevelDlg",
+      DialogFrame::Popup,
+      "レベル設定",
+      150,
+      100,
+      {Radio(kLevelFirst, "LEVEL S(スーパー級)", 30, 4, 88, 8),
+       Radio(kLevelFirst + 1, "LEVEL 1(上級)", 30, 24, 80, 8),
+       Radio(kLevelFirst + 2, "LEVEL 2(中級)", 30, 44, 80, 8),
+       Radio(kLevelFirst + 3, "LEVEL 3(初級)", 30, 64, 80, 8),
+       DefaultButton(kOk, "Ok", 24, 82, 32, 14), Button(kCancel, "Cancel", 94, 82, 32, 14)}});
+
+  dialogs.push_back(DialogTemplate{
+      "SetSoundDlg",
+      DialogFrame::Popup,
+      "サウンド設定",
+      100,
+      50,
+      {Radio(kSoundOn, "  サウンド ON", 4, 4, 80, 8), DefaultButton(kOk, "Ok", 30, 30, 32, 14)}});
+
+  dialogs.push_back(DialogTemplate{
+      "MessBox1",
+      DialogFrame::Frameless,
+      "",
+      160,
+      80,
+      {ControlTemplate{ControlKind::StaticCentred, 0, "最初のメニューを開きます", 0, 22, 160, 8, 0},
+       Button(kOk, " OK ", 30, 50, 32, 12), DefaultButton(kCancel, "Cancel", 90, 50, 32, 12)}});
+
+  dialogs.push_back(MessageDialog("MessBox2", DialogFrame::Frameless, "", 180, 80, 70, 50));
+  dialogs.push_back(MessageDialog("MessBox3", DialogFrame::Popup, "ワールドカップ 決勝トーナメント",
+                                  200, 120, 80, 70));
+  dialogs.push_back(MessageDialog("MessKanki1", DialogFrame::Popup,
+                                  "予選突破! いざワールドカップへ", 240, 160, 100, 130));
+  dialogs.push_back(MessageDialog("MessKanki2", DialogFrame::Popup,
+                                  "ワールドカップ優勝!  喜びのイレブン", 240, 180, 100, 160));
+
+  dialogs.push_back(DisplayDialog("DispSchedule1Dlg", "地区予選対戦スケジュール", 430, 220, "OK",
+                                  194, 200, 42, 10));
+  dialogs.push_back(DisplayDialog("DispSchedule2Dlg", "グループリーグ対戦スケジュール", 430, 190,
+                                  "OK", 174, 170, 42, 10));
+  dialogs.push_back(
+      DisplayDialog("DispRoundEndDlg1", "地区予選対戦結果", 280, 190, "OK", 124, 150, 42, 10));
+  dialogs.push_back(DisplayDialog("DispRoundEndDlg2", "ワールドカップグループリーグ対戦結果", 280,
+                                  190, "OK", 124, 150, 42, 10));
+  dialogs.push_back(
+      DisplayDialog("DispTaisenDlg1", "地区予選対戦表", 300, 190, "OK", 134, 150, 42, 10));
+  dialogs.push_back(
+      DisplayDialog("DispTaisenDlg2", "グループリーグ対戦表", 300, 190, "OK", 134, 150, 42, 10));
+  dialogs.push_back(
+      DisplayDialog("DispGroupLeag", "グループリーグ組み分け", 280, 190, "OK", 124, 150, 42, 10));
+  dialogs.push_back(
+      DisplayDialog("DispTounament", "決勝トーナメント対戦", 300, 190, "OK", 124, 150, 42, 10));
+  dialogs.push_back(
+      DisplayDialog("PlayoffMsg1", "地区予選プレイオフ", 200, 120, " OK ", 80, 70, 32, 12));
+  dialogs.push_back(
+      DisplayDialog("PlayoffMsg2", "グループリーグ プレイオフ", 200, 120, " OK ", 80, 70, 32, 12));
+  return dialogs;
+}

@@ -1,0 +1,169 @@
+// MessageDialogProc (the messages after a match and between stages) and SoundDialogProc (the
+// sound switch and the question before the first menu), with the helpers every dialog
+// procedure shares.
+#include <string>
+
+#include "competition/nations.h"
+#include "match/match_state.h"
+#include "resources/feldo_dialogs.h"
+#include "shell/dialog_procs.h"
+#include "shell/game_flow.h"
+#include "shell/main_window.h"
+
+using platform::Msg;
+using platform::Param;
+
+DialogWindows dialogWindows;
+
+namespace {
+
+constexpr int kResultX = 84;
+constexpr int kLongNameCells = 12;  // a user nation name this long is drawn further left
+
+struct TwoLines {
+  int x;
+  const char* first;
+  const char* second;
+};
+
+// The two-line messages by messageKind; x 0 for the kinds that have none.
+TwoLines MessageLines(int kind) {
+  switch (kind) {
+    case 1:
+      return {84, "地区予選を通過しました。", "ワールドカップ出場決定です。"};
+    case 2:
+      return {84, "残念! ", "地区予選を通過できませんでした"};
+    case 3:
+      return {84, "グループリーグを通過しました。", "次は決勝トーナメントです。"};
+    case 4:
+      return {60, "残念! ", "グループリーグを通過できませんでした"};
+    case 7:
+      return {60, "残念! ", "決勝トーナメント敗退です"};
+    case 8:
+      return {60, "        大健闘 !  ", "        準優勝です  "};
+    case 10:
+      return {60, "      このラウンドは   ", "      試合がありません  "};
+    default:
+      return {0, nullptr, nullptr};
+  }
+}
+
+// The comment under a campaign match's score.
+std::string ResultComment() {
+  const bool roundsRemain = gameFlow.roundIndex + 1 != gameFlow.roundCount;
+  switch (gameFlow.phase) {
+    case 4:
+      if (match.scoreA > match.scoreB) {
+        if (gameFlow.roundIndex == 0) return "準決勝に進みます";
+        if (gameFlow.roundIndex == 1) return "次は、いよいよ決勝です";
+        return platform::Format("おめでとう！ %s優勝です",
+                                NameOfNation(gameFlow.userNation + 1).c_str());
+      }
+      return "残念! 次へ進めません。";
+    case 2:
+      return roundsRemain ? platform::Format("地区予選 ラウンド%dへ", gameFlow.roundIndex + 2)
+                          : std::string("地区予選 全ラウンドを終了");
+    case 3:
+      return roundsRemain ? platform::Format("グループリーグ ラウンド%dへ", gameFlow.roundIndex + 2)
+                          : std::string("グループリーグ 全ラウンドを終了");
+    default:
+      return std::string();
+  }
+}
+
+void PaintMatchResult(platform::DeviceContext* dc) {
+  const int x = kResultX;
+  const std::string user = NameOfNation(gameFlow.userNation + 1);
+  platform::TextOut(dc, platform::DisplayCells(user) >= kLongNameCells ? x - 30 : x, 14, user);
+  platform::TextOut(dc, x + 104, 14, NameOfNation(match.opponent));
+  if (match.periodKind == 3) {
+    platform::TextOut(dc, x + 48, 40, "P  K  戦 ");
+    platform::TextOut(dc, x + 48, 60,
+                      platform::Format("%d   -   %d", match.shootGoalsA, match.shootGoalsB));
+    return;
+  }
+  platform::TextOut(dc, x + 48, 40, platform::Format("%d   -   %d", match.scoreA, match.scoreB));
+  if (gameFlow.mode == 0) platform::TextOut(dc, x, 80, ResultComment());
+}
+
+void PaintMessage(platform::Window* dialog) {
+  platform::DeviceContext* dc = platform::GetDC(dialog);
+  platform::SelectFont(dc, platform::StockFont(platform::StockObject::SystemFixedFont));
+  platform::SetBkMode(dc, platform::BkMode::Transparent);
+  if (gameFlow.messageKind == 0) {
+    PaintMatchResult(dc);
+  } else {
+    const TwoLines lines = MessageLines(gameFlow.messageKind);
+    if (lines.first != nullptr) {
+      platform::TextOut(dc, lines.x, 40, lines.first);
+      platform::TextOut(dc, lines.x, 60, lines.second);
+    }
+  }
+  platform::ReleaseDC(dialog, dc);
+}
+
+}  // namespace
+
+void ResetDialogWindows() {
+  dialogWindows = DialogWindows{};
+}
+
+Param OpenDialog(std::string_view name, platform::DialogProc proc) {
+  return platform::DialogBox(shellState.instance, name, shellState.mainWindow, proc);
+}
+
+void SendGameCommand(int id) {
+  platform::SendMessage(shellState.mainWindow, Msg::Command, id, 0);
+}
+
+std::string NameOfNation(int nationNumber) {
+  if (nationNumber < 1 || nationNumber > kTeamTableSize) return std::string();
+  return std::string(NationNames[std::size_t(nationNumber - 1)].data());
+}
+
+void SetSoundOff(bool off) {
+  gameFlow.soundOff = off ? 1 : 0;
+  if (off) platform::PlaySound("silent", false);
+}
+
+Param MessageDialogProc(platform::Window* dialog, Msg msg, Param a, Param /*b*/) {
+  switch (msg) {
+    case Msg::InitDialog:
+      dialogWindows.messageDialog = dialog;
+      return 1;
+    case Msg::Paint:
+      PaintMessage(dialog);
+      return 0;
+    case Msg::Command:
+      // OK, and Esc or the close box as well: a message never holds the user.
+      if (a == platform::kIdOk || a == platform::kIdCancel) {
+        dialogWindows.messageDialog = nullptr;
+        platform::EndDialog(dialog, 1);
+      }
+      return 1;
+    default:
+      return 0;
+  }
+}
+
+Param SoundDialogProc(platform::Window* dialog, Msg msg, Param a, Param /*b*/) {
+  switch (msg) {
+    case Msg::InitDialog:
+      dialogWindows.soundDialog = dialog;
+      if (gameFlow.soundDialogMode == 1) {
+        platform::CheckButton(dialog, DialogItem::kSoundOn, gameFlow.soundOff == 0);
+      }
+      return 1;
+    case Msg::Command:
+      if (a == DialogItem::kSoundOn) {
+        SetSoundOff(gameFlow.soundOff == 0);
+        platform::CheckButton(dialog, DialogItem::kSoundOn, gameFlow.soundOff == 0);
+      } else if (a == platform::kIdOk || a == platform::kIdCancel) {
+        dialogWindows.soundDialog = nullptr;
+        platform::EndDialog(dialog, a == platform::kIdOk ? 1 : 0);
+      }
+      return 1;
+    default:
+      return 0;
+  }
+}

@@ -1,0 +1,158 @@
+// Every dialog of the game as the player sees it over the pitch, saved as PNG pictures:
+//
+//   dialog_snapshots OUTPUT_FOLDER [GAME_FOLDER]
+//
+// Runs the game's own main window on the headless backend, in GAME_FOLDER when given (where
+// GDAT.DAT lies), opens each dialog template with the procedure and the selectors the game
+// uses for it, and saves dialog-NAME.png (several messages of MessBox2 as dialog-MessBox2-K.png
+// by message kind). Ends with exit code 1 when a dialog cannot be opened.
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "competition/fixtures.h"
+#include "competition/nations.h"
+#include "match/match_state.h"
+#include "platform/headless/headless.h"
+#include "platform/platform.h"
+#include "resources/feldo_resources.h"
+#include "shell/dialog_procs.h"
+#include "shell/game_flow.h"
+#include "shell/main_window.h"
+
+namespace hl = platform::headless;
+
+namespace {
+
+struct Shot {
+  std::string dialog;
+  std::string file;
+  platform::DialogProc proc;
+  std::function<void()> setUp;
+};
+
+std::string pendingFile;
+bool saved = false;
+
+// The records the dialogs read: a German campaign in the group league with a drawn group
+// table, the last match 2 : 1 against Brazil.
+void SetUpRecords() {
+  gameFlow.region = 1;
+  gameFlow.userNation = 7;
+  gameFlow.phase = 2;
+  gameFlow.roundIndex = 1;
+  gameFlow.roundCount = 7;
+  gameFlow.lastRound = 0;
+  gameFlow.playoffOpponent = 15;
+  match.opponent = 15;
+  match.scoreA = 2;
+  match.scoreB = 1;
+  const int groups[4][4] = {{8, 1, 15, 26}, {7, 2, 16, 21}, {9, 3, 17, 27}, {10, 11, 18, 28}};
+  for (int g = 0; g < 4; ++g) {
+    for (int k = 0; k < 4; ++k)
+      GroupTable[std::size_t(g)][std::size_t(k)] = std::uint8_t(groups[g][k]);
+  }
+}
+
+std::vector<Shot> Shots() {
+  const auto plain = [] {};
+  const auto content = [](int c) { return [c] { gameFlow.displayContent = std::uint8_t(c); }; };
+  const auto message = [](int k) { return [k] { gameFlow.messageKind = std::uint8_t(k); }; };
+  std::vector<Shot> shots = {
+      {"SinkiBox", "SinkiBox", MenuDialogProc, plain},
+      {"SinkiBox3", "SinkiBox3", MenuDialogProc, plain},
+      {"SinkiBox4", "SinkiBox4", MenuDialogProc, plain},
+      {"SinkiBox5", "SinkiBox5", MenuDialogProc, plain},
+      {"SelChikuDlg", "SelChikuDlg", MenuDialogProc, content(1)},
+      {"SelTeamDlg", "SelTeamDlg", ListDialogProc, [] { gameFlow.listKind = 2; }},
+      {"SelTestMatchDlg", "SelTestMatchDlg", ListDialogProc, [] { gameFlow.listKind = 6; }},
+      {"SelTestMatch2Dlg", "SelTestMatch2Dlg", ListDialogProc, [] { gameFlow.listKind = 7; }},
+      {"SetLevelDlg", "SetLevelDlg", ListDialogProc, [] { gameFlow.listKind = 8; }},
+      {"SetSoundDlg", "SetSoundDlg", SoundDialogProc, [] { gameFlow.soundDialogMode = 1; }},
+      {"MessBox1", "MessBox1", SoundDialogProc, [] { gameFlow.soundDialogMode = 0; }},
+      {"MessBox2", "MessBox2-0", MessageDialogProc, message(0)},
+      {"MessBox3", "MessBox3", MessageDialogProc,
+       [] {
+         gameFlow.messageKind = 0;
+         gameFlow.phase = 4;
+       }},
+      {"MessKanki1", "MessKanki1", MessageDialogProc, message(5)},
+      {"MessKanki2", "MessKanki2", MessageDialogProc, message(6)},
+      {"DispSchedule1Dlg", "DispSchedule1Dlg", MenuDialogProc, content(2)},
+      {"DispSchedule2Dlg", "DispSchedule2Dlg", MenuDialogProc, content(8)},
+      {"DispRoundEndDlg1", "DispRoundEndDlg1", MenuDialogProc, content(3)},
+      {"DispRoundEndDlg2", "DispRoundEndDlg2", MenuDialogProc, content(3)},
+      {"DispTaisenDlg1", "DispTaisenDlg1", MenuDialogProc,
+       [] {
+         gameFlow.displayContent = 4;
+         gameFlow.displayRegion = 100;
+       }},
+      {"DispTaisenDlg2", "DispTaisenDlg2", MenuDialogProc, content(11)},
+      {"DispGroupLeag", "DispGroupLeag", MenuDialogProc, content(7)},
+      {"DispTounament", "DispTounament", MenuDialogProc, content(10)},
+      {"PlayoffMsg1", "PlayoffMsg1", MenuDialogProc, content(5)},
+      {"PlayoffMsg2", "PlayoffMsg2", MenuDialogProc, content(5)},
+  };
+  for (int kind : {1, 2, 3, 4, 7, 8, 10}) {
+    shots.push_back(
+        {"MessBox2", "MessBox2-" + std::to_string(kind), MessageDialogProc, message(kind)});
+  }
+  return shots;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2 || argc > 3) {
+    std::fprintf(stderr, "usage: dialog_snapshots OUTPUT_FOLDER [GAME_FOLDER]\n");
+    return 2;
+  }
+  const std::filesystem::path output = std::filesystem::absolute(argv[1]);
+  std::filesystem::create_directories(output);
+  if (argc == 3 && !platform::SetCurrentDirectory(argv[2])) {
+    std::fprintf(stderr, "dialog_snapshots: no folder %s\n", argv[2]);
+    return 2;
+  }
+  platform::ProgramOptions options;
+  options.seed = 1;
+  platform::Instance* instance = hl::StartForTests(FeldoResources(), options);
+  // A dialog on top is painted by now: save it once, then leave it with Esc.
+  hl::SetIdleHandler([&output](std::optional<std::uint64_t>) {
+    if (platform::TopDialog() == nullptr) {
+      hl::Advance(10);
+      return;
+    }
+    if (!pendingFile.empty() && !saved) {
+      saved = hl::SaveScreenshot((output / ("dialog-" + pendingFile + ".png")).string());
+    }
+    hl::KeyDown(platform::KeyEscape);
+    hl::KeyUp(platform::KeyEscape);
+  });
+  platform::Window* window = CreateFeldoWindow(instance);
+  if (window == nullptr) return 1;
+  shellState.startupDone = 1;  // the dialogs are opened one by one below
+  platform::ShowWindow(window, 1);
+  platform::UpdateWindow(window);
+  gameFlow.soundOff = 1;
+  SetUpRecords();
+
+  int failures = 0;
+  for (const Shot& shot : Shots()) {
+    shot.setUp();
+    pendingFile = shot.file;
+    saved = false;
+    if (OpenDialog(shot.dialog, shot.proc) < 0 || !saved) {
+      std::fprintf(stderr, "dialog_snapshots: %s was not shown\n", shot.dialog.c_str());
+      ++failures;
+    }
+    gameFlow.displayContent = 0;
+    gameFlow.messageKind = 0;
+    gameFlow.phase = 2;
+  }
+  hl::Shutdown();
+  return failures == 0 ? 0 : 1;
+}
