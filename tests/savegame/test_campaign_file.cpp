@@ -385,6 +385,16 @@ TEST_F(CampaignFile, FieldsSitAtTheirOffsets) {
 // ---------------------------------------------------------------------------------------
 // A file that does not pass leaves the game exactly as it was
 
+// A value put into the file at a field's offset: one byte, or a 16-bit word low byte first.
+struct FieldValue {
+  const char* field;
+  int offset;
+  int value;
+  bool word;
+};
+// The offset of the TeamRecord of nation 5.
+constexpr int kTeam5 = 848 + 98 * 5;
+
 class RefusedFile : public CampaignFile {
  protected:
   void SetUp() override {
@@ -412,9 +422,10 @@ class RefusedFile : public CampaignFile {
     bytes[offset] = static_cast<std::uint8_t>(value);
     return bytes;
   }
-  Bytes WithWord(int offset, int value) const {
-    Bytes bytes = With(offset, value & 0xFF);
-    bytes[offset + 1] = static_cast<std::uint8_t>((value >> 8) & 0xFF);
+  Bytes With(const FieldValue& change) const {
+    Bytes bytes = With(change.offset, change.value & 0xFF);
+    if (change.word)
+      bytes[change.offset + 1] = static_cast<std::uint8_t>((change.value >> 8) & 0xFF);
     return bytes;
   }
 
@@ -451,14 +462,7 @@ TEST_F(RefusedFile, NoFileAtAll) {
 }
 
 TEST_F(RefusedFile, AnyFieldOutOfItsRange) {
-  struct Damage {
-    const char* field;
-    int offset;
-    int value;
-    bool word;
-  };
-  const int team5 = 848 + 98 * 5;
-  const Damage damages[] = {
+  const FieldValue damages[] = {
       {"phase", 0, 5, false},
       {"level", 1, 4, false},
       {"roundIndex", 2, 10, false},
@@ -503,18 +507,17 @@ TEST_F(RefusedFile, AnyFieldOutOfItsRange) {
       {"shootChoiceB", 447, 2, false},
       {"shootResultsA", 448 + 3, 2, false},
       {"shootResultsB", 648 + 199, 2, false},
-      {"team region", team5 + 1, 5, false},
-      {"team result", team5 + 3 + 10, 4, false},
-      {"strength", team5 + 94, 7, false},
-      {"qualifyingStrength", team5 + 95, 5, false},
-      {"firstKit 0", team5 + 96, 0, false},
-      {"firstKit 28", team5 + 96, 28, false},
+      {"team region", kTeam5 + 1, 5, false},
+      {"team result", kTeam5 + 3 + 10, 4, false},
+      {"strength", kTeam5 + 94, 7, false},
+      {"qualifyingStrength", kTeam5 + 95, 5, false},
+      {"firstKit 0", kTeam5 + 96, 0, false},
+      {"firstKit 28", kTeam5 + 96, 28, false},
       {"secondKit", 848 + 98 * 31 + 97, 28, false},
   };
-  for (const Damage& damage : damages) {
+  for (const FieldValue& damage : damages) {
     SCOPED_TRACE(damage.field);
-    ExpectRefused(damage.word ? WithWord(damage.offset, damage.value)
-                              : With(damage.offset, damage.value));
+    ExpectRefused(With(damage));
   }
   // chosenOpponent out of range in both places (the copies agree).
   Bytes bytes = With(227, 33);
@@ -524,14 +527,7 @@ TEST_F(RefusedFile, AnyFieldOutOfItsRange) {
 
 TEST_F(RefusedFile, EveryRangeTakesItsOwnEnds) {
   // The other side of each bound: the largest (or smallest) value that is allowed loads.
-  struct Edge {
-    const char* field;
-    int offset;
-    int value;
-    bool word;
-  };
-  const int team5 = 848 + 98 * 5;
-  const Edge edges[] = {
+  const FieldValue edges[] = {
       {"phase", 0, 4, false},
       {"level", 1, 0, false},
       {"roundIndex", 2, 9, false},
@@ -557,16 +553,15 @@ TEST_F(RefusedFile, EveryRangeTakesItsOwnEnds) {
       {"shootGoalsA", 443, 200, true},
       {"shootChoiceB 7", 447, 7, false},
       {"shootChoiceB 1", 447, 1, false},
-      {"team region", team5 + 1, 4, false},
-      {"team result", team5 + 13, 3, false},
-      {"strength", team5 + 94, 6, false},
-      {"qualifyingStrength", team5 + 95, 4, false},
-      {"firstKit", team5 + 96, 27, false},
+      {"team region", kTeam5 + 1, 4, false},
+      {"team result", kTeam5 + 13, 3, false},
+      {"strength", kTeam5 + 94, 6, false},
+      {"qualifyingStrength", kTeam5 + 95, 4, false},
+      {"firstKit", kTeam5 + 96, 27, false},
   };
-  for (const Edge& edge : edges) {
+  for (const FieldValue& edge : edges) {
     SCOPED_TRACE(edge.field);
-    WriteBytes(kCampaignFileName,
-               edge.word ? WithWord(edge.offset, edge.value) : With(edge.offset, edge.value));
+    WriteBytes(kCampaignFileName, With(edge));
     EXPECT_TRUE(LoadCampaign(kCampaignFileName));
   }
   EXPECT_EQ(TeamTable[5].firstKit, 27);
