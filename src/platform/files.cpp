@@ -5,8 +5,10 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <string>
 
+#include "platform/headless/headless.h"
 #include "platform/platform.h"
 
 namespace platform {
@@ -15,6 +17,18 @@ namespace {
 
 std::string Name(std::string_view name) {
   return std::string(name);
+}
+
+// The headless driver's limit on the bytes WriteFile may still move (a full disk), none when
+// negative.
+long writeBudget = -1;
+
+// The folder part of a relative or absolute name, "." when it has none.
+std::string FolderOf(std::string_view name) {
+  const std::size_t slash = name.rfind('/');
+  if (slash == std::string_view::npos) return ".";
+  if (slash == 0) return "/";
+  return std::string(name.substr(0, slash));
 }
 
 FileHandle OpenWithFlags(std::string_view name, int flags) {
@@ -54,6 +68,7 @@ long ReadFile(FileHandle file, void* buffer, std::size_t count) {
 
 long WriteFile(FileHandle file, const void* buffer, std::size_t count) {
   if (file < 0) return 0;
+  if (writeBudget >= 0 && count > std::size_t(writeBudget)) count = std::size_t(writeBudget);
   const auto* in = static_cast<const char*>(buffer);
   std::size_t done = 0;
   while (done < count) {
@@ -62,11 +77,33 @@ long WriteFile(FileHandle file, const void* buffer, std::size_t count) {
     if (put <= 0) break;
     done += std::size_t(put);
   }
+  if (writeBudget >= 0) writeBudget -= long(done);
   return long(done);
 }
 
 void CloseFile(FileHandle file) {
   if (file >= 0) ::close(file);
+}
+
+bool SyncFile(FileHandle file) {
+  if (file < 0) return false;
+  int result;
+  do {
+    result = ::fsync(file);
+  } while (result != 0 && errno == EINTR);
+  return result == 0;
+}
+
+bool RenameFile(std::string_view from, std::string_view to) {
+  if (::rename(Name(from).c_str(), Name(to).c_str()) != 0) return false;
+  // The rename is done; flushing the folder makes it last through a power cut. A folder that
+  // cannot be opened or flushed leaves the rename in place all the same.
+  const int folder = ::open(FolderOf(to).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder >= 0) {
+    ::fsync(folder);
+    ::close(folder);
+  }
+  return true;
 }
 
 bool DeleteFile(std::string_view name) {
@@ -87,5 +124,13 @@ std::string CurrentDirectory() {
 bool SetCurrentDirectory(std::string_view path) {
   return ::chdir(Name(path).c_str()) == 0;
 }
+
+namespace headless {
+
+void LimitFileWrites(long bytes) {
+  writeBudget = bytes < 0 ? -1 : bytes;
+}
+
+}  // namespace headless
 
 }  // namespace platform

@@ -547,6 +547,12 @@ FileHandle CreateFile(std::string_view name);  // truncates an existing file
 long ReadFile(FileHandle file, void* buffer, std::size_t count);
 long WriteFile(FileHandle file, const void* buffer, std::size_t count);
 void CloseFile(FileHandle file);
+// Flushes what was written to the file down to the disk; false when the disk refused it.
+bool SyncFile(FileHandle file);
+// Renames `from` to `to` in one step, replacing a file named `to`, and flushes the folder
+// entry, so that `to` is afterwards either the old file or the new one, never a mixture.
+// False when the rename failed (`from` and `to` are then as they were).
+bool RenameFile(std::string_view from, std::string_view to);
 bool DeleteFile(std::string_view name);
 bool FileExists(std::string_view name);
 std::string CurrentDirectory();

@@ -58,6 +58,10 @@ bool ChooseMenuItem(int id);
 // Sends Close to the main window.
 void CloseMainWindow();
 
+// Lets WriteFile move at most `bytes` more bytes in all, as on a disk that is filling up; a
+// write past the limit comes back short. A negative value lifts the limit (the start-up state).
+void LimitFileWrites(long bytes);
+
 // Writes the frame as the player would see it (dialogs included) as a PNG file.
 bool SaveScreenshot(const std::string& path);
 
