@@ -34,14 +34,16 @@ cmake --build build-fuzz -j "$(nproc)" $(printf -- '--target fuzz_%s ' "${target
 mkdir -p build-fuzz/findings
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# Absolute paths: the targets work in a scratch folder of their own.
+top=$PWD
 for target in "${targets[@]}"; do
-  corpus=build-fuzz/corpus/$target
+  corpus=$top/build-fuzz/corpus/$target
   mkdir -p "$corpus"
   log=build-fuzz/fuzz_$target.log
   echo "fuzzing $target for $seconds s"
   status=0
-  build-fuzz/tools/fuzz/fuzz_"$target" -max_total_time="$seconds" -print_final_stats=1 \
-    -artifact_prefix=build-fuzz/findings/"$target"- "$corpus" tools/fuzz/corpus/"$target" \
+  "$top"/build-fuzz/tools/fuzz/fuzz_"$target" -max_total_time="$seconds" -print_final_stats=1 \
+    -artifact_prefix="$top"/build-fuzz/findings/"$target"- "$corpus" "$top"/tools/fuzz/corpus/"$target" \
     > "$log" 2>&1 || status=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n1)
   echo "  $target: ${runs:-?} executions, exit $status (log $log)"
