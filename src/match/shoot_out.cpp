@@ -41,6 +41,7 @@ void RecordKick(bool scored) {
   if (index >= 0 && index < kShootOutRows) row[std::size_t(index)] = scored ? 1 : 0;
   if (scored) (TeamAKicks() ? match.shootGoalsA : match.shootGoalsB) += 1;
   match.shootKick += 1;
+  match.shootKicksTaken = match.shootKick;
   // Level after every kick the rows can hold: the winner is drawn by lots.
   if (match.shootKick >= kShootOutKickLimit && match.shootKick % 2 == 0 &&
       match.shootGoalsA == match.shootGoalsB) {
@@ -130,6 +131,7 @@ void ResetShootOut() {
   match.saveResult = 0;
   match.saveTicks = 0;
   match.preKickWait = 0;
+  match.shootKicksTaken = 0;
 }
 
 void StartShootOut() {
@@ -138,6 +140,7 @@ void StartShootOut() {
   match.shootGoalsA = 0;
   match.shootGoalsB = 0;
   match.shootChoiceB = 0;
+  match.shootKicksTaken = 0;
   match.userKicksOff = 0;
   match.shootResultsA.fill(0);
   match.shootResultsB.fill(0);
@@ -337,15 +340,4 @@ void RecordSave(platform::DeviceContext* dc) {
 
 bool ShootOutDecided() {
   return match.shootKick > 9 && match.shootKick % 2 == 0 && match.shootGoalsA != match.shootGoalsB;
-}
-
-int ShootOutKicksTaken() {
-  if (match.shootKick != kShootOutEarlyEndKick) return match.shootKick;
-  int goalsA = 0;
-  int goalsB = 0;
-  for (int i = 0; i < kShootOutRegularKicks / 2; ++i) {
-    goalsA += match.shootResultsA[std::size_t(i)];
-    goalsB += match.shootResultsB[std::size_t(i)];
-  }
-  return goalsA == goalsB ? match.shootKick : kShootOutRegularKicks;
 }

@@ -17,6 +17,8 @@
 //   saveResult     0 none, 1 team B's keeper saved, 2 team A's keeper saved
 //   saveTicks      ticks (100) a save is shown before it is recorded (RecordSave)
 //   preKickWait    frames (40) before team B's taker starts his run-up
+//   shootKicksTaken  the kicks really taken, for the board: shootKick until an early end
+//                  makes that 12
 // The tick counts diveLockTicks, saveTicks and preKickWait down.
 //
 // All kicks are taken at the left goal: the taker at (L + 90, CY), the ball at (L + 65, CY),
@@ -58,6 +60,3 @@ void RecordSave(platform::DeviceContext* dc);
 
 // After an even number of kicks, at least ten, the goals differ.
 bool ShootOutDecided();
-// The kicks actually taken: shootKick, but 10 once an early end has made it 12 (which it can
-// tell from the rows: five pairs taken to the end stand level).
-int ShootOutKicksTaken();

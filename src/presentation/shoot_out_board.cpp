@@ -7,7 +7,6 @@
 #include "base/game_flow_state.h"
 #include "competition/nations.h"
 #include "match/match_state.h"
-#include "match/shoot_out.h"
 #include "presentation/goal_caption.h"
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
@@ -70,7 +69,7 @@ void ShootOutBoard(DeviceContext* dc, int left, int top) {
   NationName(&name, match.opponent - 1);
   platform::TextOut(dc, left, top + kRowB, name);
 
-  const int taken = ShootOutKicksTaken();
+  const int taken = match.shootKicksTaken;
   for (int kick = 0; kick < taken; ++kick) {
     const int pair = kick / 2;
     const int column = std::min(pair, kColumns - 1);
