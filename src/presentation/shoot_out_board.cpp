@@ -15,7 +15,9 @@ using platform::DeviceContext;
 
 namespace {
 
-constexpr int kWidth = 310;
+// 320 wide, not 310: the last column is then a full 32 px cell like the others, so that its
+// heading " EX " and its marks (which start 8 px into the cell and are 24 px wide) fit inside.
+constexpr int kWidth = 320;
 constexpr int kHeight = 60;
 constexpr int kFirstColumnX = 120;  // the name column ends here
 constexpr int kColumnWidth = 32;

@@ -6,7 +6,7 @@
 
 // The board's top left corner: 100 px left of the caption centre, 150 down.
 platform::Point ShootOutBoardOrigin();
-// The board at (left, top): 310 × 60 px, the kick columns 1 to 5 and "EX", the two nations'
+// The board at (left, top): 320 × 60 px, the kick columns 1 to 5 and "EX", the two nations'
 // names and one mark per kick taken (" ○" scored, " ×" missed); the sixth and later pairs
 // share the highlighted "EX" column, where only the latest pair is shown.
 void ShootOutBoard(platform::DeviceContext* dc, int left, int top);
