@@ -117,33 +117,37 @@ void ShootOutGoal(platform::DeviceContext* dc) {
   match.matchEvent = 3;
 }
 
-}  // namespace
-
-void ResetShootOut() {
+// The counts and both result rows of a new shoot-out.
+void ClearShootOutCounts() {
   match.shootKick = 0;
   match.shootGoalsA = 0;
   match.shootGoalsB = 0;
+  match.shootKicksTaken = 0;
   match.shootResultsA.fill(0);
   match.shootResultsB.fill(0);
+}
+
+}  // namespace
+
+void ClearPenaltyKickState() {
   match.shootAim = 0;
   match.shootChoiceB = 0;
   match.diveLockTicks = 0;
   match.saveResult = 0;
   match.saveTicks = 0;
   match.preKickWait = 0;
-  match.shootKicksTaken = 0;
+}
+
+void ResetShootOut() {
+  ClearShootOutCounts();
+  ClearPenaltyKickState();
 }
 
 void StartShootOut() {
   match.periodKind = 2;
-  match.shootKick = 0;
-  match.shootGoalsA = 0;
-  match.shootGoalsB = 0;
+  ClearShootOutCounts();
   match.shootChoiceB = 0;
-  match.shootKicksTaken = 0;
   match.userKicksOff = 0;
-  match.shootResultsA.fill(0);
-  match.shootResultsB.fill(0);
   SetUpPenalty();
 }
 

@@ -38,6 +38,9 @@ inline constexpr int kDiveLockTicks = 30;
 inline constexpr int kPreKickWaitFrames = 40;
 inline constexpr int kShootOutWalkStep = 5;
 
+// The state of the kick in progress (aim, choice, dive lock, save, wait) back to none; every
+// kick-off clears it as well.
+void ClearPenaltyKickState();
 // Clears every shoot-out field of the match (tests; StartShootOut clears what a new
 // shoot-out needs).
 void ResetShootOut();
