@@ -2,7 +2,9 @@
 // random stream of key events): once without drawing, the rules alone, and once in a window
 // of the headless backend with every frame drawn. Next to them, in the same run, a memcpy of
 // one 930 × 479 frame; the per-frame cost of the match is printed against it and against the
-// 110 ms a frame may take.
+// 110 ms a frame may take. A second pair plays a level play-off from the entrance through
+// both halves, the half-time and extra-time captions, extra time and a penalty shoot-out to
+// its decision, again without and with drawing.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -24,6 +26,8 @@ constexpr int kFrameMs = 110;
 double copyNs = 0;
 double ruleFrameNs = 0;
 double drawnFrameNs = 0;
+double ruleShootOutFrameNs = 0;
+double drawnShootOutFrameNs = 0;
 
 void BM_CopyFrame(benchmark::State& state) {
   std::vector<std::uint32_t> from(std::size_t(kFrameWidth) * kFrameHeight, 0x00F000);
@@ -35,7 +39,7 @@ void BM_CopyFrame(benchmark::State& state) {
   }
 }
 
-void PlayOne(benchmark::State& state, bool drawing) {
+void PlayOne(benchmark::State& state, bool drawing, bool shootOut = false) {
   std::uint32_t seed = 1;
   int frames = 0;
   for (auto _ : state) {
@@ -45,6 +49,8 @@ void PlayOne(benchmark::State& state, bool drawing) {
     settings.levelSetting = 1;
     settings.drawing = drawing;
     settings.pictures = drawing;
+    settings.playoff = shootOut;
+    settings.forceLevel = shootOut;
     const self_play::Report report = self_play::PlayMatch(settings);
     frames += report.frames;
     benchmark::DoNotOptimize(report.scoreA);
@@ -59,9 +65,18 @@ void BM_MatchWithDrawing(benchmark::State& state) {
   PlayOne(state, true);
 }
 
+void BM_ShootOutTieWithoutDrawing(benchmark::State& state) {
+  PlayOne(state, false, true);
+}
+void BM_ShootOutTieWithDrawing(benchmark::State& state) {
+  PlayOne(state, true, true);
+}
+
 BENCHMARK(BM_CopyFrame);
 BENCHMARK(BM_MatchWithoutDrawing)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MatchWithDrawing)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ShootOutTieWithoutDrawing)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShootOutTieWithDrawing)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // Notes the per-iteration times of the runs above for the summary.
 class Collector : public benchmark::ConsoleReporter {
@@ -75,6 +90,12 @@ class Collector : public benchmark::ConsoleReporter {
       if (name == "BM_CopyFrame") copyNs = ns;
       if (name.rfind("BM_MatchWithoutDrawing", 0) == 0 && frames > 0) ruleFrameNs = ns / frames;
       if (name.rfind("BM_MatchWithDrawing", 0) == 0 && frames > 0) drawnFrameNs = ns / frames;
+      if (name.rfind("BM_ShootOutTieWithoutDrawing", 0) == 0 && frames > 0) {
+        ruleShootOutFrameNs = ns / frames;
+      }
+      if (name.rfind("BM_ShootOutTieWithDrawing", 0) == 0 && frames > 0) {
+        drawnShootOutFrameNs = ns / frames;
+      }
     }
     ConsoleReporter::ReportRuns(runs);
   }
@@ -99,6 +120,13 @@ int main(int argc, char** argv) {
   if (copyNs > 0 && drawnFrameNs > 0) {
     std::printf("One drawn frame:    %.0f ns = %.1f frame copies = %.3f %% of a %d ms frame\n",
                 drawnFrameNs, drawnFrameNs / copyNs, drawnFrameNs / (kFrameMs * 1e4), kFrameMs);
+  }
+  if (copyNs > 0 && ruleShootOutFrameNs > 0 && drawnShootOutFrameNs > 0) {
+    std::printf(
+        "A tie with extra time and a shoot-out, per frame: rules %.0f ns = %.3f frame "
+        "copies; drawn %.0f ns = %.1f frame copies = %.3f %% of a %d ms frame\n",
+        ruleShootOutFrameNs, ruleShootOutFrameNs / copyNs, drawnShootOutFrameNs,
+        drawnShootOutFrameNs / copyNs, drawnShootOutFrameNs / (kFrameMs * 1e4), kFrameMs);
   }
   return 0;
 }

@@ -10,6 +10,7 @@
 #include "competition/nations.h"
 #include "match/match_state.h"
 #include "match/match_view.h"
+#include "match/shoot_out.h"
 
 namespace {
 
@@ -358,12 +359,7 @@ void SetUpKickOff() {
   match.queuedKick = 0;
   match.kicker = 0;
   match.kickerFacesRight = 0;
-  match.shootAim = 0;
-  match.shootChoiceB = 0;
-  match.diveLockTicks = 0;
-  match.saveResult = 0;
-  match.saveTicks = 0;
-  match.preKickWait = 0;
+  ClearPenaltyKickState();
 
   switch (std::clamp(code, 0, kHighestLevelCode)) {
     case 0:

@@ -157,6 +157,7 @@ struct MatchState {
   std::uint8_t saveResult = 0;  // 0 none, 1 team B's keeper saved, 2 team A's
   std::int32_t saveTicks = 0;
   std::int32_t preKickWait = 0;
+  std::int32_t shootKicksTaken = 0;  // kicks really taken (an early end makes shootKick 12)
 };
 
 extern MatchState match;

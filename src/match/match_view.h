@@ -42,6 +42,13 @@ class MatchView {
   virtual void ShowKickOff(platform::DeviceContext* dc) = 0;
   // A step of the supporters' celebration after a goal; `last` for the step that ends it.
   virtual void ShowGoalCelebrationStep(platform::DeviceContext* dc, bool last) = 0;
+
+  // The penalty shoot-out.
+  // A shoot-out goal as it is scored: the pitch with the ball in the net and "G O A L !!"
+  // high in front of the left goal.
+  virtual void ShowShootOutGoal(platform::DeviceContext* dc) = 0;
+  // The kick-by-kick board of the shoot-out.
+  virtual void DrawShootOutBoard(platform::DeviceContext* dc) = 0;
 };
 
 // The view the rules call, nullptr for none. The game program installs the pitch view when

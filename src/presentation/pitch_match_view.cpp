@@ -9,6 +9,7 @@
 #include "presentation/command_panel.h"
 #include "presentation/goal_caption.h"
 #include "presentation/pitch_drawing.h"
+#include "presentation/shoot_out_board.h"
 
 namespace {
 
@@ -45,6 +46,9 @@ class DrawnMatchView final : public MatchView {
   void ShowGoalCelebrationStep(platform::DeviceContext* dc, bool last) override {
     DrawGoalCelebrationStep(dc, last);
   }
+
+  void ShowShootOutGoal(platform::DeviceContext* dc) override { DrawShootOutGoal(dc); }
+  void DrawShootOutBoard(platform::DeviceContext* dc) override { ::DrawShootOutBoard(dc); }
 };
 
 }  // namespace

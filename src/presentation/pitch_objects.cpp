@@ -10,6 +10,7 @@
 #include "presentation/graphics_archive.h"
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
+#include "presentation/shoot_out_board.h"
 
 using platform::DeviceContext;
 using platform::Point;
@@ -100,8 +101,6 @@ bool BallHighOnScreen() {
   const int lift = ground.y - raised.y;  // half the ball's height
   return ScreenY(ground.y) - lift < kHighBallY;
 }
-
-// "    P K 戦 " over the pitch while a penalty shoot-out runs.
 
 // The screen rows and the goals that the per-frame redraw paints below the top strip.
 void DrawPitchFurniture(DeviceContext* dc) {
@@ -233,7 +232,10 @@ void DrawMatchFrame(DeviceContext* dc) {
   DrawLeftGoal(memory);
   DrawRightGoal(memory);
   DrawObjects(memory);
-  if (match.periodKind > 1) DrawShootOutCaption(memory);
+  if (match.periodKind > 1) {
+    DrawShootOutCaption(memory);
+    DrawShootOutBoard(memory);
+  }
   if (topRows) {
     platform::BitBlt(dc, 0, 0, kFrameWidth, kFrameHeight, memory, 0, 0, Rop::SrcCopy);
   } else {

@@ -9,6 +9,7 @@
 #include "match/match_clock.h"
 #include "match/match_frame.h"
 #include "match/match_state.h"
+#include "match/shoot_out.h"
 #include "presentation/caption_drawing.h"
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
@@ -100,7 +101,40 @@ bool ClockTick(platform::Window* window) {
   return true;
 }
 
+// The shown save runs out and is recorded.
+void SaveTick(platform::Window* window) {
+  if (match.saveTicks == 0) return;
+  if (--match.saveTicks == 0 && match.saveResult != 0) WithDC(window, RecordSave);
+}
+
+// A shoot-out frame on every eleventh tick, and the hand-over once it is decided.
+void ShootOutTick(platform::Window* window) {
+  if (match.periodKind != 2) return;
+  if (++tickCounters.frameDivider > 10) {
+    if (match.preKickWait != 0) --match.preKickWait;
+    tickCounters.frameDivider = 0;
+    WithDC(window, ShootOutFrame);
+  }
+  if (ShootOutDecided()) {
+    match.periodKind = 3;
+    HandOverEndOfMatch(window);
+  }
+}
+
 }  // namespace
+
+void BeginShootOut(platform::Window* window) {
+  StartShootOut();
+  match.keeperHoldTicks = 0;
+  WithDC(window, [](platform::DeviceContext* dc) {
+    DrawPitchBuffered(dc);
+    DrawShootOutCaption(dc);
+    DrawClock(dc);
+    DrawScoreboard(dc);
+    DrawBall(dc);
+  });
+  platform::SendMessage(window, platform::Msg::Command, CommandId::kStartTimer, 0);
+}
 
 void OnMatchTimer(platform::Window* window) {
   // 1. Engine counters.
@@ -112,7 +146,8 @@ void OnMatchTimer(platform::Window* window) {
   if (gameFlow.messageKind == 6) return;
   // 3. The goal celebration.
   if (CelebrationStep(window)) return;
-  // 4. (The shoot-out save takes its ticks here once the shoot-out exists.)
+  // 4. A shown save.
+  SaveTick(window);
   // 5.
   CountDown(&match.diveLockTicks);
   // 6. The entrance and the fixture caption.
@@ -124,6 +159,9 @@ void OnMatchTimer(platform::Window* window) {
 
   // 9. The holding keeper kicks out when this reaches 1; it never goes below 1 here.
   if (match.keeperHoldTicks > 1) --match.keeperHoldTicks;
+
+  // 10. The penalty shoot-out.
+  ShootOutTick(window);
 
   // 11. Running play: a frame on every eleventh tick.
   if (match.half != 0) {

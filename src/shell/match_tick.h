@@ -20,4 +20,10 @@ inline constexpr int kCrowdSoundFrames = 300;
 
 void OnMatchTimer(platform::Window* window);
 
+// Starts the penalty shoot-out of a tie still level after extra time: the first kick set up,
+// the keeper's hold cleared, the pitch with the shoot-out caption, the clock line, the
+// scoreboard and the ball drawn, and the timer started (command 18). The shoot-out command
+// of the game flow calls it.
+void BeginShootOut(platform::Window* window);
+
 void ResetTickCounters();

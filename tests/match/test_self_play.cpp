@@ -104,6 +104,35 @@ TEST(SelfPlay, PlayoffsGetExtraTimeOnlyWhenLevelAndEveryMatchEnds) {
   EXPECT_GT(withoutExtraTime, 0);
 }
 
+// A play-off still level after extra time goes to a shoot-out, started as the game flow starts
+// it and run by the same tick until it is decided; drawn, the window receives the end of the
+// match twice: after extra time and after the shoot-out.
+TEST(SelfPlay, ALevelPlayoffPlaysExtraTimeThenAShootOutToItsDecision) {
+  for (std::uint32_t seed = 1; seed <= 4; ++seed) {
+    self_play::Settings settings;
+    settings.seed = seed;
+    settings.levelCode = 3;
+    settings.playoff = true;
+    settings.forceLevel = true;
+    settings.secondsPerPeriod = 20;
+    settings.drawing = seed == 4;
+    const self_play::Report r = self_play::PlayMatch(settings);
+    ASSERT_TRUE(r.ended) << "seed " << seed;
+    EXPECT_TRUE(r.extraTime) << "seed " << seed;
+    EXPECT_EQ(r.scoreA, r.scoreB) << "seed " << seed;
+    ASSERT_TRUE(r.shootOut) << "seed " << seed;
+    EXPECT_TRUE(r.shootOutDecided) << "seed " << seed;
+    EXPECT_NE(r.shootGoalsA, r.shootGoalsB) << "seed " << seed;
+    EXPECT_GE(r.shootKicks, 6) << "seed " << seed;
+    EXPECT_EQ(r.shootOutCelebrations, r.shootGoalsA + r.shootGoalsB) << "seed " << seed;
+    EXPECT_GT(r.shootOutFrames, 5 * r.shootKicks) << "seed " << seed;
+    EXPECT_EQ(r.outOfBounds, 0) << r.firstOutOfBounds;
+    if (settings.drawing) {
+      EXPECT_EQ(r.endOfMatchCommands, 2);
+    }
+  }
+}
+
 // A friendly stands level after the second half and ends there: no extra time.
 TEST(SelfPlay, ALevelFriendlyEndsAfterTheSecondHalf) {
   int level = 0;

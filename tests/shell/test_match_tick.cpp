@@ -12,6 +12,7 @@
 #include "match/frame_step.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
+#include "match/shoot_out.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
 #include "presentation/bitmap_store.h"
@@ -19,6 +20,7 @@
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
 #include "resources/feldo_resources.h"
+#include "shell/command_log.h"
 #include "shell/game_flow.h"
 #include "shell/keyboard.h"
 #include "shell/main_window.h"
@@ -321,6 +323,99 @@ TEST_F(MatchTick, MainWindowTimerDrivesTheTickEveryTenMilliseconds) {
   savedFrame.points[23] = kNotSaved;
   hl::Advance(500);
   EXPECT_EQ(savedFrame.points[23].x, kNotSaved.x);
+}
+
+// ---------------------------------------------------------------- the shoot-out
+
+TEST_F(MatchTick, AShownSaveIsRecordedWithTheWhistleWhenItsTicksRunOut) {
+  match.half = 0;
+  StartShootOut();
+  match.saveResult = 1;
+  match.saveTicks = 3;
+  Ticks(2);
+  EXPECT_EQ(match.shootKick, 0);
+  EXPECT_EQ(platform::CurrentSound(), "");
+  Ticks(1);
+  EXPECT_EQ(match.shootKick, 1);
+  EXPECT_EQ(match.shootResultsA[0], 0);
+  EXPECT_EQ(match.saveResult, 0);
+  EXPECT_EQ(platform::CurrentSound(), "WHISTLE.wav");
+
+  // Ticks that run out with no save shown record nothing.
+  match.saveTicks = 1;
+  Ticks(1);
+  EXPECT_EQ(match.shootKick, 1);
+}
+
+TEST_F(MatchTick, ShootOutRunsAFrameOnEveryEleventhTickAndCountsTheWaitInFrames) {
+  match.half = 0;
+  StartShootOut();
+  match.shootKick = 1;  // team B's kick: his taker waits 40 frames
+  SetUpPenalty();
+  std::vector<int> frameTicks;
+  for (int tick = 1; tick <= 33; ++tick) {
+    if (Tick()) frameTicks.push_back(tick);
+  }
+  EXPECT_EQ(frameTicks, (std::vector<int>{11, 22, 33}));
+  EXPECT_EQ(match.preKickWait, 37);
+  // Nothing of the regular play runs meanwhile.
+  EXPECT_EQ(match.ballStillTicks, 0);
+}
+
+TEST_F(MatchTick, ADecidedShootOutIsHandedOverOnceAndALevelOneGoesOn) {
+  platform::Window* window = CreateGameWindow();
+  ASSERT_NE(window, nullptr);
+  match.half = 0;
+  StartShootOut();
+  ResetCommandLog();
+  platform::SendMessage(window, platform::Msg::Command, CommandId::kStartTimer, 0);
+
+  match.shootKick = 10;  // 4 : 4 after five each
+  match.shootGoalsA = 4;
+  match.shootGoalsB = 4;
+  SetUpPenalty();
+  hl::Advance(300);
+  EXPECT_EQ(match.periodKind, 2);
+  EXPECT_EQ(commandLog.received[CommandId::kEndOfMatch], 0);
+
+  match.shootKick = 12;  // 5 : 4 after the sixth pair
+  match.shootGoalsA = 5;
+  hl::Advance(10);
+  EXPECT_EQ(match.periodKind, 3);
+  EXPECT_EQ(commandLog.received[CommandId::kEndOfMatch], 1);
+  EXPECT_EQ(platform::GetMenu(window), shellState.menuIdle);
+  const int frozenWait = match.preKickWait;
+  hl::Advance(1000);  // the timer is stopped
+  EXPECT_EQ(commandLog.received[CommandId::kEndOfMatch], 1);
+  EXPECT_EQ(match.preKickWait, frozenWait);
+}
+
+TEST_F(MatchTick, BeginShootOutSetsUpTheFirstKickDrawsItsCaptionAndStartsTheTimer) {
+  platform::Window* window = CreateGameWindow();
+  ASSERT_NE(window, nullptr);
+  match.half = 0;
+  match.keeperHoldTicks = 30;
+  ResetCommandLog();
+  BeginShootOut(window);
+  EXPECT_EQ(match.periodKind, 2);
+  EXPECT_EQ(match.keeperHoldTicks, 0);
+  EXPECT_EQ(match.ballHolder, 11);
+  EXPECT_EQ(commandLog.received[CommandId::kStartTimer], 1);
+
+  platform::DeviceContext* dc = platform::GetDC(window);
+  bool red = false;
+  const int m = CaptionCentre();
+  for (int x = m - 48; x < m + 60 && !red; ++x) {
+    for (int y = 240; y < 256 && !red; ++y)
+      red = platform::GetPixel(dc, x, y) == platform::Rgb(255, 0, 0);
+  }
+  platform::ReleaseDC(window, dc);
+  EXPECT_TRUE(red) << "no shoot-out caption";
+
+  // The timer runs the shoot-out: the user aims and his taker shoots.
+  controlState.keyCommand = 'A';
+  hl::Advance(10 * 11 * 8);
+  EXPECT_NE(ball.x, match.pitchLeft + 65);
 }
 
 }  // namespace

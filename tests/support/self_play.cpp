@@ -17,6 +17,7 @@
 #include "match/match_state.h"
 #include "match/match_view.h"
 #include "match/net_rule.h"
+#include "match/shoot_out.h"
 #include "match/team_play.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
@@ -24,6 +25,7 @@
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
 #include "presentation/pitch_match_view.h"
+#include "resources/feldo_commands.h"
 #include "shell/game_flow.h"
 #include "shell/keyboard.h"
 #include "shell/main_window.h"
@@ -48,6 +50,7 @@ struct Run {
   int lastScoreB = 0;
   std::vector<std::vector<int>>* frameRecords = nullptr;
   int secondsPerPeriod = 180;
+  bool forceLevel = false;
 };
 Run* run = nullptr;
 
@@ -179,13 +182,21 @@ void ObserveFrame() {
 
 // One timer tick, with or without a window.
 void OneTick(platform::Window* window) {
-  if (match.half == 0) return;  // the match is over: the game stops its timer
+  // Over: the game stops its timer (a shoot-out runs with half 0).
+  if (match.half == 0 && match.periodKind != 2) return;
+  if (run->forceLevel && match.half == 2 && match.clockMinutes == 0 && match.clockSeconds <= 1) {
+    match.scoreA = match.scoreB = std::min(match.scoreA, match.scoreB);
+    run->lastScoreA = match.scoreA;
+    run->lastScoreB = match.scoreB;
+  }
   const int dividerBefore = tickCounters.frameDivider;
   const std::uint8_t celebratingBefore = captionState.goalCelebration;
   const std::uint8_t periodBefore = match.periodKind;
   OnMatchTimer(window);
   ++run->report.ticks;
-  if (captionState.goalCelebration != 0 && celebratingBefore == 0) ++run->report.celebrations;
+  if (captionState.goalCelebration != 0 && celebratingBefore == 0) {
+    ++(periodBefore == 2 ? run->report.shootOutCelebrations : run->report.celebrations);
+  }
   if (match.periodKind == 1 && periodBefore == 0) {
     run->report.extraTime = true;
     ++run->report.extraTimePeriods;
@@ -193,7 +204,11 @@ void OneTick(platform::Window* window) {
     run->report.scoreBAtExtraTime = match.scoreB;
   }
   if (tickCounters.frameDivider != dividerBefore) ++run->playTicks;
-  if (dividerBefore == 10 && tickCounters.frameDivider == 0) ObserveFrame();
+  if (dividerBefore == 10 && tickCounters.frameDivider == 0) {
+    if (periodBefore == 2) ++run->report.shootOutFrames;
+    ObserveFrame();
+  }
+  if (periodBefore == 2 && match.periodKind == 3) run->report.shootOutDecided = true;
   // A shorter period, set each time the clock has just been reset to 3:00.
   if (run->secondsPerPeriod != 180 && match.clockMinutes == 3 && match.clockSeconds == 0 &&
       match.clockMillis == 0) {
@@ -214,6 +229,12 @@ platform::Param SelfPlayWindowProc(platform::Window* window, platform::Msg msg, 
       return 0;
     case platform::Msg::Timer:
       if (run != nullptr) OneTick(window);
+      return 0;
+    case platform::Msg::Command:
+      // The game flow's part: the timer, and the end of the match counted.
+      if (a == CommandId::kStartTimer)
+        platform::SetTimer(window, kMatchTimerId, kMatchTimerPeriodMs);
+      if (a == CommandId::kEndOfMatch && run != nullptr) ++run->report.endOfMatchCommands;
       return 0;
     case platform::Msg::KeyDown:
       HandleKeyDown(int(a));
@@ -269,6 +290,9 @@ class Desk {
   }
 
   Desk& operator=(const Desk&) = delete;
+
+  // The shoot-out as the game flow starts it.
+  void BeginShootOut() { ::BeginShootOut(window_); }
 
   void Ticks(int n) {
     if (drawing_) {
@@ -464,6 +488,45 @@ void PlayToTheEnd(Desk& desk, const Settings& settings, std::mt19937& keys) {
   }
 }
 
+// The user in a shoot-out: on his own kicks, after a while, one of the keys that aim (or now
+// and then one that does nothing, or with the lob modifier held); on team B's kicks perhaps a
+// dive, perhaps changed, perhaps none.
+void ShootOutAction(Desk& desk, std::mt19937& keys) {
+  const auto below = [&keys](int n) { return int(keys() % std::uint32_t(n)); };
+  desk.Ticks(1 + below(60));
+  if (match.shootKick % 2 == 0) {
+    constexpr std::string_view kAims = "AQZW17/?S";
+    const char c = kAims[std::size_t(below(int(kAims.size())))];
+    int key = platform::KeyMultiply;
+    if (c >= 'A' && c <= 'Z') key = platform::KeyA + (c - 'A');
+    if (c >= '0' && c <= '9') key = platform::KeyNumpad0 + (c - '0');
+    const bool lob = below(8) == 0;
+    if (lob) desk.KeyDown(platform::KeyShift);
+    Type(desk, key, c);
+    desk.Ticks(below(40));
+    if (lob) desk.KeyUp(platform::KeyShift);
+  } else if (below(3) != 0) {
+    HoldArrow(desk, below(2) == 0 ? platform::KeyUp : platform::KeyDown, 1 + below(4));
+  }
+}
+
+void PlayShootOut(Desk& desk, const Settings& settings, std::mt19937& keys) {
+  desk.BeginShootOut();
+  run->report.shootOut = true;
+  constexpr int kBudget = 400000;
+  const int start = run->report.ticks;
+  while (match.periodKind == 2 && run->report.ticks - start < kBudget) {
+    if (settings.keys) {
+      ShootOutAction(desk, keys);
+    } else {
+      desk.Ticks(50);
+    }
+  }
+  run->report.shootKicks = match.shootKicksTaken;
+  run->report.shootGoalsA = match.shootGoalsA;
+  run->report.shootGoalsB = match.shootGoalsB;
+}
+
 }  // namespace
 
 Bounds AllowedBounds() {
@@ -494,6 +557,7 @@ Report PlayMatch(const Settings& settings) {
   Run state;
   state.frameRecords = settings.frameRecords;
   state.secondsPerPeriod = settings.secondsPerPeriod;
+  state.forceLevel = settings.forceLevel;
   run = &state;
   SetUpMatch(settings);
   {
@@ -501,8 +565,13 @@ Report PlayMatch(const Settings& settings) {
     std::mt19937 keys(settings.seed * 2654435761u + 17u);
     desk.StartEntrance();
     PlayToTheEnd(desk, settings, keys);
+    state.report.ended = match.half == 0;
+    // Still level after extra time: the game flow goes on to the shoot-out.
+    if (state.report.ended && settings.playoff && match.periodKind == 1 &&
+        match.scoreA == match.scoreB) {
+      PlayShootOut(desk, settings, keys);
+    }
   }
-  state.report.ended = match.half == 0;
   state.report.scoreA = match.scoreA;
   state.report.scoreB = match.scoreB;
   match.half = 0;

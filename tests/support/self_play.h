@@ -29,8 +29,13 @@ struct Settings {
   // The length of every period on the match clock: 180 s (3:00) as in the game; a test may
   // play shorter periods, which the driver sets whenever the clock has just been reset.
   int secondsPerPeriod = 180;
-  // A play-off of the campaign: a level match after the second half gets extra time.
+  // A play-off of the campaign: a level match after the second half gets extra time, and one
+  // still level after it a penalty shoot-out, started as the game flow starts it and played
+  // through the same tick to its decision (the user's aims and dives random from the seed).
   bool playoff = false;
+  // The score is made level just before the second half and extra time end (the higher
+  // score comes down to the lower), so that a play-off goes to extra time and a shoot-out.
+  bool forceLevel = false;
   // When set, the rule records at the end of every frame are appended here, one entry a frame
   // (the ball, both teams, the match record and the user's control state).
   std::vector<std::vector<int>>* frameRecords = nullptr;
@@ -51,9 +56,19 @@ struct Report {
   int extraTimePeriods = 0;    // times extra time began
   int scoreAAtExtraTime = -1;  // the score when extra time began
   int scoreBAtExtraTime = -1;
-  bool ended = false;    // the clock ended the match (half 0) within the tick budget
-  int celebrations = 0;  // goal celebrations started
-  int ticks = 0;         // timer ticks in all, ceremonies and captions included
+  bool ended = false;            // the clock ended the match (half 0) within the tick budget
+  int celebrations = 0;          // goal celebrations started
+  bool shootOut = false;         // a penalty shoot-out was started
+  bool shootOutDecided = false;  // ... and the tick handed it over decided (periodKind 3)
+  int shootKicks = 0;            // kicks taken in it
+  int shootGoalsA = 0;
+  int shootGoalsB = 0;
+  int shootOutFrames = 0;
+  int shootOutCelebrations = 0;  // one for each shoot-out goal
+  // With drawing: the end-of-match commands the window received (one after the match, one
+  // after a shoot-out).
+  int endOfMatchCommands = 0;
+  int ticks = 0;  // timer ticks in all, ceremonies and captions included
   int keyEvents = 0;
   int outOfBounds = 0;           // frames that ended with something outside the bounds
   std::string firstOutOfBounds;  // what and where, for the first such frame

@@ -14,6 +14,8 @@
 //   6-entrance.png ... 15-goal-celebration.png  a campaign play-off from the players' entrance:
 //     the fixture caption, the kick-off caption, the clock in each period, the half-time and
 //     extra-time captions, a goal and the supporters' celebration
+//   16-shoot-out.png           the same play-off level after extra time, in its shoot-out:
+//     the board after six pairs and a seventh kick, team B's taker about to run up
 // After each picture it checks a few pixels of the window (grass, a white line, the marker
 // under the user's player) and ends with exit code 1 when one is wrong.
 #include <cstdio>
@@ -25,14 +27,17 @@
 
 #include "match/caption_state.h"
 #include "match/ceremonies.h"
+#include "match/control_state.h"
 #include "match/match_clock.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
 #include "match/net_rule.h"
+#include "match/shoot_out.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
+#include "presentation/shoot_out_board.h"
 #include "resources/feldo_resources.h"
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
@@ -311,10 +316,39 @@ int main(int argc, char** argv) {
   check.Expect(captionState.goalCelebration != 0, "15-goal-celebration", "no celebration");
   Save(output, "15-goal-celebration.png");
 
+  // Still level after extra time: the shoot-out. Each kick is played through the timer with
+  // the choices that make it a goal (a high shot past a keeper diving low, or past the user's
+  // standing keeper) or a save (a straight shot at a keeper who stays).
+  RunTicksUntil([] { return captionState.goalCelebration == 0; });
+  match.scoreB = match.scoreA;
+  match.clockMinutes = 0;
+  match.clockSeconds = 1;
+  RunTicksUntil([] { return match.half == 0; });
+  BeginShootOut(window);
+  const auto kick = [](bool score) {
+    const int before = match.shootKick;
+    const bool teamA = before % 2 == 0;
+    match.shootChoiceB = std::uint8_t(score ? (teamA ? 1 : 7) : 4);
+    if (teamA) controlState.keyCommand = score ? 'Q' : 'A';
+    RunTicksUntil([before] { return match.shootKick != before; });
+  };
+  for (bool score :
+       {true, true, false, true, true, false, true, true, false, false, true, true, true}) {
+    kick(score);
+  }
+  RunTicksUntil([] { return captionState.goalCelebration == 0 && match.captionTimer == 0; });
+  hl::Advance(std::uint64_t(20 * 11 * kTickMs));
+  const platform::Point board = ShootOutBoardOrigin();
+  check.Expect(match.periodKind == 2 && match.shootKick == 13, "16-shoot-out", "kicks missing");
+  check.Expect(check.Pixel(board.x + 5, board.y + 5) == Rgb(0, 220, 0), "16-shoot-out", "no board");
+  check.Expect(check.Pixel(board.x + 283, board.y + 57) == Rgb(0, 0, 240), "16-shoot-out",
+               "the extra column is not highlighted");
+  Save(output, "16-shoot-out.png");
+
   platform::KillTimer(window, kMatchTimerId);
   DeleteDrawingTools();  // as the window's destroy does, before the layer goes
   hl::Shutdown();
-  std::printf("match_snapshots: 15 pictures in %s, %d check(s) failed\n", output.string().c_str(),
+  std::printf("match_snapshots: 16 pictures in %s, %d check(s) failed\n", output.string().c_str(),
               failures);
   return failures == 0 ? 0 : 1;
 }
