@@ -8,6 +8,13 @@
 
 bool HandleMatchCommand(platform::Window* window, int id);
 bool HandleCampaignCommand(platform::Window* window, int id);
+// Commands 2 and 3: the saved campaign loaded and played on, or saved (save_commands.cpp).
+bool HandleSaveCommand(platform::Window* window, int id);
+
+// A play-off is pending (after a level match, or in a loaded campaign): to the penalties when
+// extra time has been played, otherwise the announcement (PlayoffMsg1 or PlayoffMsg2) and the
+// play-off match.
+void GoToPlayoff(const char* announcement);
 
 // Starts timer 1; a refusal is reported with a warning box and the game goes on without ticks.
 void StartMatchTimer(platform::Window* window);

@@ -102,7 +102,8 @@ bool HandleCommand(platform::Window* window, int id) {
       OpenSoundDialog();
       return true;
     default:
-      return HandleMatchCommand(window, id) || HandleCampaignCommand(window, id);
+      return HandleMatchCommand(window, id) || HandleCampaignCommand(window, id) ||
+             HandleSaveCommand(window, id);
   }
 }
 

@@ -13,6 +13,7 @@
 #include "match/match_setup.h"
 #include "match/match_state.h"
 #include "presentation/caption_drawing.h"
+#include "presentation/ceremony_drawing.h"
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
 #include "shell/command_handlers.h"
@@ -129,11 +130,13 @@ void StartMatch(platform::Window* window) {
 // A won final: the cup celebration, shown while the timer runs, with its music.
 void CelebrateTheCup(platform::Window* window) {
   if (gameFlow.soundOff == 0) platform::PlaySound("PSMAT006.wav", true);
+  victoryCelebration.animating = 0;
   gameFlow.messageKind = 6;
   StartMatchTimer(window);
   OpenDialog("MessKanki2", MessageDialogProc);
   platform::KillTimer(window, kMatchTimerId);
   gameFlow.messageKind = 0;
+  victoryCelebration.animating = 0;
   if (gameFlow.soundOff == 0) platform::PlaySound("silent", false);
   gameFlow.phase = kPhaseNone;
 }
@@ -149,6 +152,8 @@ PlayoffShootOut PlayoffPenalties() {
 
 // A pending play-off: to penalties after a level extra time, otherwise its announcement and
 // the match.
+}  // namespace
+
 void GoToPlayoff(const char* announcement) {
   if (match.periodKind == 1) {
     SendGameCommand(CommandId::kShootOut);
@@ -157,6 +162,8 @@ void GoToPlayoff(const char* announcement) {
   ShowScreen(announcement, 5);
   SendGameCommand(CommandId::kStartMatch);
 }
+
+namespace {
 
 // The last round of a league was played. True when the flow goes on elsewhere (the caller
 // stops), false when it goes on with the result of the match.
@@ -300,6 +307,9 @@ bool HandleMatchCommand(platform::Window* window, int id) {
       return true;
     case CommandId::kEndOfMatch:
       EndMatch(window);
+      return true;
+    case CommandId::kShootOut:
+      BeginShootOut(window);
       return true;
     case CommandId::kLevelS:
     case CommandId::kLevel1:

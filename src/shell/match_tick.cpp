@@ -11,8 +11,10 @@
 #include "match/match_state.h"
 #include "match/shoot_out.h"
 #include "presentation/caption_drawing.h"
+#include "presentation/ceremony_drawing.h"
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
+#include "shell/dialog_procs.h"
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
 
@@ -142,8 +144,21 @@ void OnMatchTimer(platform::Window* window) {
   CountDown(&match.nearSticky);
   CountDown(&match.userKickTicks);
 
-  // 2. The cup celebration holds every tick while its dialog is open.
-  if (gameFlow.messageKind == 6) return;
+  // 2. The cup celebration: while its dialog is open the tick only moves the team photo on.
+  if (gameFlow.messageKind == 6) {
+    if (victoryCelebration.animating != 0) {
+      CountDown(&victoryCelebration.countdown);
+      if (victoryCelebration.countdown == 0) {
+        victoryCelebration.countdown = kPhotoFrameTicks;
+        if (platform::Window* dialog = dialogWindows.messageDialog) {
+          platform::DeviceContext* dc = platform::GetDC(dialog);
+          DrawTeamPhotoFrame(dc);
+          platform::ReleaseDC(dialog, dc);
+        }
+      }
+    }
+    return;
+  }
   // 3. The goal celebration.
   if (CelebrationStep(window)) return;
   // 4. A shown save.

@@ -5,6 +5,7 @@
 
 #include "competition/nations.h"
 #include "match/match_state.h"
+#include "presentation/ceremony_drawing.h"
 #include "resources/feldo_dialogs.h"
 #include "shell/dialog_procs.h"
 #include "shell/game_flow.h"
@@ -92,6 +93,10 @@ void PaintMessage(platform::Window* dialog) {
   platform::SetBkMode(dc, platform::BkMode::Transparent);
   if (gameFlow.messageKind == 0) {
     PaintMatchResult(dc);
+  } else if (gameFlow.messageKind == 5) {
+    DrawDepartureScreen(dc);
+  } else if (gameFlow.messageKind == 6) {
+    DrawVictoryScreen(dc);
   } else {
     const TwoLines lines = MessageLines(gameFlow.messageKind);
     if (lines.first != nullptr) {

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -380,7 +381,16 @@ TEST_F(MatchTick, ADecidedShootOutIsHandedOverOnceAndALevelOneGoesOn) {
 
   match.shootKick = 12;  // 5 : 4 after the sixth pair
   match.shootGoalsA = 5;
+  // The end of the match shows its result; the boxes are closed as they come.
+  int boxes = 0;
+  hl::SetIdleHandler([&boxes](std::optional<std::uint64_t>) {
+    if (platform::TopDialog() == nullptr) return;
+    ++boxes;
+    hl::KeyDown(platform::KeyEscape);
+    hl::KeyUp(platform::KeyEscape);
+  });
   hl::Advance(10);
+  EXPECT_GE(boxes, 1);
   EXPECT_EQ(match.periodKind, 3);
   EXPECT_EQ(commandLog.received[CommandId::kEndOfMatch], 1);
   EXPECT_EQ(platform::GetMenu(window), shellState.menuIdle);

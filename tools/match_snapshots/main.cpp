@@ -320,11 +320,14 @@ int main(int argc, char** argv) {
   // the choices that make it a goal (a high shot past a keeper diving low, or past the user's
   // standing keeper) or a save (a straight shot at a keeper who stays).
   RunTicksUntil([] { return captionState.goalCelebration == 0; });
+  // The end of extra time hands the match to the game flow, which starts the shoot-out of a
+  // level knockout tie.
+  gameFlow.phase = 4;
+  gameFlow.playoffOpponent = 0;
   match.scoreB = match.scoreA;
   match.clockMinutes = 0;
   match.clockSeconds = 1;
-  RunTicksUntil([] { return match.half == 0; });
-  BeginShootOut(window);
+  RunTicksUntil([] { return match.periodKind == 2; });
   const auto kick = [](bool score) {
     const int before = match.shootKick;
     const bool teamA = before % 2 == 0;

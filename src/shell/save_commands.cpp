@@ -1,0 +1,67 @@
+// Commands 2 and 3: loading the saved campaign and playing on where it stood, and saving it.
+// A file that cannot be loaded changes nothing and says so; a failed save says why and leaves
+// the old save as it was (see savegame/campaign_file.h).
+#include "competition/nations.h"
+#include "match/match_state.h"
+#include "savegame/campaign_file.h"
+#include "savegame/file_error.h"
+#include "shell/command_handlers.h"
+#include "shell/dialog_procs.h"
+#include "shell/game_flow.h"
+
+namespace {
+
+constexpr int kPhaseQualifying = 2;
+constexpr int kPhaseGroupLeague = 3;
+
+void LoadAndPlayOn(platform::Window* window) {
+  if (!LoadCampaign(kCampaignFileName)) {
+    const FileFailureMessage message = LoadFailureMessage(fileErrorCode);
+    platform::MessageBox(window, message.text, message.caption,
+                         platform::mb::kOk | platform::mb::kIconWarning);
+    SendGameCommand(gameFlow.phase > 1 ? CommandId::kPhaseMenu : CommandId::kReopenStartupMenu);
+    return;
+  }
+  FillNationNames();
+  // A campaign saved with a play-off pending goes on with it.
+  if (gameFlow.phase == kPhaseGroupLeague && match.periodKind != 0) {
+    GoToPlayoff("PlayoffMsg2");
+    return;
+  }
+  if (gameFlow.phase == kPhaseQualifying && match.periodKind != 0) {
+    GoToPlayoff("PlayoffMsg1");
+    return;
+  }
+  SendGameCommand(CommandId::kPhaseMenu);
+}
+
+void AskAndSave(platform::Window* window) {
+  const int answer = platform::MessageBox(window, "ゲームデータをセーブしますか!", "ゲームのセーブ",
+                                          platform::mb::kOkCancel | platform::mb::kIconWarning);
+  if (answer != platform::kIdOk) {
+    SendGameCommand(CommandId::kPhaseMenu);
+    return;
+  }
+  if (!SaveCampaign(kCampaignFileName)) {
+    const FileFailureMessage message = SaveFailureMessage(fileErrorCode);
+    platform::MessageBox(window, message.text, message.caption,
+                         platform::mb::kOk | platform::mb::kIconWarning);
+  }
+  platform::InvalidateRect(window, nullptr, true);
+  SendGameCommand(CommandId::kPhaseMenu);
+}
+
+}  // namespace
+
+bool HandleSaveCommand(platform::Window* window, int id) {
+  switch (id) {
+    case CommandId::kLoadCampaign:
+      LoadAndPlayOn(window);
+      return true;
+    case CommandId::kSaveCampaign:
+      AskAndSave(window);
+      return true;
+    default:
+      return false;
+  }
+}
