@@ -158,8 +158,10 @@ std::vector<DialogTemplate> FeldoDialogTemplates() {
   dialogs.push_back(MessageDialog("MessKanki2", DialogFrame::Popup,
                                   "ワールドカップ優勝!  喜びのイレブン", 240, 180, 100, 160));
 
-  dialogs.push_back(DisplayDialog("DispSchedule1Dlg", "地区予選対戦スケジュール", 430, 220, "OK",
-                                  194, 200, 42, 10));
+  // 20 units taller than it once was, the OK button with it: Europe's seven rounds reach down
+  // to 215 units and would run under the button.
+  dialogs.push_back(DisplayDialog("DispSchedule1Dlg", "地区予選対戦スケジュール", 430, 240, "OK",
+                                  194, 222, 42, 10));
   dialogs.push_back(DisplayDialog("DispSchedule2Dlg", "グループリーグ対戦スケジュール", 430, 190,
                                   "OK", 174, 170, 42, 10));
   dialogs.push_back(
