@@ -7,6 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 source tools/setup.sh
+FELDO_PACKAGES+=("${FELDO_TEST_PACKAGES[@]}")
 feldo_ensure_packages
 feldo_configure_release
 feldo_build

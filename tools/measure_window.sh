@@ -8,8 +8,8 @@
 #   tools/measure_window.sh [--seconds N] [--scale K] [--game DIR] [--runs R]
 #
 # The real window runs under a private Xvfb. The match is a friendly reached with the mouse
-# through xdotool (start-up menu, friendly, the first region, the first nation offered); the
-# headless baseline plays the same path from a script. Start-to-paint figures are the median
+# through xdotool along tools/friendly_path.script; the headless baseline plays the same way
+# from that script, under its virtual clock (its CPU figure is CPU time per second of play). Start-to-paint figures are the median
 # of R runs (default 5). Needs Xvfb and xdotool (./test.sh installs them).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -50,7 +50,9 @@ for n in $(seq 90 140); do
   if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
 done
 [ -n "$display" ] || { echo "no free X display number" >&2; exit 1; }
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# A screen the window fits on at the scale asked for.
+Xvfb "$display" -screen 0 "$(( 900 * scale + 200 ))x$(( 620 * scale + 200 ))x24" -nolisten tcp \
+  >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
 
@@ -112,11 +114,11 @@ measure_headless() {
   done
   local start; start=$(printf '%s\n' "${starts[@]}" | median)
   read -r _ menu_rss menu_cpu <<< "$line"
-  local match_rss="-" match_cpu="-"
-  if [ -f tools/friendly_match.script ]; then
-    read -r _ match_rss match_cpu <<< "$(run_headless "$PWD/tools/friendly_match.script" \
-      "$(( seconds * 1000 ))")"
-  fi
+  # The friendly, with SECONDS of play after the kick-off (the user's player idle).
+  { cat tools/friendly_path.script; printf 'advance %d\nclose\nwait-dialog messagebox 2000\npress 1\n' \
+      "$(( seconds * 1000 ))"; } > "$work/match.script"
+  local match_rss match_cpu
+  read -r _ match_rss match_cpu <<< "$(run_headless "$work/match.script" "$(( seconds * 1000 ))")"
   report headless "$start" "$menu_rss" "$menu_cpu" "$match_rss" "$match_cpu"
 }
 
@@ -130,16 +132,27 @@ measure_window() {
   sleep 1
   local menu_rss; menu_rss=$(rss_kib "$program_pid")
   local menu_cpu; menu_cpu=$(cpu_percent "$program_pid" 5)
-  local match_cpu="-" match_rss="-"
-  if [ -f tools/friendly_clicks.sh ]; then
-    local wid; wid=$(DISPLAY=$display xdotool search --sync --pid "$program_pid" | head -n1)
-    DISPLAY=$display bash tools/friendly_clicks.sh "$wid"
-    match_cpu=$(cpu_percent "$program_pid" "$seconds")
-    match_rss=$(rss_kib "$program_pid")
-  fi
+  local wid; wid=$(DISPLAY=$display xdotool search --sync --pid "$program_pid" | head -n1)
+  local click x y
+  for click in "${clicks[@]}"; do
+    read -r x y <<< "$click"
+    sleep 0.5
+    DISPLAY=$display xdotool mousemove --window "$wid" "$x" "$y" click 1
+  done
+  local match_cpu match_rss
+  match_cpu=$(cpu_percent "$program_pid" "$seconds")
+  match_rss=$(rss_kib "$program_pid")
   stop_window
   report window "$start" "$menu_rss" "$menu_cpu" "$match_rss" "$match_cpu"
 }
+
+# Where the clicks of the way to the friendly land in the window at this scale: the headless
+# game walks the same way and prints each control's place in frame pixels.
+{ cat tools/friendly_path.script; printf 'close\nwait-dialog messagebox 2000\npress 1\n'; } > "$work/path.script"
+(cd "$work" && ./feldo --headless --seed 1 --script path.script > path.txt 2>&1) || true
+mapfile -t clicks < <(sed -n 's/^control .* at \([0-9]*\) \([0-9]*\)$/\1 \2/p' "$work/path.txt" |
+  awk -v k="$scale" '{ print $1 * k + int(k / 2), $2 * k + int(k / 2) }')
+[ "${#clicks[@]}" -gt 0 ] || { echo "the headless walk to the friendly failed" >&2; exit 1; }
 
 echo "scale $scale, menu CPU over 5 s, match CPU over $seconds s"
 echo "start-to-paint: median of $runs runs"

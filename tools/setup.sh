@@ -5,6 +5,10 @@
 FELDO_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-mixer-dev libfreetype-dev
   fonts-ipafont-gothic libpng-dev libgtest-dev libbenchmark-dev)
 
+# What the tests need beyond that: a virtual X server, xdotool to click and type in it, xwd to
+# read its pixels (added to the list by ./test.sh).
+FELDO_TEST_PACKAGES=(xvfb xdotool x11-apps)
+
 feldo_missing_packages() {
   local package
   for package in "${FELDO_PACKAGES[@]}"; do

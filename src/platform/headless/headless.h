@@ -53,6 +53,9 @@ void MouseMove(int x, int y);
 bool PressControl(int id);
 // Selects a line (from 0) of a list box in the top dialog, with its notification.
 bool SelectListLine(int id, int line);
+// Where a click on control `id` of the top dialog lands, in frame coordinates: its centre, or
+// for a list box with `line` >= 0 the centre of that line. False when there is no such control.
+bool ControlCentre(int id, int line, Point* centre);
 // Chooses a menu item of the main window's menu; false when it is absent or greyed.
 bool ChooseMenuItem(int id);
 // Sends Close to the main window.

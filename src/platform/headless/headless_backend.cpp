@@ -281,6 +281,23 @@ bool SelectListLine(int id, int line) {
   return PostMessage(dialog, detail::kMsgSelectLine, id, line);
 }
 
+bool ControlCentre(int id, int line, Point* centre) {
+  Window* dialog = TopDialog();
+  detail::Control* control = detail::FindControl(dialog, id);
+  if (!control) return false;
+  const Rect client = GetClientScreenRect(dialog);
+  const Rect& r = control->rect;
+  centre->x = client.left + (r.left + r.right) / 2;
+  centre->y = client.top + (r.top + r.bottom) / 2;
+  if (line >= 0) {
+    if (control->kind != ControlKind::ListBox || line >= int(control->lines.size())) return false;
+    constexpr int kLineHeight = 16;
+    const Rect area = detail::ListTextArea(*control);
+    centre->y = client.top + area.top + (line - control->topLine) * kLineHeight + kLineHeight / 2;
+  }
+  return true;
+}
+
 bool ChooseMenuItem(int id) {
   return detail::ChooseMenuCommand(id);
 }

@@ -140,6 +140,10 @@ void CheckLine(const Script& script, const Line& line) {
   } else if (command == "press" || command == "menu") {
     need(1, "press ID / menu ID");
     numberAt(1, "ID");
+  } else if (command == "print-control") {
+    if (args != 1 && args != 2) Fail(script, line.number, "usage: print-control ID [LINE]");
+    numberAt(1, "ID");
+    if (args == 2) numberAt(2, "LINE");
   } else if (command == "select") {
     need(2, "select ID LINE");
     numberAt(1, "ID");
@@ -205,6 +209,17 @@ bool Execute(Script& script, const Line& line) {
            "dialog " + TopName() + " has no button with id " + std::to_string(id));
     }
     return true;
+  }
+  if (command == "print-control") {
+    const int id = int(Number(line, 1));
+    const int lineIndex = line.words.size() > 2 ? int(Number(line, 2)) : -1;
+    Point centre;
+    if (!TopDialog() || !ControlCentre(id, lineIndex, &centre)) {
+      Fail(script, line.number, "dialog " + TopName() + " has no control " + line.rest);
+    }
+    std::printf("control %s at %d %d\n", line.rest.c_str(), centre.x, centre.y);
+    std::fflush(stdout);
+    return false;
   }
   if (command == "select") {
     const int id = int(Number(line, 1));

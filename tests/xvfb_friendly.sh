@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# The game in a real SDL window under Xvfb, played with the mouse and the keyboard through
+# xdotool: the start-up menu to a friendly match (new game, Asia, China, the qualifying
+# schedule, the friendly button, the first opponent), a few seconds of play with the arrow and
+# kick keys. The window's pixels must change while it is played and the game must stay alive.
+#   xvfb_friendly.sh GAME_DIR WORK_DIR
+# The click positions come from the game itself: the same path is walked first under the
+# headless backend, which prints where each control lies (print-control), so the clicks follow
+# the dialog templates. Exit code 77 (skipped) when Xvfb or xdotool is missing.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+game_dir=$1 work=$2
+for tool in Xvfb xdotool xwd; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "skipped: $tool is not installed (./test.sh installs xvfb, xdotool and x11-apps)"
+    exit 77
+  fi
+done
+rm -rf "$work"
+mkdir -p "$work"
+cp -a "$game_dir"/. "$work"/
+cd "$work"
+
+# The path, as the headless game walks it (tools/friendly_path.script); each print-control
+# names a click of the real run.
+{
+  cat "$here/../tools/friendly_path.script"
+  printf 'close\nwait-dialog messagebox 2000\npress 1\n'
+} > path.script
+./feldo --headless --seed 1 --script path.script > path.txt 2>&1 || true
+mapfile -t clicks < <(sed -n 's/^control .* at \([0-9]*\) \([0-9]*\)$/\1 \2/p' path.txt)
+if [ "${#clicks[@]}" -ne 9 ]; then
+  echo "the headless walk of the path failed:"; cat path.txt; exit 1
+fi
+
+display=
+for n in $(seq 150 199); do
+  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
+done
+[ -n "$display" ] || { echo "no free X display number"; exit 1; }
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >xvfb.log 2>&1 &
+xvfb=$!
+game=
+finish() {
+  [ -n "$game" ] && kill "$game" 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+}
+trap finish EXIT
+for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.05; done
+export DISPLAY=$display
+
+rm -f ready; mkfifo ready
+SDL_AUDIODRIVER=dummy PLATFORM_READY_FD=3 ./feldo 3>ready >game.log 2>&1 &
+game=$!
+timeout 20 head -c1 ready >/dev/null || { echo "the game did not become ready"; cat game.log; exit 1; }
+window=$(timeout 10 xdotool search --sync --pid "$game" | head -n1)
+[ -n "$window" ] || { echo "no window of the game"; exit 1; }
+
+alive() { kill -0 "$game" 2>/dev/null || { echo "the game ended: $1"; cat game.log; exit 1; }; }
+shot() { xwd -silent -id "$window" | md5sum | cut -d' ' -f1; }
+
+before=$(shot)
+for click in "${clicks[@]}"; do
+  read -r x y <<< "$click"
+  sleep 0.5   # the next dialog opens and paints
+  xdotool mousemove --window "$window" "$x" "$y" click 1
+  alive "after the click at $x $y"
+done
+sleep 1
+menu=$(shot)
+[ "$menu" != "$before" ] || { echo "the window did not change through the menus"; exit 1; }
+title=$(xdotool getwindowname "$window")
+case "$title" in
+  *親善試合*) ;;
+  *) echo "no friendly match started: the title is \"$title\""; exit 1 ;;
+esac
+
+# A few seconds of play: run in each direction, pass, shoot, cross.
+shots=("$(shot)")
+for key in Right Up Left Down s a space w; do
+  xdotool keydown --window "$window" "$key"; sleep 0.4; xdotool keyup --window "$window" "$key"
+  alive "after the key $key"
+  shots+=("$(shot)")
+done
+changes=$(printf '%s\n' "${shots[@]}" | sort -u | wc -l)
+[ "$changes" -ge 4 ] || { echo "the pitch hardly changed while playing ($changes pictures)"; exit 1; }
+xwd -silent -id "$window" -out playing.xwd
+alive "at the end"
+echo "friendly match played in a real window: title \"$title\", $changes different pictures"
