@@ -3,7 +3,7 @@
 // The started program learns where to say "ready" from the environment: PLATFORM_READY_FD
 // names the write end of a pipe it inherits. The layer's message loop writes one byte there
 // when it first goes idle. The starter waits for that byte, or for the end of the pipe (the
-// program ended or closed it), at most the given time.
+// program ended or closed it), at most the given time, and tells which of the three it was.
 //
 // The program is started through an intermediate process (a double fork): the intermediate
 // forks the program and exits at once, the starter reaps the intermediate straight away, and
@@ -79,6 +79,13 @@ void WriteAll(int fd, const void* data, std::size_t size) {
   }
 }
 
+// Where a start failed, reported through the status pipe with the errno value.
+enum Stage : int { kStageSetUp = 1, kStageFolder = 2, kStageExec = 3, kStageFork = 4 };
+struct StartFailure {
+  int stage = 0;
+  int error = 0;
+};
+
 // Runs in the started program's process between fork and exec: only async-signal-safe calls.
 [[noreturn]] void ExecProgram(const char* folder, const char* path, char* const* argv,
                               char* const* envp, int readyFd, int statusFd) {
@@ -88,22 +95,25 @@ void WriteAll(int fd, const void* data, std::size_t size) {
   sigprocmask(SIG_SETMASK, &none, nullptr);
   signal(SIGPIPE, SIG_DFL);
   signal(SIGCHLD, SIG_DFL);
-  int failure = 0;
+  StartFailure failure;
   // The ready pipe's write end is the one descriptor made to survive exec.
   const int flags = fcntl(readyFd, F_GETFD);
-  if (flags < 0 || fcntl(readyFd, F_SETFD, flags & ~FD_CLOEXEC) != 0) failure = errno;
-  if (failure == 0 && folder[0] != '\0' && chdir(folder) != 0) failure = errno;
-  if (failure == 0) {
+  if (flags < 0 || fcntl(readyFd, F_SETFD, flags & ~FD_CLOEXEC) != 0) {
+    failure = {kStageSetUp, errno};
+  } else if (folder[0] != '\0' && chdir(folder) != 0) {
+    failure = {kStageFolder, errno};
+  } else {
     execve(path, argv, envp);
-    failure = errno;
+    failure = {kStageExec, errno};
   }
   // The status pipe closes on a successful exec; reaching here means the start failed.
   WriteAll(statusFd, &failure, sizeof failure);
   _exit(127);
 }
 
-// Waits until `fd` is readable or at its end, at most `waitMs` milliseconds.
-void WaitReadable(int fd, int waitMs) {
+// Waits until `fd` is readable or at its end, at most `waitMs` milliseconds. False when the
+// time ran out first.
+bool WaitReadable(int fd, int waitMs) {
   using Clock = std::chrono::steady_clock;
   const auto end = Clock::now() + std::chrono::milliseconds(waitMs > 0 ? waitMs : 0);
   for (;;) {
@@ -111,7 +121,35 @@ void WaitReadable(int fd, int waitMs) {
     pollfd entry{fd, POLLIN, 0};
     const int ready = ::poll(&entry, 1, left.count() > 0 ? int(left.count()) : 0);
     if (ready < 0 && errno == EINTR) continue;
-    return;
+    return ready > 0;
+  }
+}
+
+// The ready signal: one byte, or the end of the pipe when the program ended without it.
+StartResult AwaitReady(int fd, int waitMs) {
+  if (!WaitReadable(fd, waitMs)) return StartResult::NotReadyInTime;
+  char byte = 0;
+  ssize_t got;
+  do {
+    got = ::read(fd, &byte, 1);
+  } while (got < 0 && errno == EINTR);
+  return got == 1 ? StartResult::Ready : StartResult::EndedUnready;
+}
+
+StartResult FailureResult(const StartFailure& failure) {
+  if (failure.stage == kStageFolder) return StartResult::NoFolder;
+  if (failure.stage != kStageExec) return StartResult::Failed;
+  switch (failure.error) {
+    case ENOENT:
+    case ENOTDIR:
+      return StartResult::NotFound;
+    case EACCES:
+    case EPERM:
+    case ENOEXEC:
+    case EISDIR:
+      return StartResult::NotExecutable;
+    default:
+      return StartResult::Failed;
   }
 }
 
@@ -119,12 +157,19 @@ void WaitReadable(int fd, int waitMs) {
 
 bool StartProgram(std::string_view folder, std::string_view program, std::string_view argument,
                   int waitMs) {
-  if (program.empty()) return false;
+  const StartResult result = StartProgramReporting(folder, program, argument, waitMs);
+  return result == StartResult::Ready || result == StartResult::EndedUnready ||
+         result == StartResult::NotReadyInTime;
+}
+
+StartResult StartProgramReporting(std::string_view folder, std::string_view program,
+                                  std::string_view argument, int waitMs) {
+  if (program.empty()) return StartResult::NotFound;
   Pipe ready, status;
-  if (!ready.Open()) return false;
+  if (!ready.Open()) return StartResult::Failed;
   if (!status.Open()) {
     ready.Close();
-    return false;
+    return StartResult::Failed;
   }
   // Everything the child needs is prepared before the fork.
   const std::string folderText(folder);
@@ -138,7 +183,7 @@ bool StartProgram(std::string_view folder, std::string_view program, std::string
   if (intermediate < 0) {
     ready.Close();
     status.Close();
-    return false;
+    return StartResult::Failed;
   }
   if (intermediate == 0) {
     const pid_t child = ::fork();
@@ -147,7 +192,7 @@ bool StartProgram(std::string_view folder, std::string_view program, std::string
                   status.write);
     }
     if (child < 0) {
-      const int failure = errno;
+      const StartFailure failure{kStageFork, errno};
       WriteAll(status.write, &failure, sizeof failure);
     }
     _exit(0);
@@ -162,16 +207,20 @@ bool StartProgram(std::string_view folder, std::string_view program, std::string
   }
 
   // The status pipe ends without a word when exec succeeded.
-  int failure = 0;
+  StartFailure failure;
   ssize_t got;
   do {
     got = ::read(status.read, &failure, sizeof failure);
   } while (got < 0 && errno == EINTR);
-  const bool started = got == 0;
-  if (started) WaitReadable(ready.read, waitMs);
+  StartResult result = StartResult::Failed;
+  if (got == 0) {
+    result = AwaitReady(ready.read, waitMs);
+  } else if (got == ssize_t(sizeof failure)) {
+    result = FailureResult(failure);
+  }
   ready.Close();
   status.Close();
-  return started;
+  return result;
 }
 
 }  // namespace platform

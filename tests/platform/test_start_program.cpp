@@ -114,6 +114,31 @@ TEST_F(StartProgramTest, FailsWhenTheProgramCannotBeStarted) {
   EXPECT_TRUE(StartProgram(dir_.string(), "game.sh", "", 1000));
 }
 
+TEST_F(StartProgramTest, ReportsWhyAStartFailedOrWhatBecameOfTheProgram) {
+  Script("ready.sh", "printf R >&\"$PLATFORM_READY_FD\"\nsleep 0.2\n");
+  Script("ends.sh", "exit 1\n");
+  Script("closes.sh", "eval \"exec $PLATFORM_READY_FD>&-\"\nsleep 0.2\n");
+  Script("quiet.sh", "echo $$ > pid.tmp\nmv pid.tmp pid\nexec sleep 30\n");
+  std::ofstream(dir_ / "plain.txt") << "not a program\n";
+  std::ofstream(dir_ / "noexec.bin") << "\x7f\x45\x4c\x46 garbage\n";
+  fs::permissions(dir_ / "noexec.bin", fs::perms::owner_all);
+  fs::create_directories(dir_ / "folder.d");
+  const std::string dir = dir_.string();
+  EXPECT_EQ(StartProgramReporting(dir, "ready.sh", "", 10000), StartResult::Ready);
+  EXPECT_EQ(StartProgramReporting(dir, "ends.sh", "", 10000), StartResult::EndedUnready);
+  EXPECT_EQ(StartProgramReporting(dir, "closes.sh", "", 10000), StartResult::EndedUnready);
+  EXPECT_EQ(StartProgramReporting(dir, "missing", "", 1000), StartResult::NotFound);
+  EXPECT_EQ(StartProgramReporting(dir, "", "", 1000), StartResult::NotFound);
+  EXPECT_EQ(StartProgramReporting(dir, "plain.txt", "", 1000), StartResult::NotExecutable);
+  EXPECT_EQ(StartProgramReporting(dir, "noexec.bin", "", 1000), StartResult::NotExecutable);
+  EXPECT_EQ(StartProgramReporting(dir, "folder.d", "", 1000), StartResult::NotExecutable);
+  EXPECT_EQ(StartProgramReporting((dir_ / "nowhere").string(), "ready.sh", "", 1000),
+            StartResult::NoFolder);
+  EXPECT_EQ(StartProgramReporting(dir, "quiet.sh", "", 200), StartResult::NotReadyInTime);
+  ASSERT_TRUE(AwaitFile("pid"));
+  ::kill(pid_t(std::stol(Read("pid"))), SIGTERM);
+}
+
 TEST_F(StartProgramTest, LeavesNoChildProcessBehind) {
   Script("quick.sh", "exit 3\n");
   ASSERT_TRUE(StartProgram(dir_.string(), "quick.sh", "", 10000));

@@ -1,0 +1,23 @@
+// The launcher program: its window (630 × 540), the window procedure that runs the title show
+// and starts the game, and the program entry.
+#pragma once
+
+#include <string>
+
+#include "platform/platform.h"
+
+inline constexpr int kLauncherWindowWidth = 630;
+inline constexpr int kLauncherWindowHeight = 540;
+
+platform::Param LauncherWindowProc(platform::Window* window, platform::Msg msg, platform::Param a,
+                                   platform::Param b);
+
+// Registers the class and creates the window, not yet shown. nullptr when it cannot be made.
+platform::Window* CreateLumarWindow(platform::Instance* instance);
+
+// The program entry: the window, the folder argument (the whole command line), the message
+// loop. The exit code is the quit message's.
+int LumarMain(platform::Instance* instance, const std::string& commandLine, int showState);
+
+// The launcher's fields under their own names, for scripts (expect-value firstLetters 16).
+void RegisterLauncherValues();

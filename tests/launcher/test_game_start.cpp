@@ -1,0 +1,109 @@
+// The start of the game at the end of the show: the folder it runs in and the argument it gets,
+// and the message box that says why when it cannot be started or does not become ready.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "support/launcher_test_support.h"
+
+namespace launcher_test {
+namespace {
+
+using GameStart = LauncherRun;
+
+std::string WithoutBreaks(std::string text) {
+  std::erase(text, '\n');
+  return text;
+}
+
+TEST_F(GameStart, WithoutAFolderTheGameRunsHereAndGetsThisFolderAsItIs) {
+  CopyArtwork(game_);
+  WriteGame(game_);
+  EXPECT_EQ(Run(), 0);
+  const std::optional<GameReport> report = Report(game_);
+  ASSERT_TRUE(report.has_value());
+  EXPECT_EQ(report->folder, game_.string());
+  EXPECT_EQ(report->argumentCount, "1");
+  EXPECT_EQ(report->argument, game_.string());
+  EXPECT_EQ(launcher.startResult, int(platform::StartResult::Ready));
+  EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(GameStart, WithAFolderTheGameRunsThereAndGetsTheFolderWithASlash) {
+  const fs::path elsewhere = folder_ / "elsewhere";
+  fs::create_directories(elsewhere);
+  WriteGame(game_);
+  WriteGame(elsewhere);  // a program of the same name where the launcher runs is not started
+  fs::current_path(elsewhere);
+  EXPECT_EQ(Run(game_.string()), 0);
+  const std::optional<GameReport> report = Report(game_);
+  ASSERT_TRUE(report.has_value());
+  EXPECT_EQ(report->folder, game_.string());
+  EXPECT_EQ(report->argumentCount, "1");
+  EXPECT_EQ(report->argument, game_.string() + "/");
+  EXPECT_FALSE(Report(elsewhere).has_value());
+  EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(GameStart, AFolderGivenRelativeToTheLauncherIsEnteredOnce) {
+  WriteGame(game_);
+  fs::current_path(folder_);
+  EXPECT_EQ(Run("game"), 0);
+  const std::optional<GameReport> report = Report(game_);
+  ASSERT_TRUE(report.has_value());
+  EXPECT_EQ(report->folder, game_.string());
+  EXPECT_EQ(report->argument, "game/");
+}
+
+// Each way the start can go wrong gives one message naming the problem and the place, and the
+// launcher ends as it does after a good start.
+TEST_F(GameStart, AGameThatCannotStartOrDoesNotBecomeReadyIsReportedOnce) {
+  struct Case {
+    const char* name;
+    std::function<void()> prepare;
+    std::string folderArgument;
+    platform::StartResult result;
+    std::string text;  // the message's first line
+    std::string where;
+  };
+  const std::string program = (game_ / "feldo").string();
+  const Case cases[] = {
+      {"no program", [] {}, "", platform::StartResult::NotFound,
+       "ゲームのプログラムが見つかりません。", program},
+      {"not executable",
+       [&] {
+         std::ofstream(game_ / "feldo") << "not a program\n";
+         fs::permissions(game_ / "feldo", fs::perms::owner_read | fs::perms::owner_write);
+       },
+       "", platform::StartResult::NotExecutable, "ゲームのプログラムを実行できません。", program},
+      {"a folder of that name", [&] { fs::create_directories(game_ / "feldo"); }, "",
+       platform::StartResult::NotExecutable, "ゲームのプログラムを実行できません。", program},
+      {"ends before it is ready", [&] { WriteGame(game_, "exit 1\n"); }, "",
+       platform::StartResult::EndedUnready, "ゲームのプログラムが起動の途中で終了しました。",
+       program},
+      {"no such folder", [] {}, (folder_ / "nowhere").string(), platform::StartResult::NoFolder,
+       "ゲームのフォルダに移れません。", (folder_ / "nowhere").string() + "/"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    hl::Shutdown();
+    ResetLauncherState();
+    ResetGraphicsArchive();
+    fs::current_path(game_);
+    fs::remove_all(game_ / "feldo");
+    captions_.clear();
+    messages_.clear();
+    c.prepare();
+    EXPECT_EQ(Run(c.folderArgument), 0);
+    EXPECT_EQ(launcher.startCommands, 1);
+    EXPECT_EQ(launcher.startResult, int(c.result));
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(captions_[0], "ゲームを起動できません");
+    // The box breaks long lines, so the text is compared without its line breaks.
+    EXPECT_EQ(WithoutBreaks(messages_[0]), c.text + c.where);
+  }
+}
+
+}  // namespace
+}  // namespace launcher_test
