@@ -48,6 +48,8 @@ finish() {
 trap finish EXIT
 for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.05; done
 export DISPLAY=$display
+# In a sanitizer build: what SDL's system libraries keep at exit is not ours.
+export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 rm -f ready; mkfifo ready
 SDL_AUDIODRIVER=dummy PLATFORM_READY_FD=3 ./feldo 3>ready >game.log 2>&1 &

@@ -3,6 +3,7 @@
 # change as the title is spelt out), then the game's window appears and the launcher ends.
 #   xvfb_launcher.sh GAME_DIR WORK_DIR        (exit 77, skipped, without Xvfb, xdotool or xwd)
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
 game_dir=$1 work=$2
 for tool in Xvfb xdotool xwd; do
   if ! command -v "$tool" >/dev/null; then
@@ -28,7 +29,9 @@ finish() {
 }
 trap finish EXIT
 for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.05; done
-export DISPLAY=$display SDL_AUDIODRIVER=dummy
+export DISPLAY=$display
+# In a sanitizer build: what SDL's system libraries keep at exit is not ours.
+export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}" SDL_AUDIODRIVER=dummy
 
 ./lumar >lumar.log 2>&1 &
 launcher=$!
