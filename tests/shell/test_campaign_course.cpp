@@ -63,4 +63,82 @@ TEST_F(CampaignCourse, EveryNationPlaysToItsEndWithConsistentRecords) {
   }
 }
 
+// The dialogs seen, as "name kind/content", from the first one named `from` on.
+std::vector<std::string> Tail(const campaign::Report& r, const std::string& from, int which = 0) {
+  std::vector<std::string> out;
+  int found = -1;
+  for (const campaign::Seen& s : r.seen) {
+    if (found < which && s.name == from) ++found;
+    if (found == which) {
+      out.push_back(s.name + " " + std::to_string(s.messageKind) + "/" +
+                    std::to_string(s.displayContent));
+    }
+  }
+  return out;
+}
+
+int CountSeen(const campaign::Report& r, const std::string& name, int messageKind) {
+  int n = 0;
+  for (const campaign::Seen& s : r.seen) n += s.name == name && s.messageKind == messageKind;
+  return n;
+}
+
+TEST_F(CampaignCourse, TheTitleIsCelebratedAfterTheStagesInTheirOrder) {
+  campaign::Settings s = Short(7, 3);
+  s.userWins = true;
+  const campaign::Report r = campaign::PlayCampaign(s);
+  ASSERT_TRUE(r.faults.empty()) << Faults(r);
+  ASSERT_TRUE(r.ended);
+  EXPECT_EQ(r.reached, campaign::Reached::kChampion);
+  EXPECT_EQ(r.champion, 8);
+  // Europe: seven qualifying rounds, three group rounds, three knockout rounds.
+  EXPECT_EQ(r.userMatches, 13);
+  EXPECT_EQ(r.leagueRoundsChecked, 10);
+  EXPECT_EQ(r.knockoutRoundsChecked, 2);
+  // The user's final qualifying table, the four other regions and the three other groups.
+  EXPECT_EQ(r.computedLeaguesChecked, 1 + 4 + 3);
+  // The end of the qualifying: the final table, the qualification, the other regions, the
+  // draw, the group schedule, the departure and the group league's menu.
+  const std::vector<std::string> qualified = Tail(r, "DispRoundEndDlg1", 6);
+  ASSERT_GE(qualified.size(), 11u);
+  EXPECT_EQ(std::vector<std::string>(qualified.begin(), qualified.begin() + 11),
+            (std::vector<std::string>{
+                "DispRoundEndDlg1 0/3", "DispTaisenDlg1 0/4", "MessBox2 1/0", "DispTaisenDlg1 0/4",
+                "DispTaisenDlg1 0/4", "DispTaisenDlg1 0/4", "DispTaisenDlg1 0/4",
+                "DispGroupLeag 0/7", "DispSchedule2Dlg 0/8", "MessKanki1 5/0", "SinkiBox4 0/0"}));
+  // The end of the group league: the qualification, the other groups, the bracket.
+  EXPECT_EQ(CountSeen(r, "MessBox2", 3), 1);
+  // The final: the win, the cup, and nothing after it.
+  const std::vector<std::string> end = Tail(r, "MessKanki2");
+  EXPECT_EQ(end, (std::vector<std::string>{"MessKanki2 6/0"}));
+  EXPECT_EQ(CountSeen(r, "MessBox3", 0), 3);
+  EXPECT_EQ(CountSeen(r, "DispTounament", 0), 3);  // after the groups and two knockout wins
+}
+
+TEST_F(CampaignCourse, ElimininationInTheQualifyingEndsWithItsMessage) {
+  const campaign::Report r = campaign::PlayCampaign(Short(0, 100));
+  ASSERT_TRUE(r.faults.empty()) << Faults(r);
+  ASSERT_EQ(r.reached, campaign::Reached::kQualifying);
+  EXPECT_EQ(
+      Tail(r, "DispRoundEndDlg1", 4),
+      (std::vector<std::string>{"DispRoundEndDlg1 0/3", "DispTaisenDlg1 0/4", "MessBox2 2/0"}));
+  EXPECT_EQ(r.champion, 0);
+}
+
+TEST_F(CampaignCourse, ALevelKnockoutTieGoesThroughExtraTimeAndPenaltiesToItsEnd) {
+  campaign::Settings s = Short(7, 1);
+  s.userWins = true;
+  s.forceLevel = true;
+  const campaign::Report r = campaign::PlayCampaign(s);
+  ASSERT_TRUE(r.faults.empty()) << Faults(r);
+  EXPECT_TRUE(r.ended);
+  EXPECT_GE(r.reached, campaign::Reached::kFirstRound);
+  const int knockoutMatches = r.userMatches - 10;
+  EXPECT_EQ(r.extraTimes, knockoutMatches);
+  EXPECT_EQ(r.shootOuts, knockoutMatches);
+  // Each knockout match ends level: its result, then the shoot-out's, then what follows.
+  EXPECT_EQ(CountSeen(r, "MessBox3", 0) + CountSeen(r, "MessBox2", 7) + CountSeen(r, "MessBox2", 8),
+            knockoutMatches);
+}
+
 }  // namespace

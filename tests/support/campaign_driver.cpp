@@ -7,6 +7,7 @@
 #include <set>
 
 #include "base/game_flow_state.h"
+#include "base/random_below.h"
 #include "competition/fixtures.h"
 #include "competition/nations.h"
 #include "competition/standings.h"
@@ -67,6 +68,7 @@ class Driver {
 
   Report Run() {
     ResetGame();
+    SeedRandom(settings_.seed);
     platform::Instance* instance = hl::StartForTests(FeldoResources());
     hl::SetIdleHandler([this](std::optional<std::uint64_t>) { Idle(); });
     window_ = CreateFeldoWindow(instance);
@@ -75,6 +77,7 @@ class Driver {
     } else {
       platform::ShowWindow(window_, 1);
       self_play::WindowUser user(settings_.seed);
+      user_ = &user;
       platform::UpdateWindow(window_);  // the start-up menu, and everything up to a match
       PlayMatches(user);
     }
@@ -100,8 +103,8 @@ class Driver {
 
   void PlayMatches(self_play::WindowUser& user) {
     while (MatchRunning() && !overBudget_) {
-      const bool nearEnd = settings_.forceLevel && ForcedMatch() && match.half == 2 &&
-                           match.clockMinutes == 0 && match.clockSeconds <= 2;
+      const bool nearEnd =
+          (settings_.userWins || (settings_.forceLevel && ForcedMatch())) && NearTheEnd();
       if (nearEnd) {
         hl::Advance(kMatchTimerPeriodMs);
       } else {
@@ -109,6 +112,12 @@ class Driver {
       }
       AfterTime();
     }
+  }
+
+  // The last seconds of a second half, of normal time or of extra time.
+  static bool NearTheEnd() {
+    return match.half == 2 && match.periodKind < 2 && match.clockMinutes == 0 &&
+           match.clockSeconds <= 2;
   }
 
   bool ForcedMatch() const {
@@ -134,9 +143,11 @@ class Driver {
         match.clockSeconds = settings_.secondsPerPeriod % 60;
       }
     }
-    if (settings_.forceLevel && ForcedMatch() && match.half == 2 && match.periodKind < 2 &&
-        match.clockMinutes == 0 && match.clockSeconds <= 2) {
+    if (!NearTheEnd() || gameFlow.mode != 0) return;
+    if (settings_.forceLevel && ForcedMatch()) {
       match.scoreA = match.scoreB = std::min(match.scoreA, match.scoreB);
+    } else if (settings_.userWins && match.scoreA <= match.scoreB) {
+      match.scoreA = match.scoreB + 1;
     }
   }
 
@@ -217,6 +228,10 @@ class Driver {
       OnChampion(gameFlow.userNation + 1);
       hl::Advance(kCelebrationMs);
       return;
+    }
+    if ((name == "MessBox2" || name == "MessBox3") && seen.messageKind == 0) {
+      report_.scores.push_back({lastMatchResult.userGoals, lastMatchResult.opponentGoals});
+      report_.keyEvents = user_->KeyEvents();
     }
     if (name == "PlayoffMsg1" || name == "PlayoffMsg2") ++report_.playoffs;
     if (name == "MessBox2" && seen.messageKind == 8) OnChampion(KnockoutOpponent(UserNumber(), 2));
@@ -441,6 +456,7 @@ class Driver {
   Report report_;
   platform::Window* window_ = nullptr;
   platform::Window* lastTop_ = nullptr;
+  self_play::WindowUser* user_ = nullptr;
   int idleCalls_ = 0;
   int phaseMenus_ = 0;
   bool overBudget_ = false;

@@ -18,6 +18,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace campaign {
@@ -45,6 +46,9 @@ struct Settings {
   // and of extra time (the higher score comes down to the lower), so that it goes on to extra
   // time and a penalty shoot-out.
   bool forceLevel = false;
+  // The user wins every other match by a goal: the score is made so just before the end of
+  // the second half (a knockout match or play-off made level above is left level).
+  bool userWins = false;
   // Start with the start-up menu's load button instead of a new campaign (the saved campaign
   // in the current directory), for a campaign saved part-way.
   bool load = false;
@@ -72,6 +76,9 @@ struct Report {
   int computedLeaguesChecked = 0;
   int knockoutRoundsChecked = 0;
   int champion = 0;  // nation number of the winner of the final, when the user played it
+  // The score of each user match as its result message showed it (before any shoot-out).
+  std::vector<std::pair<int, int>> scores;
+  int keyEvents = 0;  // the user's key events up to the last result
   std::vector<std::string> faults;
   std::vector<Seen> seen;
 };
