@@ -40,7 +40,9 @@ constexpr int kPhaseKnockout = 4;
 constexpr int kCelebrationMs = 600;  // how long the cup celebration is watched
 constexpr int kIdleBudget = 2000000;
 
-void ResetGame() {
+}  // namespace
+
+void ResetGameRecords() {
   ResetShellRecords();
   ResetGameFlow();
   ResetMatchRecords();
@@ -57,6 +59,8 @@ void ResetGame() {
   ResetSupporters();
 }
 
+namespace {
+
 // One nation's record in the league being played, as the round tables showed it.
 struct Tally {
   int played = 0, won = 0, drawn = 0, lost = 0, goalsFor = 0, goalsAgainst = 0;
@@ -67,7 +71,7 @@ class Driver {
   explicit Driver(const Settings& settings) : settings_(settings) {}
 
   Report Run() {
-    ResetGame();
+    ResetGameRecords();
     SeedRandom(settings_.seed);
     platform::Instance* instance = hl::StartForTests(FeldoResources());
     hl::SetIdleHandler([this](std::optional<std::uint64_t>) { Idle(); });
@@ -85,7 +89,7 @@ class Driver {
     report_.ended = report_.reached != Reached::kNotStarted && gameFlow.phase == 0 &&
                     !MatchRunning() && !overBudget_;
     hl::Shutdown();
-    ResetGame();
+    ResetGameRecords();
     return report_;
   }
 
@@ -293,8 +297,9 @@ class Driver {
   // The user's league round just shown: its results against the tally of every round so far,
   // the records and the standings.
   void CheckUserLeagueRound() {
-    ++report_.leagueRoundsChecked;
     const int round = gameFlow.lastRound;
+    if (round != 0 && leaguePhase_ == 0) return;  // a league loaded part-way: not tallied
+    ++report_.leagueRoundsChecked;
     if (round == 0 || leaguePhase_ != gameFlow.phase) {
       tally_ = {};
       leaguePhase_ = gameFlow.phase;
