@@ -112,6 +112,10 @@ TEST_F(CampaignCourse, TheTitleIsCelebratedAfterTheStagesInTheirOrder) {
   const std::vector<std::string> end = Tail(r, "MessKanki2");
   EXPECT_EQ(end, (std::vector<std::string>{"MessKanki2 6/0"}));
   EXPECT_EQ(CountSeen(r, "MessBox3", 0), 3);
+  // The team photo: after the frame of the dialog's first paint, one every 15 ticks of the 60
+  // watched (the first after 10: ticks 10, 25, 40, 55), and none once the dialog has closed.
+  EXPECT_EQ(r.photoFramesOpen, 4);
+  EXPECT_EQ(r.photoFramesAfter, 0);
   EXPECT_EQ(CountSeen(r, "DispTounament", 0), 3);  // after the groups and two knockout wins
 }
 

@@ -84,6 +84,10 @@ class Driver {
       user_ = &user;
       platform::UpdateWindow(window_);  // the start-up menu, and everything up to a match
       PlayMatches(user);
+      // Time after the end: nothing may move the team photo on any more.
+      const int step = victoryCelebration.photoStep;
+      hl::Advance(kCelebrationMs);
+      report_.photoFramesAfter = victoryCelebration.photoStep - step;
     }
     report_.userMatches = commandLog.received[CommandId::kStartMatch];
     report_.ended = report_.reached != Reached::kNotStarted && gameFlow.phase == 0 &&
@@ -168,6 +172,9 @@ class Driver {
       return;
     }
     if (top == lastTop_) {
+      if (platform::DialogTemplateName(top) == "MessKanki2" && report_.photoFramesOpen < 0) {
+        report_.photoFramesOpen = victoryCelebration.photoStep - photoStepAtOpen_;
+      }
       // Still on top after its answer: OK it (Esc when it has no OK).
       if (!hl::PressControl(DialogItem::kOk)) {
         hl::KeyDown(platform::KeyEscape);
@@ -230,6 +237,7 @@ class Driver {
     if (name == "MessKanki2") {
       // The celebration: the tick runs while it is open; it is OKed on the next idle moment.
       OnChampion(gameFlow.userNation + 1);
+      photoStepAtOpen_ = victoryCelebration.photoStep;
       hl::Advance(kCelebrationMs);
       return;
     }
@@ -464,6 +472,7 @@ class Driver {
   self_play::WindowUser* user_ = nullptr;
   int idleCalls_ = 0;
   int phaseMenus_ = 0;
+  int photoStepAtOpen_ = 0;
   bool overBudget_ = false;
   bool levelChosen_ = false;
   bool started_ = false;

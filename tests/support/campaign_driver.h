@@ -79,6 +79,10 @@ struct Report {
   // The score of each user match as its result message showed it (before any shoot-out).
   std::vector<std::pair<int, int>> scores;
   int keyEvents = 0;  // the user's key events up to the last result
+  // The team photo's steps while the cup celebration was watched for 600 ms of timer ticks
+  // (-1 when it was not shown), and in 600 ms after the campaign's end.
+  int photoFramesOpen = -1;
+  int photoFramesAfter = 0;
   std::vector<std::string> faults;
   std::vector<Seen> seen;
 };
