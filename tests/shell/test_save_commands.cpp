@@ -62,7 +62,9 @@ class SaveCommands : public ::testing::Test {
   // to the caller's UpdateWindow and answers.
   void OpenWindow(bool leaveStartupMenu = true) {
     hl::Shutdown();
-    platform::Instance* instance = hl::StartForTests(FeldoResources());
+    platform::ProgramOptions options;
+    options.seed = 1;  // the window seeds the random source with it
+    platform::Instance* instance = hl::StartForTests(FeldoResources(), options);
     hl::SetIdleHandler([this](std::optional<std::uint64_t>) { Idle(); });
     window_ = CreateFeldoWindow(instance);
     ASSERT_NE(window_, nullptr);

@@ -7,7 +7,6 @@
 #include <set>
 
 #include "base/game_flow_state.h"
-#include "base/random_below.h"
 #include "competition/fixtures.h"
 #include "competition/nations.h"
 #include "competition/standings.h"
@@ -72,8 +71,10 @@ class Driver {
 
   Report Run() {
     ResetGameRecords();
-    SeedRandom(settings_.seed);
-    platform::Instance* instance = hl::StartForTests(FeldoResources());
+    // The window seeds the game's random source when it is created: with this seed.
+    platform::ProgramOptions options;
+    options.seed = settings_.seed;
+    platform::Instance* instance = hl::StartForTests(FeldoResources(), options);
     hl::SetIdleHandler([this](std::optional<std::uint64_t>) { Idle(); });
     window_ = CreateFeldoWindow(instance);
     if (window_ == nullptr) {
