@@ -12,4 +12,12 @@ program=$(sed -n 's/^# program: *//p' "$script" | head -n1)
 args=$(sed -n 's/^# args: *//p' "$script" | head -n1)
 cd "$work"
 # shellcheck disable=SC2086
-exec "./${program:-feldo}" --headless --seed 1 --script "$script" $args
+status=0
+"./${program:-feldo}" --headless --seed 1 --script "$script" $args || status=$?
+# The script's screenshots are kept beside the other pictures, in build/visual/<script>/.
+if compgen -G "*.png" >/dev/null; then
+  visual="$work/../../visual/$(basename "$script" .script)"
+  mkdir -p "$visual"
+  cp -- *.png "$visual"/
+fi
+exit $status

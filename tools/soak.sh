@@ -1,16 +1,25 @@
 #!/bin/sh
-# tools/soak.sh [matches] [seconds per period]: builds the soak program with the address and
-# undefined-behaviour sanitizers in build-asan/ (reusing the folder when it is there) and runs
-# it: seeded whole matches, half of them level play-offs taken into a shoot-out, each checked
-# to end. Not part of the test suite (too slow). Default: 100 matches of 3:00 periods.
+# tools/soak.sh [matches] [seconds per period] [campaigns]: builds the soak programs with the
+# address and undefined-behaviour sanitizers in build-asan/ (reusing the folder when it is
+# there) and runs them: seeded whole matches, half of them level play-offs taken into a
+# shoot-out, each checked to end; then seeded whole campaigns in the game's window, checked
+# after every round, with how far the user got per level. Not part of the test suite (too
+# slow). Default: 100 matches and 100 campaigns, periods of 3:00.
 set -eu
 cd "$(dirname "$0")/.."
 matches=${1:-100}
 seconds=${2:-180}
+campaigns=${3:-100}
 if [ ! -f build-asan/build.ninja ]; then
   cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFELDO_SANITIZE=ON \
     -DFELDO_BENCHMARKS=OFF ${CMAKE_CXX_COMPILER_LAUNCHER:+-DCMAKE_CXX_COMPILER_LAUNCHER=$CMAKE_CXX_COMPILER_LAUNCHER}
 fi
-cmake --build build-asan --target soak -j2
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-  build-asan/tools/soak/soak "$matches" "$seconds"
+cmake --build build-asan --target soak soak_campaigns game_data -j2
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+if [ "$matches" -gt 0 ]; then build-asan/tools/soak/soak "$matches" "$seconds"; fi
+# The campaigns play in a scratch copy of the game folder.
+scratch=build-asan/soak-campaigns
+rm -rf "$scratch"
+mkdir -p "$scratch"
+cp -a build-asan/game/. "$scratch"/
+(cd "$scratch" && ../tools/soak/soak_campaigns "$campaigns" "$seconds")

@@ -23,13 +23,13 @@ void LoadAndPlayOn(platform::Window* window) {
     return;
   }
   FillNationNames();
-  // A campaign saved with a play-off pending goes on with it.
-  if (gameFlow.phase == kPhaseGroupLeague && match.periodKind != 0) {
-    GoToPlayoff("PlayoffMsg2");
-    return;
-  }
-  if (gameFlow.phase == kPhaseQualifying && match.periodKind != 0) {
-    GoToPlayoff("PlayoffMsg1");
+  // A campaign saved with a play-off pending goes on with it: to the shoot-out after a level
+  // extra time, otherwise to its announcement and the match. The play-off is pending when it
+  // has an opponent; the period alone says nothing, since a play-off won in extra time leaves
+  // extra time standing in the records until the next match starts.
+  const bool league = gameFlow.phase == kPhaseQualifying || gameFlow.phase == kPhaseGroupLeague;
+  if (league && gameFlow.playoffOpponent != 0) {
+    GoToPlayoff(gameFlow.phase == kPhaseGroupLeague ? "PlayoffMsg2" : "PlayoffMsg1");
     return;
   }
   SendGameCommand(CommandId::kPhaseMenu);

@@ -253,7 +253,11 @@ platform::Param SelfPlayWindowProc(platform::Window* window, platform::Msg msg, 
 // Where the ticks and keys go: a headless window, or straight to the tick and the handlers.
 class Desk {
  public:
-  explicit Desk(bool drawing) : drawing_(drawing) {
+  // A window of the headless backend that the caller has started and owns.
+  struct ExistingWindow {};
+  Desk(ExistingWindow, int* keyEvents) : drawing_(true), owned_(false), keyEvents_(keyEvents) {}
+
+  explicit Desk(bool drawing) : drawing_(drawing), keyEvents_(&run->report.keyEvents) {
     if (!drawing_) {
       // The layout the game's window gets, without the window.
       viewLayout.clientWidth = kClientWidth;
@@ -274,7 +278,7 @@ class Desk {
     platform::SetTimer(window_, kMatchTimerId, kMatchTimerPeriodMs);
   }
   ~Desk() {
-    if (!drawing_) return;
+    if (!drawing_ || !owned_) return;
     SetMatchView(nullptr);
     DeleteDrawingTools();
     platform::headless::Shutdown();
@@ -302,7 +306,7 @@ class Desk {
     }
   }
   void KeyDown(int key, bool repeat = false) {
-    ++run->report.keyEvents;
+    ++*keyEvents_;
     if (drawing_) {
       platform::headless::KeyDown(key, repeat);
     } else {
@@ -310,7 +314,7 @@ class Desk {
     }
   }
   void KeyUp(int key) {
-    ++run->report.keyEvents;
+    ++*keyEvents_;
     if (drawing_) {
       platform::headless::KeyUp(key);
     } else {
@@ -318,7 +322,7 @@ class Desk {
     }
   }
   void Char(std::uint32_t c) {
-    ++run->report.keyEvents;
+    ++*keyEvents_;
     if (drawing_) {
       platform::headless::Char(c);
     } else {
@@ -328,6 +332,8 @@ class Desk {
 
  private:
   bool drawing_;
+  bool owned_ = true;
+  int* keyEvents_;
   platform::Window* window_ = nullptr;
 };
 
@@ -551,6 +557,19 @@ Bounds AllowedBounds() {
                 B,
                 kHighest,
                 40};
+}
+
+WindowUser::WindowUser(std::uint32_t seed) : keys_(seed * 2654435761u + 17u) {}
+
+void WindowUser::Act() {
+  Desk desk(Desk::ExistingWindow{}, &keyEvents_);
+  if (match.periodKind == 2) {
+    ShootOutAction(desk, keys_);
+  } else if (keys_() % 100 < 85) {
+    PurposefulAction(desk, keys_);
+  } else {
+    RandomAction(desk, keys_);
+  }
 }
 
 Report PlayMatch(const Settings& settings) {

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -82,5 +83,22 @@ struct Bounds {
 Bounds AllowedBounds();
 
 Report PlayMatch(const Settings& settings);
+
+// The same user in a match that runs in a window of the headless backend which the caller has
+// started (the game's own window): each Act is one thing the user does, its keys injected
+// through the backend and its time passed with Advance, so that the window's own timer ticks
+// the match (and whatever the game flow opens when the match ends runs inside that time). In a
+// shoot-out it aims or dives; otherwise it mostly runs for the ball, dribbles and shoots, with
+// random presses between.
+class WindowUser {
+ public:
+  explicit WindowUser(std::uint32_t seed);
+  void Act();
+  int KeyEvents() const { return keyEvents_; }
+
+ private:
+  std::mt19937 keys_;
+  int keyEvents_ = 0;
+};
 
 }  // namespace self_play
