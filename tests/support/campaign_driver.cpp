@@ -13,6 +13,7 @@
 #include "match/caption_state.h"
 #include "match/control_state.h"
 #include "match/match_state.h"
+#include "match/match_view.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
 #include "presentation/bitmap_store.h"
@@ -80,6 +81,7 @@ class Driver {
     if (window_ == nullptr) {
       Fault("the game window was not created");
     } else {
+      if (!settings_.drawMatches) SetMatchView(nullptr);
       platform::ShowWindow(window_, 1);
       self_play::WindowUser user(settings_.seed);
       user_ = &user;

@@ -52,6 +52,10 @@ struct Settings {
   // Start with the start-up menu's load button instead of a new campaign (the saved campaign
   // in the current directory), for a campaign saved part-way.
   bool load = false;
+  // False: the window's match view is taken away once the window exists, so that the matches'
+  // frames are played by the rules alone and draw nothing (the dialogs and the tick's captions
+  // still paint).
+  bool drawMatches = true;
   // The user's matches at most (a guard against a flow that does not end).
   int matchBudget = 40;
 };
