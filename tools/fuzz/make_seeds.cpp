@@ -1,15 +1,21 @@
 // Writes the seed corpora of the fuzz targets: for each reader a valid file of its kind and a
 // few broken ones, made with the artwork generator's own encoder.
-//   fuzz_make_seeds OUT_FOLDER     (writes OUT_FOLDER/archive/... and OUT_FOLDER/settings/...)
+//   fuzz_make_seeds OUT_FOLDER     (writes OUT_FOLDER/archive/, campaign/ and settings/)
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "artwork/dib_encode.h"
+#include "base/game_flow_state.h"
+#include "competition/fixtures.h"
+#include "competition/nations.h"
+#include "platform/headless/headless.h"
 #include "presentation/graphics_archive.h"
+#include "savegame/campaign_file.h"
 
 namespace fs = std::filesystem;
 using artwork::Bytes;
@@ -39,6 +45,28 @@ Bytes Entry(int k) {
   return artwork::EncodeDib(image, mask ? artwork::Storage::Mask : artwork::Storage::Colour);
 }
 
+Bytes ReadBack(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// A campaign as the game saves it: a new one in the qualifying league of a region.
+Bytes SavedCampaign(const fs::path& folder, int region, int nation) {
+  ResetGameFlow();
+  ResetFixtureRecords();
+  InitTeamDatabase();
+  gameFlow.region = std::uint8_t(region);
+  gameFlow.userNation = std::uint8_t(nation);
+  gameFlow.phase = 2;
+  SetUpQualifying();
+  SetUpRegionLeague(region);
+  const fs::path file = folder / "seed.$$$";
+  if (!SaveCampaign(file.string())) return Bytes{};
+  Bytes bytes = ReadBack(file);
+  fs::remove(file);
+  return bytes;
+}
+
 Bytes Archive(int count) {
   std::vector<Bytes> entries;
   for (int k = 0; k < count; ++k) entries.push_back(Entry(k));
@@ -60,7 +88,7 @@ int main(int argc, char** argv) {
   Write(out / "archive" / "game-truncated", Bytes(game.begin(), game.begin() + game.size() / 3));
   Bytes bogus = game;
   const std::size_t firstEntry = 2 + 4 * kDirectorySize;
-  bogus[firstEntry] = 0x7F;  // header size 127
+  bogus[firstEntry] = 0x7F;      // header size 127
   bogus[firstEntry + 4] = 0xFF;  // an enormous width
   bogus[firstEntry + 7] = 0x7F;
   Write(out / "archive" / "game-bogus-header", bogus);
@@ -69,6 +97,22 @@ int main(int argc, char** argv) {
   Write(out / "archive" / "launcher-truncated",
         Bytes(launcher.begin(), launcher.begin() + launcher.size() - 3));
   Write(out / "archive" / "empty", Bytes{});
+
+  static const platform::ResourceTable resources{};
+  platform::headless::StartForTests(resources);
+  fs::create_directories(out / "campaign");
+  const Bytes asia = SavedCampaign(out / "campaign", 0, 2);
+  const Bytes europe = SavedCampaign(out / "campaign", 1, 7);
+  Write(out / "campaign" / "qualifying-asia", asia);
+  Write(out / "campaign" / "qualifying-europe", europe);
+  Write(out / "campaign" / "cut-short", Bytes(asia.begin(), asia.begin() + 1000));
+  Bytes longer = asia;
+  longer.push_back(0);
+  Write(out / "campaign" / "one-byte-long", longer);
+  Bytes badPhase = asia;
+  badPhase[0] = 9;
+  Write(out / "campaign" / "phase-out-of-range", badPhase);
+  Write(out / "campaign" / "empty", Bytes{});
 
   Write(out / "settings" / "valid", Bytes{2, 0});
   Write(out / "settings" / "sound-off", Bytes{0, 1});

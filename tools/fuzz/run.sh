@@ -21,7 +21,7 @@ fi
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ "${#targets[@]}" -gt 0 ] || targets=(archive settings)
+[ "${#targets[@]}" -gt 0 ] || targets=(archive settings campaign)
 
 FELDO_PACKAGES+=(clang-14 libfuzzer-14-dev)
 feldo_ensure_packages
