@@ -24,6 +24,7 @@ struct Menu {
     std::string text;
     int id = 0;
     bool greyed = false;
+    bool checked = false;  // drawn with a check mark before the text
   };
   struct Popup {
     std::string title;

@@ -346,6 +346,9 @@ Menu* GetMenu(Window* window);
 void DestroyMenu(Menu* menu);
 void EnableMenuItem(Menu* menu, int id, bool enabled);
 bool IsMenuItemEnabled(Menu* menu, int id);
+// A switch item shows a check mark left of its text while it is checked (none at first).
+void CheckMenuItem(Menu* menu, int id, bool checked);
+bool IsMenuItemChecked(Menu* menu, int id);
 
 // ---------------------------------------------------------------------------------------
 // Modal dialogs and message boxes

@@ -86,6 +86,7 @@ void OnCreate(platform::Window* window, const platform::CreateParams* params) {
   InitTeamDatabase();
   LoadFlagPictures();
   ReadSettings();
+  MarkSoundChoice();
 }
 
 void OnSize(platform::Window* window, int width, int height) {
