@@ -180,6 +180,18 @@ void HandleInput(const InputEvent& event) {
     case InputEvent::Kind::CloseRequest:
       if (IsLive(c.mainWindow)) PostMessage(c.mainWindow, Msg::Close, 0, 0);
       break;
+    case InputEvent::Kind::FocusLost:
+      // As on the classic desktop, a window that loses the focus closes its open menu.
+      CloseMenuTracking();
+      c.altAlone = false;
+      if (IsLive(c.mainWindow)) PostMessage(c.mainWindow, Msg::Activate, 0, activate::kFocus);
+      break;
+    case InputEvent::Kind::FocusGained:
+      if (IsLive(c.mainWindow)) PostMessage(c.mainWindow, Msg::Activate, 1, activate::kFocus);
+      break;
+    case InputEvent::Kind::PadRemoved:
+      if (IsLive(c.mainWindow)) PostMessage(c.mainWindow, Msg::Activate, 0, activate::kPadRemoved);
+      break;
   }
 }
 

@@ -68,6 +68,9 @@ struct InputEvent {
     MouseDoubleClick,
     MouseMove,
     CloseRequest,  // the window manager's close button
+    FocusLost,     // the window lost the keyboard focus
+    FocusGained,   // and has it again
+    PadRemoved,    // a gamepad was pulled out
   };
   Kind kind = Kind::KeyDown;
   int key = 0;                  // virtual-key code for KeyDown and KeyUp

@@ -89,9 +89,16 @@ enum class Msg : std::uint32_t {
   LButtonUp,           // a = x, b = y
   User,                // the one user-defined message; a and b are free
   InitDialog,          // dialogs only; return nonzero to let the layer set the default focus
+  Activate,            // main window only: a = 1 active again, 0 inactive; b = why (activate::)
 };
 
 using Param = std::intptr_t;
+
+// Why the main window was told it is inactive (b of Activate with a = 0).
+namespace activate {
+inline constexpr Param kFocus = 0;       // the window lost the keyboard focus
+inline constexpr Param kPadRemoved = 1;  // a gamepad was pulled out; the window keeps the focus
+}  // namespace activate
 using WindowProc = Param (*)(Window* window, Msg msg, Param a, Param b);
 // Dialog procedures receive InitDialog, Paint and Command. The layer paints the dialog
 // background before and the controls after the procedure's Paint, whatever it returns.

@@ -215,5 +215,26 @@ TEST_F(Menus, ACheckedItemShowsItsMarkAndKeepsItsState) {
   EXPECT_FALSE(IsMenuItemChecked(menu, 8));
 }
 
+// Losing the focus closes an open drop-down and tells the main window it is inactive; a pad
+// pulled out says so with its own reason; the focus back makes it active again.
+TEST_F(Menus, LosingTheFocusClosesTheMenuAndTellsTheMainWindow) {
+  Key(KeyF10);
+  ASSERT_TRUE(Open());
+  hl::LoseFocus();
+  hl::Advance(0);
+  EXPECT_FALSE(Open());
+  hl::RemovePad();
+  hl::GainFocus();
+  hl::Advance(0);
+  EXPECT_EQ(Lines("Activate"),
+            (std::vector<std::string>{"Activate 0 0", "Activate 0 1", "Activate 1 0"}));
+  // Alt pressed before the loss and released after it does not open the menu.
+  hl::KeyDown(KeyAlt);
+  hl::LoseFocus();
+  hl::KeyUp(KeyAlt);
+  hl::Advance(0);
+  EXPECT_FALSE(Open());
+}
+
 }  // namespace
 }  // namespace core_test

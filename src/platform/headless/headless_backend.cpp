@@ -302,6 +302,26 @@ bool ChooseMenuItem(int id) {
   return detail::ChooseMenuCommand(id);
 }
 
+namespace {
+void Notice(detail::InputEvent::Kind kind) {
+  detail::InputEvent event;
+  event.kind = kind;
+  Inject(event);
+}
+}  // namespace
+
+void LoseFocus() {
+  Notice(detail::InputEvent::Kind::FocusLost);
+}
+
+void GainFocus() {
+  Notice(detail::InputEvent::Kind::FocusGained);
+}
+
+void RemovePad() {
+  Notice(detail::InputEvent::Kind::PadRemoved);
+}
+
 void CloseMainWindow() {
   Window* main = MainWindow();
   if (detail::IsLive(main)) PostMessage(main, Msg::Close, 0, 0);

@@ -402,6 +402,12 @@ bool SdlBackend::Translate(const SDL_Event& event, InputEvent* out) {
         case SDL_WINDOWEVENT_CLOSE:
           out->kind = InputEvent::Kind::CloseRequest;
           return true;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+          out->kind = InputEvent::Kind::FocusLost;
+          return true;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+          out->kind = InputEvent::Kind::FocusGained;
+          return true;
         case SDL_WINDOWEVENT_EXPOSED:
           // The window's pixels are kept on our side: show them again as they are.
           if (shown_ && windowCurrent_) SDL_UpdateWindowSurface(window_);
