@@ -52,6 +52,10 @@ void KeyDownEvent(const InputEvent& event) {
     return;
   }
   c.altAlone = false;
+  if (key == KeyF12) {
+    if (!event.repeat) TakeScreenshot();
+    return;
+  }
   if (c.menuTracking.open) {
     MenuHandleKey(key);
     return;
@@ -83,7 +87,7 @@ void KeyUpEvent(const InputEvent& event) {
     }
     return;
   }
-  if (key == KeyF10 || key < 0 || key >= 256) return;
+  if (key == KeyF10 || key == KeyF12 || key < 0 || key >= 256) return;
   // The key up goes where its key down went, so that no window is left with a stuck key.
   Window* target = c.keyTarget[key];
   c.keyTarget[key] = nullptr;

@@ -152,6 +152,7 @@ enum Key : int {
   KeyF1 = 0x70,
   KeyF10 = 0x79,
   KeyF11 = 0x7A,
+  KeyF12 = 0x7B,  // the screenshot key: kept by the layer, the program never sees it
 };
 
 // True while the key is held (as far as the layer has seen key downs and ups).
@@ -516,6 +517,8 @@ void DibToDevice(DeviceContext* dc, int x, int y, const std::uint8_t* dib, std::
 
 // Writes width × height pixels (0x00RRGGBB, rows from the top) as a PNG file.
 bool SavePng(const std::string& path, int width, int height, const std::uint32_t* pixels);
+// Reads a PNG file into width × height pixels (0x00RRGGBB, rows from the top, alpha dropped).
+bool LoadPng(const std::string& path, int* width, int* height, std::vector<std::uint32_t>* pixels);
 // The pixels of a bitmap, rows from the top (for tests, tools and screenshots).
 const std::uint32_t* BitmapPixels(const Bitmap* bitmap);
 
