@@ -146,6 +146,11 @@ bool WindowEnabled(const Window* window) {
   return !(window->dialog && window->dialog->ended);
 }
 
+InputFocus CurrentInputFocus() {
+  if (Core().menuTracking.open) return InputFocus::Menu;
+  return TopVisibleDialog() ? InputFocus::Dialog : InputFocus::Main;
+}
+
 Window* ActiveWindow() {
   if (Window* dialog = TopVisibleDialog()) return dialog;
   Window* main = Core().mainWindow;

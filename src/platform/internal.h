@@ -115,5 +115,8 @@ void ComposeFrame(Surface* frame);
 Point FrameSize();
 // Feeds one input event into the layer (routing to menus, dialogs or the main window).
 void HandleInput(const InputEvent& event);
+// Where keys go now: an open drop-down menu, the top dialog, or the main window.
+enum class InputFocus { Main, Dialog, Menu };
+InputFocus CurrentInputFocus();
 
 }  // namespace platform::detail
