@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <deque>
 #include <memory>
 #include <optional>
@@ -24,6 +25,7 @@ struct Menu {
     std::string text;
     int id = 0;
     bool greyed = false;
+    bool checked = false;  // drawn with a check mark before the text
   };
   struct Popup {
     std::string title;
@@ -130,6 +132,8 @@ struct CoreState {
   bool readySignalled = false;
   std::string programName = "program";  // for messages on stderr
   bool displayFailed = false;           // the backend could not open the display
+  // While the title bar tells where a screenshot went: when the window's own title returns.
+  std::optional<std::uint64_t> titleNoticeEnds;
 };
 
 CoreState& Core();
@@ -170,6 +174,16 @@ bool HasWork();
 Window* ActiveWindow();  // where keys go: the top dialog, or the main window
 bool WindowEnabled(const Window* window);
 
+// screenshot.cpp
+// How long the title bar tells where a screenshot went.
+inline constexpr std::uint64_t kTitleNoticeMs = 4000;
+// PROGRAM-YYYYMMDD-HHMMSS.png, with -N before the extension for attempts from 2 on.
+std::string ScreenshotName(std::string_view program, const std::tm& when, int attempt);
+// Saves the frame in the current folder under a name no file has yet and puts the path in the
+// title bar; returns the path, empty when nothing could be saved.
+std::string TakeScreenshot();
+// Gives the title bar back to the window's title once the notice has run its time.
+void EndTitleNotice();
 // menu.cpp
 int MenuBarHeight(const Window* window);
 void CloseMenuTracking();

@@ -108,6 +108,7 @@ bool TakeMessage(QueuedMessage* message, bool* quit) {
   auto& c = Core();
   *quit = false;
   PumpInput();
+  EndTitleNotice();
   if (!c.queue.empty()) {
     *message = c.queue.front();
     c.queue.pop_front();
@@ -163,7 +164,11 @@ bool GetMessage(QueuedMessage* message) {
     bool quit = false;
     if (detail::TakeMessage(message, &quit)) return !quit;
     detail::GoIdle();
-    c.backend->Wait(detail::NextTimerDue());
+    std::optional<std::uint64_t> deadline = detail::NextTimerDue();
+    if (c.titleNoticeEnds && (!deadline || *c.titleNoticeEnds < *deadline)) {
+      deadline = c.titleNoticeEnds;
+    }
+    c.backend->Wait(deadline);
   }
 }
 

@@ -184,7 +184,8 @@ void SetWindowTitle(Window* window, std::string_view title) {
   if (!IsLive(window)) return;
   window->title = std::string(title);
   auto& c = Core();
-  if (window == c.mainWindow && c.backend) c.backend->SetTitle(window->title);
+  // A screenshot notice keeps the title bar until it ends; then this title shows.
+  if (window == c.mainWindow && c.backend && !c.titleNoticeEnds) c.backend->SetTitle(window->title);
   c.layoutDirty = true;
 }
 

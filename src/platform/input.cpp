@@ -52,6 +52,10 @@ void KeyDownEvent(const InputEvent& event) {
     return;
   }
   c.altAlone = false;
+  if (key == KeyF12) {
+    if (!event.repeat) TakeScreenshot();
+    return;
+  }
   if (c.menuTracking.open) {
     MenuHandleKey(key);
     return;
@@ -83,7 +87,7 @@ void KeyUpEvent(const InputEvent& event) {
     }
     return;
   }
-  if (key == KeyF10 || key < 0 || key >= 256) return;
+  if (key == KeyF10 || key == KeyF12 || key < 0 || key >= 256) return;
   // The key up goes where its key down went, so that no window is left with a stuck key.
   Window* target = c.keyTarget[key];
   c.keyTarget[key] = nullptr;
@@ -142,6 +146,11 @@ bool WindowEnabled(const Window* window) {
   return !(window->dialog && window->dialog->ended);
 }
 
+InputFocus CurrentInputFocus() {
+  if (Core().menuTracking.open) return InputFocus::Menu;
+  return TopVisibleDialog() ? InputFocus::Dialog : InputFocus::Main;
+}
+
 Window* ActiveWindow() {
   if (Window* dialog = TopVisibleDialog()) return dialog;
   Window* main = Core().mainWindow;
@@ -179,6 +188,18 @@ void HandleInput(const InputEvent& event) {
       break;
     case InputEvent::Kind::CloseRequest:
       if (IsLive(c.mainWindow)) PostMessage(c.mainWindow, Msg::Close, 0, 0);
+      break;
+    case InputEvent::Kind::FocusLost:
+      // As on the classic desktop, a window that loses the focus closes its open menu.
+      CloseMenuTracking();
+      c.altAlone = false;
+      if (IsLive(c.mainWindow)) PostMessage(c.mainWindow, Msg::Activate, 0, activate::kFocus);
+      break;
+    case InputEvent::Kind::FocusGained:
+      if (IsLive(c.mainWindow)) PostMessage(c.mainWindow, Msg::Activate, 1, activate::kFocus);
+      break;
+    case InputEvent::Kind::PadRemoved:
+      if (IsLive(c.mainWindow)) PostMessage(c.mainWindow, Msg::Activate, 0, activate::kPadRemoved);
       break;
   }
 }

@@ -68,6 +68,9 @@ struct InputEvent {
     MouseDoubleClick,
     MouseMove,
     CloseRequest,  // the window manager's close button
+    FocusLost,     // the window lost the keyboard focus
+    FocusGained,   // and has it again
+    PadRemoved,    // a gamepad was pulled out
   };
   Kind kind = Kind::KeyDown;
   int key = 0;                  // virtual-key code for KeyDown and KeyUp
@@ -112,5 +115,8 @@ void ComposeFrame(Surface* frame);
 Point FrameSize();
 // Feeds one input event into the layer (routing to menus, dialogs or the main window).
 void HandleInput(const InputEvent& event);
+// Where keys go now: an open drop-down menu, the top dialog, or the main window.
+enum class InputFocus { Main, Dialog, Menu };
+InputFocus CurrentInputFocus();
 
 }  // namespace platform::detail

@@ -266,6 +266,26 @@ void EnableMenuItem(Menu* menu, int id, bool enabled) {
   Core().layoutDirty = true;
 }
 
+void CheckMenuItem(Menu* menu, int id, bool checked) {
+  if (!menu || menu->destroyed) return;
+  for (auto& popup : menu->popups) {
+    for (auto& item : popup.items) {
+      if (item.id == id) item.checked = checked;
+    }
+  }
+  Core().layoutDirty = true;
+}
+
+bool IsMenuItemChecked(Menu* menu, int id) {
+  if (!menu || menu->destroyed) return false;
+  for (const auto& popup : menu->popups) {
+    for (const auto& item : popup.items) {
+      if (item.id == id) return item.checked;
+    }
+  }
+  return false;
+}
+
 bool IsMenuItemEnabled(Menu* menu, int id) {
   if (!menu || menu->destroyed) return false;
   for (const auto& popup : menu->popups) {

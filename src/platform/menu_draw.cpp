@@ -4,6 +4,21 @@
 
 namespace platform::detail {
 
+namespace {
+
+// The check mark of a checked item in the item's left margin: a short stroke down to the
+// right and a long one up to the right, two pixels thick.
+void DrawCheckMark(Surface* frame, const Rect& item, Color color) {
+  const int x = item.left + 4;
+  const int y = item.top + 8;
+  for (int i = 0; i < 3; ++i) FillBox(frame, Rect{x + i, y + i, x + i + 1, y + i + 3}, color);
+  for (int i = 0; i < 5; ++i) {
+    FillBox(frame, Rect{x + 3 + i, y + 1 - i, x + 4 + i, y + 4 - i}, color);
+  }
+}
+
+}  // namespace
+
 void DrawMenuBar(Surface* frame, const Window* window) {
   const Menu* menu = window->menu;
   FillBox(frame, Rect{0, 0, window->outerWidth, kMenuBarHeight}, kFaceGrey);
@@ -37,14 +52,18 @@ void DrawDropDown(Surface* frame, const Window* window) {
     const auto& item = items[std::size_t(i)];
     const int x = ir.left + 15;
     const int y = ir.top + 1;
+    Color markColour = kBlack;
     if (i == t.item) {
       FillBox(frame, ir, kCaptionBlue);
-      DrawSystemText(frame, x, y, item.text, item.greyed ? kFaceGrey : kWhite, &ir);
+      markColour = item.greyed ? kFaceGrey : kWhite;
+      DrawSystemText(frame, x, y, item.text, markColour, &ir);
     } else if (item.greyed) {
+      markColour = kDarkGrey;
       DrawGreyedText(frame, x, y, item.text, &ir);
     } else {
       DrawSystemText(frame, x, y, item.text, kBlack, &ir);
     }
+    if (item.checked) DrawCheckMark(frame, ir, markColour);
   }
 }
 

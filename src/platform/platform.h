@@ -89,9 +89,16 @@ enum class Msg : std::uint32_t {
   LButtonUp,           // a = x, b = y
   User,                // the one user-defined message; a and b are free
   InitDialog,          // dialogs only; return nonzero to let the layer set the default focus
+  Activate,            // main window only: a = 1 active again, 0 inactive; b = why (activate::)
 };
 
 using Param = std::intptr_t;
+
+// Why the main window was told it is inactive (b of Activate with a = 0).
+namespace activate {
+inline constexpr Param kFocus = 0;       // the window lost the keyboard focus
+inline constexpr Param kPadRemoved = 1;  // a gamepad was pulled out; the window keeps the focus
+}  // namespace activate
 using WindowProc = Param (*)(Window* window, Msg msg, Param a, Param b);
 // Dialog procedures receive InitDialog, Paint and Command. The layer paints the dialog
 // background before and the controls after the procedure's Paint, whatever it returns.
@@ -145,6 +152,7 @@ enum Key : int {
   KeyF1 = 0x70,
   KeyF10 = 0x79,
   KeyF11 = 0x7A,
+  KeyF12 = 0x7B,  // the screenshot key: kept by the layer, the program never sees it
 };
 
 // True while the key is held (as far as the layer has seen key downs and ups).
@@ -346,6 +354,9 @@ Menu* GetMenu(Window* window);
 void DestroyMenu(Menu* menu);
 void EnableMenuItem(Menu* menu, int id, bool enabled);
 bool IsMenuItemEnabled(Menu* menu, int id);
+// A switch item shows a check mark left of its text while it is checked (none at first).
+void CheckMenuItem(Menu* menu, int id, bool checked);
+bool IsMenuItemChecked(Menu* menu, int id);
 
 // ---------------------------------------------------------------------------------------
 // Modal dialogs and message boxes
@@ -506,6 +517,8 @@ void DibToDevice(DeviceContext* dc, int x, int y, const std::uint8_t* dib, std::
 
 // Writes width × height pixels (0x00RRGGBB, rows from the top) as a PNG file.
 bool SavePng(const std::string& path, int width, int height, const std::uint32_t* pixels);
+// Reads a PNG file into width × height pixels (0x00RRGGBB, rows from the top, alpha dropped).
+bool LoadPng(const std::string& path, int* width, int* height, std::vector<std::uint32_t>* pixels);
 // The pixels of a bitmap, rows from the top (for tests, tools and screenshots).
 const std::uint32_t* BitmapPixels(const Bitmap* bitmap);
 

@@ -44,4 +44,21 @@ bool SavePng(const std::string& path, int width, int height, const std::uint32_t
   return std::fclose(file) == 0;
 }
 
+bool LoadPng(const std::string& path, int* width, int* height, std::vector<std::uint32_t>* pixels) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_file(&image, path.c_str())) return false;
+  image.format = PNG_FORMAT_BGRA;  // little-endian words 0xAARRGGBB
+  std::vector<std::uint32_t> read(std::size_t(image.width) * std::size_t(image.height));
+  if (read.empty() || !png_image_finish_read(&image, nullptr, read.data(), 0, nullptr)) {
+    png_image_free(&image);
+    return false;
+  }
+  for (std::uint32_t& pixel : read) pixel &= 0x00FFFFFFu;
+  *width = int(image.width);
+  *height = int(image.height);
+  *pixels = std::move(read);
+  return true;
+}
+
 }  // namespace platform

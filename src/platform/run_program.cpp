@@ -20,10 +20,39 @@ bool ParseNumber(const char* text, long long low, long long high, long long* out
   return true;
 }
 
+#ifndef PLATFORM_VERSION
+#define PLATFORM_VERSION "0"
+#endif
+
+// What the command line asks for besides running the program.
+enum class Request { Run, Help, Version };
+
+void PrintUsage(std::FILE* out, const std::string& program) {
+  std::fprintf(out,
+               "Usage: %s [OPTION]... [FOLDER]\n"
+               "Vexo World Cup%s.\n"
+               "\n"
+               "  --scale N      show the window N times as large (1 to 8)\n"
+               "  --headless     run without a window or sound, on a virtual clock\n"
+               "  --script FILE  with --headless: drive the program by the commands in FILE\n"
+               "  --seed N       start the random source from N (0 to 4294967295)\n"
+               "  --help         show this help and exit\n"
+               "  --version      show the version and exit\n",
+               program.c_str(), program == "lumar" ? ": the launcher" : "");
+}
+
 // Fills `options` from the command line; false with a message in `error` on a bad option.
-bool ParseOptions(int argc, char** argv, ProgramOptions* options, std::string* error) {
+// Arguments that do not start with '-' (and everything after "--") are the program's own.
+bool ParseOptions(int argc, char** argv, ProgramOptions* options, Request* request,
+                  std::string* error) {
+  bool ownArguments = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
+    if (ownArguments || arg.empty() || arg[0] != '-' || arg == "-") {
+      if (!options->commandLine.empty()) options->commandLine += ' ';
+      options->commandLine += arg;
+      continue;
+    }
     auto value = [&](const char* name) -> const char* {
       if (i + 1 >= argc) {
         *error = std::string(name) + " needs a value";
@@ -32,7 +61,13 @@ bool ParseOptions(int argc, char** argv, ProgramOptions* options, std::string* e
       return argv[++i];
     };
     long long number = 0;
-    if (arg == "--headless") {
+    if (arg == "--") {
+      ownArguments = true;
+    } else if (arg == "--help" || arg == "-h") {
+      if (*request == Request::Run) *request = Request::Help;
+    } else if (arg == "--version") {
+      if (*request == Request::Run) *request = Request::Version;
+    } else if (arg == "--headless") {
       options->headless = true;
     } else if (arg == "--script") {
       const char* file = value("--script");
@@ -55,8 +90,8 @@ bool ParseOptions(int argc, char** argv, ProgramOptions* options, std::string* e
       }
       options->scale = int(number);
     } else {
-      if (!options->commandLine.empty()) options->commandLine += ' ';
-      options->commandLine += arg;
+      *error = "unknown option \"" + arg + "\"";
+      return false;
     }
   }
   if (!options->script.empty() && !options->headless) {
@@ -78,9 +113,19 @@ int RunProgram(int argc, char** argv, const ResourceTable& resources, EntryPoint
   const std::string program = ProgramName(argc > 0 ? argv[0] : nullptr);
   ProgramOptions options;
   std::string error;
-  if (!ParseOptions(argc, argv, &options, &error)) {
+  Request request = Request::Run;
+  if (!ParseOptions(argc, argv, &options, &request, &error)) {
     std::fprintf(stderr, "%s: %s\n", program.c_str(), error.c_str());
+    PrintUsage(stderr, program);
     return 2;
+  }
+  if (request == Request::Help) {
+    PrintUsage(stdout, program);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+  }
+  if (request == Request::Version) {
+    std::printf("%s (Vexo World Cup) %s\n", program.c_str(), PLATFORM_VERSION);
+    return std::fflush(stdout) == 0 ? 0 : 1;
   }
   detail::Backend* backend =
       options.headless ? detail::CreateHeadlessBackend() : detail::CreateSdlBackend(options.scale);

@@ -45,3 +45,5 @@ std::string NameOfNation(int nationNumber);
 
 // Turns the sound off or on; off also stops a sound that is playing, at once.
 void SetSoundOff(bool off);
+// Checks the SOUND menu's item in force (Sound On or Sound Off) in the game's three menus.
+void MarkSoundChoice();

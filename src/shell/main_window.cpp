@@ -86,6 +86,7 @@ void OnCreate(platform::Window* window, const platform::CreateParams* params) {
   InitTeamDatabase();
   LoadFlagPictures();
   ReadSettings();
+  MarkSoundChoice();
 }
 
 void OnSize(platform::Window* window, int width, int height) {
@@ -152,6 +153,13 @@ void OnClose(platform::Window* window) {
   platform::SendMessage(window, Msg::Destroy, 0, 0);
 }
 
+// The player has turned away (the window lost the focus, or the gamepad was pulled out): a
+// running match is paused as the GAME menu's Pause would, and goes on only by Continue.
+void PauseWhileAway(platform::Window* window) {
+  if (platform::GetMenu(window) != shellState.menuRunning || gameFlow.paused != 0) return;
+  platform::SendMessage(window, Msg::Command, CommandId::kPause, 0);
+}
+
 void OnDestroy(platform::Window* window) {
   platform::KillTimer(window, kTimerId);
   platform::DestroyMenu(shellState.menuIdle);
@@ -203,6 +211,9 @@ Param MainWindowProc(platform::Window* window, Msg msg, Param a, Param b) {
       return 0;
     case Msg::Char:
       HandleCharacter(std::uint32_t(a));
+      return 0;
+    case Msg::Activate:
+      if (a == 0) PauseWhileAway(window);
       return 0;
     case Msg::LButtonDown:
     case Msg::LButtonDoubleClick:

@@ -129,6 +129,15 @@ std::string NameOfNation(int nationNumber) {
 void SetSoundOff(bool off) {
   gameFlow.soundOff = off ? 1 : 0;
   if (off) platform::PlaySound("silent", false);
+  MarkSoundChoice();
+}
+
+void MarkSoundChoice() {
+  for (platform::Menu* menu :
+       {shellState.menuIdle, shellState.menuRunning, shellState.menuPaused}) {
+    platform::CheckMenuItem(menu, CommandId::kSoundOn, gameFlow.soundOff == 0);
+    platform::CheckMenuItem(menu, CommandId::kSoundOff, gameFlow.soundOff != 0);
+  }
 }
 
 Param MessageDialogProc(platform::Window* dialog, Msg msg, Param a, Param /*b*/) {

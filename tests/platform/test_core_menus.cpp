@@ -159,5 +159,82 @@ TEST_F(Menus, DestroyedMenusLeaveTheWindow) {
   EXPECT_FALSE(hl::ChooseMenuItem(6));
 }
 
+// The check mark: a switch item keeps its state through opening, choosing and greying, and the
+// drop-down shows it in the item's left margin, in white on the highlight.
+TEST_F(Menus, ACheckedItemShowsItsMarkAndKeepsItsState) {
+  Menu* menu = GetMenu(main);
+  EXPECT_FALSE(IsMenuItemChecked(menu, 7));
+  CheckMenuItem(menu, 7, true);
+  CheckMenuItem(menu, 99, true);  // no such item: nothing changes
+  EXPECT_TRUE(IsMenuItemChecked(menu, 7));
+  EXPECT_FALSE(IsMenuItemChecked(menu, 8));
+  EXPECT_FALSE(IsMenuItemChecked(menu, 99));
+
+  // Count the dark pixels in the margin left of each item's text.
+  const auto marginInk = [](Color ink) {
+    detail::Surface frame;
+    detail::ComposeFrame(&frame);
+    const Menu* m = detail::Core().mainWindow->menu;
+    std::vector<int> counts;
+    for (int item = 0; item < 2; ++item) {
+      const Rect r = detail::DropDownItemRect(m, 1, item);
+      int count = 0;
+      for (int y = r.top; y < r.bottom; ++y) {
+        for (int x = r.left; x < r.left + 14; ++x) {
+          if (frame.Row(y)[x] == ink) ++count;
+        }
+      }
+      counts.push_back(count);
+    }
+    return counts;
+  };
+  Key(KeyF10);
+  Key(KeyRight);  // SOUND open, Sound On highlighted
+  const std::vector<int> highlighted = marginInk(Rgb(255, 255, 255));
+  EXPECT_GT(highlighted[0], 10);
+  EXPECT_EQ(highlighted[1], 0);
+  Key(KeyDown);  // Sound Off highlighted: the mark of Sound On turns black
+  const std::vector<int> plain = marginInk(Rgb(0, 0, 0));
+  EXPECT_EQ(plain[0], highlighted[0]);
+  EXPECT_EQ(plain[1], 0);
+
+  // Choosing an item does not check it: the program decides.
+  Key(KeyReturn);
+  EXPECT_EQ(Lines("Command"), (std::vector<std::string>{"Command 8 0"}));
+  EXPECT_TRUE(IsMenuItemChecked(menu, 7));
+  EXPECT_FALSE(IsMenuItemChecked(menu, 8));
+  CheckMenuItem(menu, 7, false);
+  CheckMenuItem(menu, 8, true);
+  EnableMenuItem(menu, 8, false);
+  EXPECT_TRUE(IsMenuItemChecked(menu, 8));  // greying keeps the mark
+  Key(KeyF10);
+  Key(KeyRight);
+  EXPECT_EQ(marginInk(Rgb(255, 255, 255))[0], 0);   // Sound On (highlighted) has lost its mark
+  EXPECT_GT(marginInk(Rgb(128, 128, 128))[1], 10);  // greyed Sound Off: a grey mark
+  DestroyMenu(menu);
+  EXPECT_FALSE(IsMenuItemChecked(menu, 8));
+}
+
+// Losing the focus closes an open drop-down and tells the main window it is inactive; a pad
+// pulled out says so with its own reason; the focus back makes it active again.
+TEST_F(Menus, LosingTheFocusClosesTheMenuAndTellsTheMainWindow) {
+  Key(KeyF10);
+  ASSERT_TRUE(Open());
+  hl::LoseFocus();
+  hl::Advance(0);
+  EXPECT_FALSE(Open());
+  hl::RemovePad();
+  hl::GainFocus();
+  hl::Advance(0);
+  EXPECT_EQ(Lines("Activate"),
+            (std::vector<std::string>{"Activate 0 0", "Activate 0 1", "Activate 1 0"}));
+  // Alt pressed before the loss and released after it does not open the menu.
+  hl::KeyDown(KeyAlt);
+  hl::LoseFocus();
+  hl::KeyUp(KeyAlt);
+  hl::Advance(0);
+  EXPECT_FALSE(Open());
+}
+
 }  // namespace
 }  // namespace core_test

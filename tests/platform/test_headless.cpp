@@ -1,6 +1,8 @@
 // The headless backend: the virtual sound device, screenshots, and the script runner with its
 // failures (each run in a child process, which must end with exit code 3 and name the line).
 #include <cstdio>
+#include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -129,6 +131,97 @@ TEST_F(Headless, ScreenshotsShowTheMenuBarTheWindowAndTheDialogs) {
   EXPECT_EQ((header[18] << 8) | header[19], 900);
   EXPECT_EQ((header[22] << 8) | header[23], 600);
   std::remove("shot.png");
+}
+
+// ----- the screenshot key
+
+TEST(ScreenshotNames, CarryTheProgramTheTimeAndACountAgainstOverwriting) {
+  std::tm when{};
+  when.tm_year = 2026 - 1900;
+  when.tm_mon = 11;
+  when.tm_mday = 8;
+  when.tm_hour = 3;
+  when.tm_min = 5;
+  when.tm_sec = 9;
+  EXPECT_EQ(detail::ScreenshotName("feldo", when, 1), "feldo-20261208-030509.png");
+  EXPECT_EQ(detail::ScreenshotName("feldo", when, 2), "feldo-20261208-030509-2.png");
+  EXPECT_EQ(detail::ScreenshotName("lumar", when, 11), "lumar-20261208-030509-11.png");
+}
+
+// F12 saves exactly what the player sees, menu open included, in the current folder under a
+// new name each time; the title bar says where for a while; the program never sees the key.
+TEST_F(Headless, F12SavesTheFrameAndSaysWhereInTheTitleBar) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::absolute("screenshot-key");
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  const std::string previous = CurrentDirectory();
+  ASSERT_TRUE(SetCurrentDirectory(folder.string()));
+  CreateMain("Main");
+  MainHook() = [](Window* window, Msg msg, Param, Param, Param*) {
+    if (msg != Msg::Paint) return false;
+    PaintInfo info;
+    DeviceContext* dc = BeginPaint(window, &info);
+    Brush* red = CreateSolidBrush(Rgb(255, 0, 0));
+    FillRect(dc, Rect{30, 40, 230, 140}, red);
+    EndPaint(window, &info);
+    DeleteObject(red);
+    return true;
+  };
+  SetWindowTitle(main, "Match");
+  hl::Advance(0);
+  hl::KeyDown(KeyF10);
+  hl::KeyUp(KeyF10);
+  hl::Advance(0);
+  Log().clear();
+  hl::KeyDown(KeyF12);
+  hl::KeyUp(KeyF12);
+  hl::Advance(0);
+  EXPECT_TRUE(Lines("Key").empty());
+  EXPECT_TRUE(detail::Core().menuTracking.open);  // the key did not close the menu either
+
+  std::vector<fs::path> files;
+  for (const auto& entry : fs::directory_iterator(folder)) files.push_back(entry.path());
+  ASSERT_EQ(files.size(), 1u);
+  const std::string first = files[0].filename().string();
+  EXPECT_EQ(first.rfind("program-", 0), 0u) << first;
+  EXPECT_EQ(first.size(), std::string("program-20261208-231502.png").size()) << first;
+  EXPECT_EQ(hl::ShownTitle(), "Screenshot saved: " + files[0].string());
+  EXPECT_EQ(GetWindowTitle(main), "Match");
+
+  detail::Surface frame;
+  detail::ComposeFrame(&frame);
+  int width = 0, height = 0;
+  std::vector<std::uint32_t> pixels;
+  ASSERT_TRUE(LoadPng(files[0].string(), &width, &height, &pixels));
+  EXPECT_EQ(width, 900);
+  EXPECT_EQ(height, 600);
+  EXPECT_TRUE(pixels == frame.pixels);
+  EXPECT_EQ(pixels[std::size_t(20 + 50) * 900 + 100], Rgb(255, 0, 0));
+
+  // A second shot never replaces the first.
+  hl::KeyDown(KeyF12);
+  hl::KeyUp(KeyF12);
+  hl::Advance(0);
+  const std::string notice = hl::ShownTitle();
+  const std::string second = notice.substr(notice.rfind('/') + 1);
+  ASSERT_TRUE(fs::exists(folder / second)) << notice;
+  EXPECT_NE(second, first);
+  if (second.substr(0, first.size() - 4) == first.substr(0, first.size() - 4)) {
+    EXPECT_EQ(second, first.substr(0, first.size() - 4) + "-2.png");
+  }
+  std::vector<std::uint32_t> again;
+  ASSERT_TRUE(LoadPng(files[0].string(), &width, &height, &again));
+  EXPECT_TRUE(again == pixels);
+
+  // The title comes back when the notice has run its time, with a title set meanwhile.
+  hl::Advance(detail::kTitleNoticeMs - 1);
+  SetWindowTitle(main, "Second half");
+  EXPECT_EQ(hl::ShownTitle(), notice);
+  hl::Advance(1);
+  EXPECT_EQ(hl::ShownTitle(), "Second half");
+  ASSERT_TRUE(SetCurrentDirectory(previous));
+  fs::remove_all(folder);
 }
 
 // ----- the script runner

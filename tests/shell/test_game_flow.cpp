@@ -444,6 +444,44 @@ TEST_F(GameFlow, TheSoundDialogOpensOnceAndSwitchesAtOnce) {
   EXPECT_EQ(gameFlow.soundOff, 1);
 }
 
+// The SOUND menu marks the item in force in all three menus, whichever way the sound changed:
+// at start from the settings, by the menu's commands, by the sound dialog.
+TEST_F(GameFlow, TheSoundMenuChecksTheChoiceInForce) {
+  const auto marks = [] {
+    std::vector<int> all;
+    for (platform::Menu* menu :
+         {shellState.menuIdle, shellState.menuRunning, shellState.menuPaused}) {
+      all.push_back(platform::IsMenuItemChecked(menu, CommandId::kSoundOn) ? 1 : 0);
+      all.push_back(platform::IsMenuItemChecked(menu, CommandId::kSoundOff) ? 1 : 0);
+    }
+    return all;
+  };
+  const std::vector<int> on = {1, 0, 1, 0, 1, 0};
+  const std::vector<int> off = {0, 1, 0, 1, 0, 1};
+  EXPECT_EQ(marks(), on);  // no settings file: sound on
+  Command(CommandId::kSoundOff);
+  EXPECT_EQ(marks(), off);
+  Command(CommandId::kSoundOn);
+  EXPECT_EQ(marks(), on);
+  OnDialog("SetSoundDlg", [&](platform::Window* dialog) {
+    platform::SendMessage(dialog, platform::Msg::Command, DialogItem::kSoundOn, 0);
+    EXPECT_EQ(marks(), off);
+    hl::PressControl(DialogItem::kOk);
+  });
+  Command(CommandId::kSoundDialog);
+  EXPECT_EQ(marks(), off);
+
+  // A new start reads the switch from the settings written at the end.
+  platform::SendMessage(window_, platform::Msg::Close, 0, 0);
+  hl::Shutdown();
+  ResetGame();
+  platform::Instance* instance = hl::StartForTests(FeldoResources());
+  window_ = CreateFeldoWindow(instance);
+  ASSERT_NE(window_, nullptr);
+  EXPECT_EQ(gameFlow.soundOff, 1);
+  EXPECT_EQ(marks(), off);
+}
+
 TEST_F(GameFlow, APhaseMenuButtonClosesTheSoundDialogFirst) {
   gameFlow.phase = 2;
   platform::Window* menu = nullptr;

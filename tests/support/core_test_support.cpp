@@ -47,6 +47,8 @@ std::string Describe(Msg msg, Param a, Param b) {
       return one("User");
     case Msg::InitDialog:
       return "InitDialog";
+    case Msg::Activate:
+      return two("Activate");
   }
   return "?";
 }

@@ -5,7 +5,8 @@
 // Runs the game's own main window on the headless backend, in GAME_FOLDER when given (where
 // GDAT.DAT lies), opens each dialog template with the procedure and the selectors the game
 // uses for it, and saves dialog-NAME.png (several messages of MessBox2 as dialog-MessBox2-K.png
-// by message kind). Ends with exit code 1 when a dialog cannot be opened.
+// by message kind) and the open SOUND menu as menu-SOUND.png. Ends with exit code 1 when a dialog
+// cannot be opened.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -153,6 +154,14 @@ int main(int argc, char** argv) {
     gameFlow.messageKind = 0;
     gameFlow.phase = 2;
   }
+  // The SOUND menu open, with its check mark on Sound Off.
+  SetSoundOff(true);
+  for (const int key : {platform::KeyF10, platform::KeyRight}) {
+    hl::KeyDown(key);
+    hl::KeyUp(key);
+  }
+  hl::Advance(0);
+  if (!hl::SaveScreenshot((output / "menu-SOUND.png").string())) ++failures;
   hl::Shutdown();
   return failures == 0 ? 0 : 1;
 }

@@ -60,6 +60,14 @@ bool ControlCentre(int id, int line, Point* centre);
 bool ChooseMenuItem(int id);
 // Sends Close to the main window.
 void CloseMainWindow();
+// What the title bar shows: the main window's title, or for a while after F12 where the
+// screenshot went.
+std::string ShownTitle();
+// The main window loses the keyboard focus (another window came to the front), or gets it
+// back; a gamepad is pulled out. Each is delivered as the SDL backend delivers it.
+void LoseFocus();
+void GainFocus();
+void RemovePad();
 
 // Lets WriteFile move at most `bytes` more bytes in all, as on a disk that is filling up; a
 // write past the limit comes back short. A negative value lifts the limit (the start-up state).

@@ -28,6 +28,7 @@ struct HeadlessState {
   std::uint64_t advanceEnd = 0;
   std::string sound;
   std::uint64_t soundEnd = 0;
+  std::string shownTitle;  // what the title bar shows
 };
 
 HeadlessState& State() {
@@ -100,7 +101,7 @@ bool StepAdvance(std::optional<std::uint64_t> deadline) {
 class HeadlessBackend final : public detail::Backend {
  public:
   bool OpenDisplay(int, int, std::string_view) override { return true; }
-  void SetTitle(std::string_view) override {}
+  void SetTitle(std::string_view title) override { State().shownTitle = std::string(title); }
   void SetIcon(const IconResource&) override {}
   std::uint64_t NowMs() override { return State().now; }
   void Present(const detail::Surface&) override {}
@@ -300,6 +301,30 @@ bool ControlCentre(int id, int line, Point* centre) {
 
 bool ChooseMenuItem(int id) {
   return detail::ChooseMenuCommand(id);
+}
+
+namespace {
+void Notice(detail::InputEvent::Kind kind) {
+  detail::InputEvent event;
+  event.kind = kind;
+  Inject(event);
+}
+}  // namespace
+
+std::string ShownTitle() {
+  return State().shownTitle;
+}
+
+void LoseFocus() {
+  Notice(detail::InputEvent::Kind::FocusLost);
+}
+
+void GainFocus() {
+  Notice(detail::InputEvent::Kind::FocusGained);
+}
+
+void RemovePad() {
+  Notice(detail::InputEvent::Kind::PadRemoved);
 }
 
 void CloseMainWindow() {

@@ -162,8 +162,9 @@ void CheckLine(const Script& script, const Line& line) {
     }
   } else if (command == "screenshot") {
     if (line.rest.empty()) Fail(script, line.number, "usage: screenshot FILE");
-  } else if (command == "close" || command == "repaint") {
-    need(0, command == "close" ? "close" : "repaint");
+  } else if (command == "close" || command == "repaint" || command == "focus-lost" ||
+             command == "focus-gained" || command == "pad-removed") {
+    need(0, command.c_str());
   } else {
     Fail(script, line.number, "unknown command \"" + command + "\"");
   }
@@ -299,6 +300,18 @@ bool Execute(Script& script, const Line& line) {
     // As when a window that covered the main window goes away: its whole client area is
     // invalidated and repainted.
     platform::InvalidateRect(platform::MainWindow(), nullptr, true);
+    return true;
+  }
+  if (command == "focus-lost") {
+    LoseFocus();
+    return true;
+  }
+  if (command == "focus-gained") {
+    GainFocus();
+    return true;
+  }
+  if (command == "pad-removed") {
+    RemovePad();
     return true;
   }
   // close

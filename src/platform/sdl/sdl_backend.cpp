@@ -10,6 +10,7 @@
 #include <cstring>
 #include <deque>
 #include <initializer_list>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,6 +18,7 @@
 
 #include "platform/internal.h"
 #include "platform/sdl/frame_scaler.h"
+#include "platform/sdl/gamepad_map.h"
 #include "platform/sdl/sdl_input.h"
 #include "platform/sdl/sdl_sound.h"
 
@@ -74,6 +76,10 @@ class SdlBackend final : public Backend {
   bool Translate(const SDL_Event& event, InputEvent* out);
   bool TranslateKey(const SDL_KeyboardEvent& key, bool down, InputEvent* out);
   bool MousePosition(int x, int y, InputEvent* out) const;
+  // Gamepads: opened when plugged in (and at start), their buttons and stick as keys queued in
+  // `pending_`; a pad pulled out releases its keys and tells the program.
+  bool TranslatePad(const SDL_Event& event, InputEvent* out);
+  bool TakePending(InputEvent* out);
 
   int scale_;
   bool videoUp_ = false;
@@ -92,10 +98,15 @@ class SdlBackend final : public Backend {
   // when Num Lock or the layout changed in between; -1 for a key the backend kept to itself.
   std::array<int, SDL_NUM_SCANCODES> heldAs_{};
   sdl::SoundPlayer sound_;
+  bool padsUp_ = false;
+  std::map<SDL_JoystickID, std::pair<SDL_GameController*, sdl::PadMapper>> pads_;
 };
 
 SdlBackend::~SdlBackend() {
   sound_.Close();
+  for (auto& pad : pads_) SDL_GameControllerClose(pad.second.first);
+  pads_.clear();
+  if (padsUp_) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
   if (window_ != nullptr) SDL_DestroyWindow(window_);
   if (videoUp_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
   SDL_Quit();
@@ -122,6 +133,10 @@ bool SdlBackend::StartVideo() {
       (wanted == nullptr || std::strcmp(wanted, driver) != 0)) {
     return false;
   }
+  // Gamepads: the ones plugged in now arrive as device-added events like later ones. The pad
+  // keeps working while the window is in the background, so that its removal is still seen.
+  SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+  padsUp_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
   // The audio device is opened by the first sound, off the path to the first paint.
   return true;
 }
@@ -363,9 +378,86 @@ bool SdlBackend::TranslateKey(const SDL_KeyboardEvent& key, bool down, InputEven
   return true;
 }
 
+bool SdlBackend::TakePending(InputEvent* out) {
+  if (pending_.empty()) return false;
+  *out = pending_.front();
+  pending_.pop_front();
+  return true;
+}
+
+bool SdlBackend::TranslatePad(const SDL_Event& event, InputEvent* out) {
+  const auto queue = [this](const std::vector<InputEvent>& events) {
+    pending_.insert(pending_.end(), events.begin(), events.end());
+  };
+  switch (event.type) {
+    case SDL_CONTROLLERDEVICEADDED: {
+      SDL_GameController* controller = SDL_GameControllerOpen(event.cdevice.which);
+      if (controller == nullptr) return false;
+      const SDL_JoystickID id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller));
+      if (pads_.count(id) != 0) {
+        SDL_GameControllerClose(controller);  // already open (plugged in before the start)
+        return false;
+      }
+      pads_.emplace(id, std::make_pair(controller, sdl::PadMapper{}));
+      return false;
+    }
+    case SDL_CONTROLLERDEVICEREMOVED: {
+      auto pad = pads_.find(event.cdevice.which);
+      if (pad == pads_.end()) return false;
+      queue(pad->second.second.ReleaseAll());
+      SDL_GameControllerClose(pad->second.first);
+      pads_.erase(pad);
+      InputEvent removed;
+      removed.kind = InputEvent::Kind::PadRemoved;
+      pending_.push_back(removed);
+      return TakePending(out);
+    }
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERBUTTONUP: {
+      auto pad = pads_.find(event.cbutton.which);
+      if (pad == pads_.end() || event.cbutton.button >= sdl::kPadButtonCount) return false;
+      sdl::PadContext context = sdl::PadContext::Play;
+      switch (CurrentInputFocus()) {
+        case InputFocus::Dialog:
+          context = sdl::PadContext::Dialog;
+          break;
+        case InputFocus::Menu:
+          context = sdl::PadContext::Menu;
+          break;
+        case InputFocus::Main:
+          break;
+      }
+      queue(pad->second.second.Button(sdl::PadButton(event.cbutton.button),
+                                      event.type == SDL_CONTROLLERBUTTONDOWN, context));
+      return TakePending(out);
+    }
+    case SDL_CONTROLLERAXISMOTION: {
+      auto pad = pads_.find(event.caxis.which);
+      if (pad == pads_.end()) return false;
+      if (event.caxis.axis != SDL_CONTROLLER_AXIS_LEFTX &&
+          event.caxis.axis != SDL_CONTROLLER_AXIS_LEFTY) {
+        return false;
+      }
+      SDL_GameController* controller = pad->second.first;
+      queue(pad->second.second.Stick(
+          SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTX),
+          SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTY)));
+      return TakePending(out);
+    }
+    default:
+      return false;
+  }
+}
+
 bool SdlBackend::Translate(const SDL_Event& event, InputEvent* out) {
   *out = InputEvent{};
   switch (event.type) {
+    case SDL_CONTROLLERDEVICEADDED:
+    case SDL_CONTROLLERDEVICEREMOVED:
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERBUTTONUP:
+    case SDL_CONTROLLERAXISMOTION:
+      return TranslatePad(event, out);
     case SDL_KEYDOWN:
       return TranslateKey(event.key, true, out);
     case SDL_KEYUP:
@@ -401,6 +493,12 @@ bool SdlBackend::Translate(const SDL_Event& event, InputEvent* out) {
       switch (event.window.event) {
         case SDL_WINDOWEVENT_CLOSE:
           out->kind = InputEvent::Kind::CloseRequest;
+          return true;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+          out->kind = InputEvent::Kind::FocusLost;
+          return true;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+          out->kind = InputEvent::Kind::FocusGained;
           return true;
         case SDL_WINDOWEVENT_EXPOSED:
           // The window's pixels are kept on our side: show them again as they are.
