@@ -33,23 +33,14 @@ if [ "${#clicks[@]}" -ne 9 ]; then
   echo "the headless walk of the path failed:"; cat path.txt; exit 1
 fi
 
-display=
-for n in $(seq 150 199); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "no free X display number"; exit 1; }
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >xvfb.log 2>&1 &
-xvfb=$!
+source "$here/xvfb_support.sh"
+start_xvfb 150 199
 game=
 finish() {
   [ -n "$game" ] && kill "$game" 2>/dev/null || true
   kill "$xvfb" 2>/dev/null || true
 }
 trap finish EXIT
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.05; done
-export DISPLAY=$display
-# In a sanitizer build: what SDL's system libraries keep at exit is not ours.
-export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 rm -f ready; mkfifo ready
 SDL_AUDIODRIVER=dummy PLATFORM_READY_FD=3 ./feldo 3>ready >game.log 2>&1 &

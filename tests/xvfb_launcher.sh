@@ -15,23 +15,15 @@ rm -rf "$work"
 mkdir -p "$work"
 cp -a "$game_dir"/. "$work"/
 cd "$work"
-display=
-for n in $(seq 200 249); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "no free X display number"; exit 1; }
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >xvfb.log 2>&1 &
-xvfb=$!
+source "$here/xvfb_support.sh"
+start_xvfb 200 249
 game_pid=
 finish() {
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
   kill "$xvfb" 2>/dev/null || true
 }
 trap finish EXIT
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.05; done
-export DISPLAY=$display
-# In a sanitizer build: what SDL's system libraries keep at exit is not ours.
-export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}" SDL_AUDIODRIVER=dummy
+export SDL_AUDIODRIVER=dummy
 
 ./lumar >lumar.log 2>&1 &
 launcher=$!
