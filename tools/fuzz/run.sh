@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and libFuzzer in build-fuzz/ and runs each for a while.
-#   tools/fuzz/run.sh [SECONDS] [TARGET...]   each target SECONDS (default 60), all by default
+#   tools/fuzz/run.sh [SECONDS] [TARGET...]   each target SECONDS (default 60) or 10 million
+#                                             executions, whichever comes first; all by default
 #   tools/fuzz/run.sh --seeds                 writes the seed corpora into tools/fuzz/corpus/
 # Installs clang and libFuzzer (Debian: clang-14, libfuzzer-14-dev) when they are missing; the
 # game itself does not need them. Inputs the fuzzer finds interesting are kept in
@@ -42,7 +43,7 @@ for target in "${targets[@]}"; do
   log=build-fuzz/fuzz_$target.log
   echo "fuzzing $target for $seconds s"
   status=0
-  "$top"/build-fuzz/tools/fuzz/fuzz_"$target" -max_total_time="$seconds" -print_final_stats=1 \
+  "$top"/build-fuzz/tools/fuzz/fuzz_"$target" -max_total_time="$seconds" -runs=10000000 -print_final_stats=1 \
     -artifact_prefix="$top"/build-fuzz/findings/"$target"- "$corpus" "$top"/tools/fuzz/corpus/"$target" \
     > "$log" 2>&1 || status=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n1)
