@@ -540,9 +540,11 @@ Bounds AllowedBounds() {
   // The ball ends every frame between the touch lines (a throw-in is taken at once; a corner
   // is taken from y 450) and inside the goal lines while it is lower than 18 px. Higher, it
   // flies on over a goal line: a chip of climb 9 stays 18 px high or more for 13 frames, at
-  // up to 22 px a frame, and a cross can lift a ball that is already in the air higher still.
+  // up to 22 px a frame. A kick of climb 9 lifts the ball by 45 px, and a cross or a chip
+  // may meet a ball that is already in the air: three such kicks in one flight are allowed
+  // for (seeded matches have been seen to reach 84 px after two).
   constexpr int kBeyondGoalLine = 350;
-  constexpr int kHighest = 80;
+  constexpr int kHighest = 3 * 45;
   // Players: the walks keep them on the pitch and the slide within 6 px of the lines; only a
   // restart puts one farther out (a throw-in taker on the ball, wherever it crossed the touch
   // line, his receiver up to 60 px beside it), and a header lifts a player by half the ball's
