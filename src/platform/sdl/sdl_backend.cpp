@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/internal.h"
@@ -70,7 +71,17 @@ class SdlBackend final : public Backend {
   // the window shows. Without a frame, the one shown is drawn again.
   void Redraw(const std::uint32_t* frame = nullptr, bool changedOnly = false);
   void ToggleFullScreen();
+  // The window's pixels are a large shared-memory block (20 MB at 3x) whose pages the kernel
+  // hands out one by one as they are first written. A thread writes them all while the
+  // program loads its data, so the first paint does not pay for it; everything that touches
+  // the window's pixels first waits for that thread.
+  void StartPrefault();
+  void FinishPrefault();
   bool NextEvent(SDL_Event* event);
+  // Gathers what the display connection and the gamepads have for the program, at most once
+  // per millisecond: the game's 10 ms timer would otherwise make every wake-up ask the X
+  // server and the pad devices several times over.
+  void Pump();
   // Turns one SDL event into input for the program (false when it is none). Text input may
   // give several characters; all but the first wait in `pending_`.
   bool Translate(const SDL_Event& event, InputEvent* out);
@@ -98,11 +109,15 @@ class SdlBackend final : public Backend {
   // when Num Lock or the layout changed in between; -1 for a key the backend kept to itself.
   std::array<int, SDL_NUM_SCANCODES> heldAs_{};
   sdl::SoundPlayer sound_;
+  std::thread prefault_;
   bool padsUp_ = false;
+  std::uint64_t lastPumpMs_ = ~std::uint64_t{0};
+  std::uint64_t nextPadScanMs_ = 0;  // when to look for newly plugged-in pads again
   std::map<SDL_JoystickID, std::pair<SDL_GameController*, sdl::PadMapper>> pads_;
 };
 
 SdlBackend::~SdlBackend() {
+  FinishPrefault();
   sound_.Close();
   for (auto& pad : pads_) SDL_GameControllerClose(pad.second.first);
   pads_.clear();
@@ -136,6 +151,8 @@ bool SdlBackend::StartVideo() {
   // Gamepads: the ones plugged in now arrive as device-added events like later ones. The pad
   // keeps working while the window is in the background, so that its removal is still seen.
   SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+  // The pads are read by Pump, not by every look at the event queue.
+  SDL_SetHint(SDL_HINT_AUTO_UPDATE_JOYSTICKS, "0");
   padsUp_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
   // The audio device is opened by the first sound, off the path to the first paint.
   return true;
@@ -153,7 +170,21 @@ bool SdlBackend::OpenDisplay(int width, int height, std::string_view title) {
   }
   frameWidth_ = width;
   frameHeight_ = height;
+  StartPrefault();
   return true;
+}
+
+void SdlBackend::StartPrefault() {
+  SDL_Surface* surface = SDL_GetWindowSurface(window_);
+  if (surface == nullptr || surface->pixels == nullptr || SDL_MUSTLOCK(surface)) return;
+  void* pixels = surface->pixels;
+  const std::size_t bytes = std::size_t(surface->h) * std::size_t(surface->pitch);
+  // Zero is black in every pixel layout the window can have; the frame covers it anyway.
+  prefault_ = std::thread([pixels, bytes] { std::memset(pixels, 0, bytes); });
+}
+
+void SdlBackend::FinishPrefault() {
+  if (prefault_.joinable()) prefault_.join();
 }
 
 // The requested scale, reduced while the window would not fit on the screen.
@@ -183,6 +214,7 @@ void SdlBackend::SetIcon(const IconResource& icon) {
 }
 
 void SdlBackend::Present(const Surface& frame) {
+  FinishPrefault();
   if (window_ == nullptr || frame.width <= 0 || frame.height <= 0) return;
   const std::size_t count = std::size_t(frame.width) * std::size_t(frame.height);
   if (frame.pixels.size() < count) return;
@@ -220,6 +252,7 @@ sdl::ViewGeometry SdlBackend::Geometry() const {
 }
 
 void SdlBackend::Redraw(const std::uint32_t* frame, bool changedOnly) {
+  FinishPrefault();
   if (window_ == nullptr || shownPixels_.empty()) return;
   if (frame == nullptr) {
     frame = shownPixels_.data();
@@ -237,7 +270,16 @@ void SdlBackend::Redraw(const std::uint32_t* frame, bool changedOnly) {
   std::vector<sdl::RowSpan> spans;
   if (!changedOnly || !windowCurrent_) {
     scaler_.Configure(frameWidth_, frameHeight_, picture);
-    SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+    // Black bars around the picture; the picture itself is written whole below.
+    const Uint32 black = SDL_MapRGB(surface->format, 0, 0, 0);
+    const SDL_Rect bars[] = {
+        {0, 0, surface->w, picture.top},
+        {0, picture.bottom, surface->w, surface->h - picture.bottom},
+        {0, picture.top, picture.left, picture.Height()},
+        {picture.right, picture.top, surface->w - picture.right, picture.Height()}};
+    for (const SDL_Rect& bar : bars) {
+      if (bar.w > 0 && bar.h > 0) SDL_FillRect(surface, &bar, black);
+    }
     spans.push_back(sdl::RowSpan{0, frameHeight_});
     changedOnly = false;
   } else {
@@ -303,7 +345,20 @@ bool SdlBackend::NextEvent(SDL_Event* event) {
     stashed_.reset();
     return true;
   }
-  return SDL_PollEvent(event) != 0;
+  Pump();
+  return SDL_PeepEvents(event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0;
+}
+
+void SdlBackend::Pump() {
+  const std::uint64_t now = NowMs();
+  if (now == lastPumpMs_) return;
+  lastPumpMs_ = now;
+  // Open pads are read every time; the search for new ones runs four times a second.
+  if (padsUp_ && (!pads_.empty() || now >= nextPadScanMs_)) {
+    SDL_JoystickUpdate();
+    nextPadScanMs_ = now + 250;
+  }
+  SDL_PumpEvents();
 }
 
 bool SdlBackend::PollInput(InputEvent* event) {
@@ -328,6 +383,9 @@ void SdlBackend::Wait(std::optional<std::uint64_t> deadline) {
     if (now >= *deadline) return;
     timeout = int(std::min<std::uint64_t>(*deadline - now, INT_MAX));
   }
+  // An open pad's buttons do not wake the wait on the display connection: look at it again
+  // every 10 ms, which is what the game's own timer does during a match anyway.
+  if (!pads_.empty() && (timeout < 0 || timeout > 10)) timeout = 10;
   // Blocks on the display connection; the event it returns is kept for PollInput.
   SDL_Event event;
   if (SDL_WaitEventTimeout(&event, timeout) != 0) stashed_ = event;
@@ -502,6 +560,7 @@ bool SdlBackend::Translate(const SDL_Event& event, InputEvent* out) {
           return true;
         case SDL_WINDOWEVENT_EXPOSED:
           // The window's pixels are kept on our side: show them again as they are.
+          FinishPrefault();
           if (shown_ && windowCurrent_) SDL_UpdateWindowSurface(window_);
           return false;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
