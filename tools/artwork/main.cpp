@@ -1,12 +1,13 @@
 // The artwork generator: draws every picture of GDAT.DAT and ODAT.DAT, synthesises the WAV
 // files and writes them into the game folder, together with a review sheet for people.
 //
-//   artwork --out DIR --sheet FILE.png [--allow-missing]
+//   artwork --out DIR --sheet FILE.png [--icons DIR] [--allow-missing]
 //
 // The run fails (exit 1) when a picture of the directory is missing, when a picture is drawn
 // that the directory does not name, when a picture has the wrong size or when a masked
 // picture is not black wherever its mask is white. --allow-missing is for work on the
 // artwork: it reports the missing pictures, then writes everything except GDAT.DAT.
+// --icons writes the desktop icon at every installed size (feldo-32.png ... feldo-256.png).
 #include <cstdio>
 #include <exception>
 #include <fstream>
@@ -16,6 +17,7 @@
 
 #include "artwork/dib_encode.h"
 #include "artwork/families.h"
+#include "artwork/icon.h"
 #include "artwork/picture.h"
 #include "artwork/review_sheet.h"
 #include "presentation/graphics_archive.h"
@@ -86,7 +88,7 @@ bool StartsSheetRow(std::size_t position) {
 }  // namespace
 
 static int Generate(int argc, char** argv) {
-  std::string outFolder, sheetPath;
+  std::string outFolder, sheetPath, iconFolder;
   bool allowMissing = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -94,15 +96,19 @@ static int Generate(int argc, char** argv) {
       outFolder = argv[++i];
     } else if (arg == "--sheet" && i + 1 < argc) {
       sheetPath = argv[++i];
+    } else if (arg == "--icons" && i + 1 < argc) {
+      iconFolder = argv[++i];
     } else if (arg == "--allow-missing") {
       allowMissing = true;
     } else {
-      std::fprintf(stderr, "usage: artwork --out DIR [--sheet FILE.png] [--allow-missing]\n");
+      std::fprintf(stderr,
+                   "usage: artwork --out DIR [--sheet FILE.png] [--icons DIR] [--allow-missing]\n");
       return 1;
     }
   }
   if (outFolder.empty()) {
-    std::fprintf(stderr, "usage: artwork --out DIR [--sheet FILE.png] [--allow-missing]\n");
+    std::fprintf(stderr,
+                 "usage: artwork --out DIR [--sheet FILE.png] [--icons DIR] [--allow-missing]\n");
     return 1;
   }
 
@@ -184,6 +190,10 @@ static int Generate(int argc, char** argv) {
       std::fprintf(stderr, "artwork: cannot write %s\n", sheetPath.c_str());
       written = false;
     }
+  }
+  if (!iconFolder.empty() && !artwork::WriteIcons(iconFolder)) {
+    std::fprintf(stderr, "artwork: cannot write the icons into %s\n", iconFolder.c_str());
+    written = false;
   }
   return written ? 0 : 1;
 }
