@@ -80,6 +80,17 @@ class ArchiveFile {
     return platform::ReadFile(file_, block->bytes.get(), size) == long(size);
   }
 
+  // Reads the next entry through one buffer kept for the purpose and checks that it holds a
+  // valid picture, keeping nothing. False on a short read; *valid tells the check.
+  bool CheckEntry(std::uint32_t size, bool* valid) {
+    *valid = false;
+    if (size > kLargestEntry) return SkipEntry(size);
+    if (check_.size() < size) check_.resize(size);
+    if (platform::ReadFile(file_, check_.data(), size) != long(size)) return false;
+    *valid = platform::ParsePackedDib(check_.data(), size, nullptr);
+    return true;
+  }
+
   // Reads the next entry and drops it. False on a short read.
   bool SkipEntry(std::uint32_t size) {
     if (scratch_.empty()) scratch_.resize(kSkipChunk);
@@ -95,6 +106,7 @@ class ArchiveFile {
  private:
   platform::FileHandle file_;
   std::vector<std::uint8_t> scratch_;
+  std::vector<std::uint8_t> check_;
 };
 
 // Keeps the block when it holds a valid picture and hands the picture out; drops it otherwise.
@@ -183,13 +195,23 @@ int PreloadCache() {
   for (std::size_t j = 0; j < sizes.size(); ++j) {
     const auto found = cacheIndex.find(graphicsArchive.directory[j]);
     const int index = found == cacheIndex.end() ? 0 : found->second;
-    // Pictures not in the cache, and cache slots already filled by an earlier preload, are
-    // read through.
-    if (index == 0 || index >= kCacheSlots || memory.cache[std::size_t(index)]) {
+    // Cache slots already filled by an earlier preload are read through. Pictures not in the
+    // cache are checked and dropped, so that a damaged one the game would read later (a
+    // flag, a crowd, a photo) is reported now, once, and not missed in silence mid-campaign.
+    if (index != 0 && index < kCacheSlots && memory.cache[std::size_t(index)]) {
       if (!file.SkipEntry(sizes[j])) {
         graphicsArchive.archiveError = 2;
         return 1;
       }
+      continue;
+    }
+    if (index == 0 || index >= kCacheSlots) {
+      bool valid = false;
+      if (!file.CheckEntry(sizes[j], &valid)) {
+        graphicsArchive.archiveError = 2;
+        return 1;
+      }
+      if (!valid) damaged = true;
       continue;
     }
     Block block;

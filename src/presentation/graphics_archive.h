@@ -48,8 +48,9 @@ int FindInDirectory(std::string_view name);
 // 1-based cache index, or 0 when the name is not in the cache list.
 int FindInCache(std::string_view name);
 
-// Reads the whole archive once and keeps the cached pictures. Returns 1 on failure, 0 on
-// success.
+// Reads the whole archive once and keeps the cached pictures; every other entry is checked
+// and dropped, so a damaged picture anywhere in the file fails the preload. Returns 1 on
+// failure, 0 on success.
 int PreloadCache();
 // The picture with that name: from the cache when it is in the cache list, otherwise read by
 // scanning the archive from its start. A null picture when absent, unreadable or invalid.

@@ -357,6 +357,25 @@ TEST_F(ScriptsDeathTest, AFailedExpectationEndsTheProgramNamingTheLine) {
               "test.script:1: expected sound kick.wav, found none");
   EXPECT_EXIT(RunScript("menu 7\nselect 16 4\n"), ::testing::ExitedWithCode(3),
               "test.script:2: dialog List has no list box 16 with a line 4");
+  EXPECT_EXIT(RunScript("expect-message OK\n"), ::testing::ExitedWithCode(3),
+              "test.script:1: expected message \"OK\", found \"\\(no message box\\)\"");
+}
+
+TEST_F(Scripts, TheMessageBoxOnTopShowsItsTextAndCaption) {
+  CreateMain();
+  MainHook() = [](Window* window, Msg msg, Param a, Param, Param*) {
+    if (msg == Msg::Timer && a == 1) {
+      KillTimer(window, 1);
+      MessageBox(window, "データファイル エラー\n二行目", "エラー No. 00", mb::kOk);
+    }
+    return false;
+  };
+  SetTimer(main, 1, 50);
+  hl::RunScriptText(
+      "wait-dialog messagebox 100\nexpect-caption エラー No. 00\n"
+      "expect-message データファイル エラー\\n二行目\npress 1\n",
+      "message.script");
+  EXPECT_EQ(RunLoop(), 0);
 }
 
 TEST_F(ScriptsDeathTest, MistakesInTheScriptAreReportedBeforeAnythingRuns) {

@@ -92,6 +92,18 @@ TEST_P(DamagedEntry, IsNullWhereverItIsRead) {
   EXPECT_TRUE(SameBytes(pictures[3], EntryFor(3)));
 }
 
+TEST_P(DamagedEntry, OutsideTheCacheStillFailsThePreload) {
+  // Only the world map (read by name, later) is damaged: the start-up check reports it while
+  // every cached picture is kept, and nothing of the map is held.
+  std::vector<Bytes> entries = FullEntries();
+  entries[0] = GetParam().make();
+  WriteGameArchive(MakeArchive(entries));
+  EXPECT_EQ(PreloadCache(), 1);
+  EXPECT_EQ(graphicsArchive.archiveError, 2);
+  EXPECT_EQ(CountCachedPictures(), 396);
+  EXPECT_EQ(CountHeldPictures(), 396u);
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryKind, DamagedEntry, ::testing::ValuesIn(kBadEntries),
                          [](const ::testing::TestParamInfo<BadEntry>& info) {
                            return std::string(info.param.name);

@@ -1,12 +1,15 @@
 // Writes the seed corpora of the fuzz targets: for each reader a valid file of its kind and a
 // few broken ones, made with the artwork generator's own encoder.
-//   fuzz_make_seeds OUT_FOLDER     (writes OUT_FOLDER/archive/, campaign/ and settings/)
+//   fuzz_make_seeds OUT_FOLDER     (writes OUT_FOLDER/archive/, campaign/, settings/ and script/)
+// The script reader's valid seeds are the scripts of tests/scripts/ and tools/ themselves;
+// here are only broken lines and odd spacing.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "artwork/dib_encode.h"
@@ -67,6 +70,10 @@ Bytes SavedCampaign(const fs::path& folder, int region, int nation) {
   return bytes;
 }
 
+Bytes Text(std::string_view text) {
+  return Bytes(text.begin(), text.end());
+}
+
 Bytes Archive(int count) {
   std::vector<Bytes> entries;
   for (int k = 0; k < count; ++k) entries.push_back(Entry(k));
@@ -120,5 +127,24 @@ int main(int argc, char** argv) {
   Write(out / "settings" / "short", Bytes{1});
   Write(out / "settings" / "long", Bytes{1, 0, 7});
   Write(out / "settings" / "out-of-range", Bytes{200, 9});
+
+  // Each broken script has good lines before the bad one, so the reader must stop there.
+  const fs::path script = out / "script";
+  Write(script / "no-argument", Text("# program: feldo\nwait-dialog SinkiBox 1000\nadvance\n"));
+  Write(script / "negative-time", Text("advance 10\nadvance -5\n"));
+  Write(script / "too-big-a-number", Text("press 1\nadvance 99999999999\n"));
+  Write(script / "unknown-key", Text("key-down Left\nkey Nope 10\nkey-up Left\n"));
+  Write(script / "key-without-time", Text("key Left\n"));
+  Write(script / "unknown-command", Text("expect-dialog none\nfrobnicate 3\n"));
+  Write(script / "too-many-arguments", Text("print-control 1 2 3\n"));
+  Write(script / "empty-char", Text("char   \n"));
+  Write(script / "value-not-a-number", Text("expect-value level three\n"));
+  Write(script / "f13", Text("key F12 10\nkey F13 10\n"));
+  Write(script / "tabs-and-crlf", Text("\tpress\t9\r\nchar  x y \r\n  # a comment\r\nexpect-title  "
+                                       "VEXO  WORLD CUP \r\nclose"));
+  Write(script / "japanese-title",
+        Text("expect-title サッカー\nexpect-message データファイル エラー\n"));
+  Write(script / "vertical-tab", Text("advance\v100\n"));
+  Write(script / "empty", Bytes{});
   return 0;
 }

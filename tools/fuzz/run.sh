@@ -22,7 +22,7 @@ fi
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ "${#targets[@]}" -gt 0 ] || targets=(archive settings campaign)
+[ "${#targets[@]}" -gt 0 ] || targets=(archive settings campaign script)
 
 FELDO_PACKAGES+=(clang-14 libfuzzer-14-dev)
 feldo_ensure_packages
@@ -40,11 +40,20 @@ top=$PWD
 for target in "${targets[@]}"; do
   corpus=$top/build-fuzz/corpus/$target
   mkdir -p "$corpus"
+  # The script reader also starts from every script the tests and the tools run.
+  # (copied into one folder: libFuzzer takes folders only).
+  extra=()
+  if [ "$target" = script ]; then
+    rm -rf build-fuzz/seeds-script
+    mkdir -p build-fuzz/seeds-script
+    cp tests/scripts/*.script tools/friendly_path.script build-fuzz/seeds-script/
+    extra=("$top"/build-fuzz/seeds-script)
+  fi
   log=build-fuzz/fuzz_$target.log
   echo "fuzzing $target for $seconds s"
   status=0
   "$top"/build-fuzz/tools/fuzz/fuzz_"$target" -max_total_time="$seconds" -runs=10000000 -print_final_stats=1 \
-    -artifact_prefix="$top"/build-fuzz/findings/"$target"- "$corpus" "$top"/tools/fuzz/corpus/"$target" \
+    -artifact_prefix="$top"/build-fuzz/findings/"$target"- "$corpus" "$top"/tools/fuzz/corpus/"$target" "${extra[@]}" \
     > "$log" 2>&1 || status=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n1)
   echo "  $target: ${runs:-?} executions, exit $status (log $log)"

@@ -11,20 +11,15 @@
 
 #include "platform/core.h"
 #include "platform/headless/headless.h"
+#include "platform/headless/script_parse.h"
 
 namespace platform::headless {
 
 namespace {
 
-struct Line {
-  int number = 0;
-  std::vector<std::string> words;
-  std::string rest;  // everything after the command word, trimmed
-};
-
 struct Script {
   std::string name;
-  std::vector<Line> lines;
+  std::vector<ScriptLine> lines;
   std::size_t next = 0;
   // A command that spans several idle moments.
   int keyUpPending = -1;  // `key`: the key to release once its time has passed
@@ -46,51 +41,6 @@ struct Script {
   std::exit(3);
 }
 
-std::string Trim(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t\r");
-  if (first == std::string_view::npos) return std::string();
-  const std::size_t last = text.find_last_not_of(" \t\r");
-  return std::string(text.substr(first, last - first + 1));
-}
-
-int KeyFromName(const std::string& name) {
-  static const struct {
-    const char* name;
-    int key;
-  } kNames[] = {
-      {"Left", KeyLeft},       {"Right", KeyRight},
-      {"Up", platform::KeyUp}, {"Down", platform::KeyDown},
-      {"Space", KeySpace},     {"Shift", KeyShift},
-      {"Return", KeyReturn},   {"Enter", KeyReturn},
-      {"Escape", KeyEscape},   {"Tab", KeyTab},
-      {"Home", KeyHome},       {"End", KeyEnd},
-      {"PageUp", KeyPageUp},   {"PageDown", KeyPageDown},
-      {"Alt", KeyAlt},         {"Control", KeyControl},
-      {"Back", KeyBack},       {"Delete", KeyDelete},
-      {"Clear", KeyClear},
-  };
-  for (const auto& entry : kNames) {
-    if (name == entry.name) return entry.key;
-  }
-  if (name.size() == 1 && name[0] >= '0' && name[0] <= '9') return Key0 + (name[0] - '0');
-  if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') return KeyA + (name[0] - 'A');
-  if (name.size() == 3 && name.starts_with("KP") && name[2] >= '0' && name[2] <= '9') {
-    return KeyNumpad0 + (name[2] - '0');
-  }
-  if (name.size() >= 2 && name[0] == 'F') {
-    const int n = std::atoi(name.c_str() + 1);
-    if (n >= 1 && n <= 12 && name.substr(1) == std::to_string(n)) return KeyF1 + n - 1;
-  }
-  return -1;
-}
-
-bool ParseInt(const std::string& text, long long* out) {
-  if (text.empty()) return false;
-  char* end = nullptr;
-  *out = std::strtoll(text.c_str(), &end, 10);
-  return *end == '\0';
-}
-
 std::uint32_t FirstCodepoint(std::string_view text) {
   const auto lead = static_cast<unsigned char>(text[0]);
   int length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
@@ -106,92 +56,47 @@ std::string TopName() {
   return top ? std::string(DialogTemplateName(top)) : std::string("none");
 }
 
-// Checks a line's shape before the program starts, so that a typo fails at once.
-void CheckLine(const Script& script, const Line& line) {
-  const std::string& command = line.words[0];
-  const std::size_t args = line.words.size() - 1;
-  long long number = 0;
-  auto need = [&](std::size_t count, const char* usage) {
-    if (args != count) Fail(script, line.number, std::string("usage: ") + usage);
-  };
-  auto numberAt = [&](std::size_t index, const char* what) {
-    if (!ParseInt(line.words[index], &number) || number < 0) {
-      Fail(script, line.number,
-           std::string(what) + " must be a number, not \"" + line.words[index] + "\"");
+// The text of the message box on top, its lines joined by "\n" written as those two
+// characters; "(no message box)" when none is on top.
+std::string MessageText() {
+  Window* top = TopDialog();
+  if (!top || !top->dialog || !top->dialog->messageBox) return "(no message box)";
+  std::string text;
+  for (const detail::Control& control : top->dialog->controls) {
+    if (control.kind != ControlKind::Static) continue;
+    for (const char c : control.text) {
+      if (c == '\n') {
+        text += "\\n";
+      } else {
+        text += c;
+      }
     }
-  };
-  auto keyAt = [&](std::size_t index) {
-    if (KeyFromName(line.words[index]) < 0) {
-      Fail(script, line.number, "unknown key \"" + line.words[index] + "\"");
-    }
-  };
-  if (command == "advance") {
-    need(1, "advance MS");
-    numberAt(1, "MS");
-  } else if (command == "key-down" || command == "key-up") {
-    need(1, "key-down KEY / key-up KEY");
-    keyAt(1);
-  } else if (command == "key") {
-    need(2, "key KEY MS");
-    keyAt(1);
-    numberAt(2, "MS");
-  } else if (command == "char") {
-    if (line.rest.empty()) Fail(script, line.number, "usage: char C");
-  } else if (command == "press" || command == "menu") {
-    need(1, "press ID / menu ID");
-    numberAt(1, "ID");
-  } else if (command == "print-control") {
-    if (args != 1 && args != 2) Fail(script, line.number, "usage: print-control ID [LINE]");
-    numberAt(1, "ID");
-    if (args == 2) numberAt(2, "LINE");
-  } else if (command == "select") {
-    need(2, "select ID LINE");
-    numberAt(1, "ID");
-    numberAt(2, "LINE");
-  } else if (command == "wait-dialog") {
-    need(2, "wait-dialog NAME MS");
-    numberAt(2, "MS");
-  } else if (command == "expect-dialog" || command == "expect-sound") {
-    need(1, "expect-dialog NAME / expect-sound NAME");
-  } else if (command == "expect-title") {
-    // The rest of the line is the title; it may be empty.
-  } else if (command == "expect-value") {
-    need(2, "expect-value NAME VALUE");
-    if (!ParseInt(line.words[2], &number)) {
-      Fail(script, line.number, "VALUE must be a number, not \"" + line.words[2] + "\"");
-    }
-  } else if (command == "screenshot") {
-    if (line.rest.empty()) Fail(script, line.number, "usage: screenshot FILE");
-  } else if (command == "close" || command == "repaint" || command == "focus-lost" ||
-             command == "focus-gained" || command == "pad-removed") {
-    need(0, command.c_str());
-  } else {
-    Fail(script, line.number, "unknown command \"" + command + "\"");
   }
+  return text;
 }
 
-long long Number(const Line& line, std::size_t index) {
+long long Number(const ScriptLine& line, std::size_t index) {
   return std::strtoll(line.words[index].c_str(), nullptr, 10);
 }
 
 // Runs one line. True when the program has to run before the next line (input, time,
 // a press); false when the next line can follow at once.
-bool Execute(Script& script, const Line& line) {
+bool Execute(Script& script, const ScriptLine& line) {
   const std::string& command = line.words[0];
   if (command == "advance") {
     Advance(std::uint64_t(Number(line, 1)));
     return true;
   }
   if (command == "key-down") {
-    KeyDown(KeyFromName(line.words[1]));
+    KeyDown(KeyFromScriptName(line.words[1]));
     return true;
   }
   if (command == "key-up") {
-    KeyUp(KeyFromName(line.words[1]));
+    KeyUp(KeyFromScriptName(line.words[1]));
     return true;
   }
   if (command == "key") {
-    const int key = KeyFromName(line.words[1]);
+    const int key = KeyFromScriptName(line.words[1]);
     KeyDown(key);
     Advance(std::uint64_t(Number(line, 2)));
     script.keyUpPending = key;
@@ -269,6 +174,22 @@ bool Execute(Script& script, const Line& line) {
     const std::string title = GetWindowTitle(MainWindow());
     if (title != line.rest) {
       Fail(script, line.number, "expected title \"" + line.rest + "\", found \"" + title + "\"");
+    }
+    return false;
+  }
+  if (command == "expect-caption") {
+    Window* top = TopDialog();
+    const std::string caption = top ? GetWindowTitle(top) : std::string("(no dialog)");
+    if (caption != line.rest) {
+      Fail(script, line.number,
+           "expected caption \"" + line.rest + "\", found \"" + caption + "\"");
+    }
+    return false;
+  }
+  if (command == "expect-message") {
+    const std::string text = MessageText();
+    if (text != line.rest) {
+      Fail(script, line.number, "expected message \"" + line.rest + "\", found \"" + text + "\"");
     }
     return false;
   }
@@ -351,7 +272,7 @@ void OnIdle(Script& script, std::optional<std::uint64_t> nextTimer) {
       if (TopDialog()) Fail(script, 0, "script ended while dialog " + TopName() + " is still open");
       Fail(script, 0, "script ended while the program is still running");
     }
-    const Line& line = script.lines[script.next++];
+    const ScriptLine& line = script.lines[script.next++];
     if (Execute(script, line)) return;
   }
 }
@@ -374,22 +295,10 @@ int PendingScriptLine() {
 void RunScriptText(const std::string& text, const std::string& name) {
   auto script = std::make_shared<Script>();
   script->name = name;
-  std::istringstream input(text);
-  std::string raw;
-  int number = 0;
-  while (std::getline(input, raw)) {
-    ++number;
-    const std::string trimmed = Trim(raw);
-    if (trimmed.empty() || trimmed[0] == '#') continue;
-    Line line;
-    line.number = number;
-    std::istringstream words(trimmed);
-    for (std::string word; words >> word;) line.words.push_back(word);
-    const std::size_t gap = trimmed.find_first_of(" \t");
-    line.rest = gap == std::string::npos ? std::string() : Trim(trimmed.substr(gap));
-    CheckLine(*script, line);
-    script->lines.push_back(std::move(line));
-  }
+  ParsedScript parsed = ParseScript(text);
+  // A mistake anywhere fails before the program starts, so that a typo fails at once.
+  if (!parsed.Ok()) Fail(*script, parsed.errorLine, parsed.error);
+  script->lines = std::move(parsed.lines);
   CurrentScript() = script;
   SetIdleHandler([script](std::optional<std::uint64_t> nextTimer) { OnIdle(*script, nextTimer); });
 }
