@@ -48,6 +48,12 @@ patch_bytes() { # FILE OFFSET PRINTF-BYTES
   printf "$3" | dd of="$1" bs=1 seek="$2" conv=notrunc status=none
 }
 
+# The end of a game from the qualifying menu: its exit button, and OK to the question.
+quit_from_qualifying_menu() {
+  printf 'wait-dialog SinkiBox3 500\npress 13\nwait-dialog messagebox 500\n'
+  printf 'expect-message 現在進行中のゲームを中止して終了しますか?\npress 1\n'
+}
+
 # --- GDAT.DAT: the data file error once at start-up, then a whole friendly without pictures.
 
 # The data file error as the game shows it, then the way to a friendly against Italy, the
@@ -79,11 +85,8 @@ expect-value half 1
 wait-dialog MessBox2 500000
 expect-value half 0
 press 1
-wait-dialog SinkiBox3 500
-press 13
-wait-dialog messagebox 500
-press 1
 SCRIPT
+  quit_from_qualifying_menu
 }
 
 gdat_case() { # NAME ARCHIVE-ERROR DAMAGE-COMMAND...
@@ -209,11 +212,8 @@ press 247
 wait-dialog SetSoundDlg 500
 press 248
 press 1
-wait-dialog SinkiBox3 500
-press 13
-wait-dialog messagebox 500
-press 1
 SCRIPT
+quit_from_qualifying_menu >>case.script
 status=0
 if [ "$(id -u)" -ne 0 ]; then
   chmod a-w .
