@@ -267,6 +267,12 @@ std::size_t CountHeldPictures() {
   return memory.blocks.size();
 }
 
+std::size_t CountHeldPictureBytes() {
+  std::size_t bytes = 0;
+  for (const Block& block : memory.blocks) bytes += block.size;
+  return bytes;
+}
+
 int CountCachedPictures() {
   int count = 0;
   for (const Picture& picture : memory.cache) count += picture ? 1 : 0;

@@ -75,8 +75,10 @@ bool CheckArchiveAfterFirstPaint();
 // Picture handed out before is invalid afterwards (see also ReleasePictures, which empties the
 // bitmap store as well).
 void ReleaseArchivePictures();
-// Pictures whose memory this module holds now, and the cache slots that hold a picture.
+// Pictures whose memory this module holds now (and their bytes), and the cache slots that hold
+// a picture.
 std::size_t CountHeldPictures();
+std::size_t CountHeldPictureBytes();
 int CountCachedPictures();
 
 // Header helpers over a packed device-independent bitmap.

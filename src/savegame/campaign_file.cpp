@@ -12,6 +12,7 @@
 #include "match/match_state.h"
 #include "platform/platform.h"
 #include "savegame/file_error.h"
+#include "savegame/replace_file.h"
 
 namespace {
 
@@ -332,7 +333,7 @@ bool Fail(int code) {
 }  // namespace
 
 std::string CampaignTempName(std::string_view fileName) {
-  return std::string(fileName) + ".tmp";
+  return TemporaryFileName(fileName);
 }
 
 bool SaveCampaign(std::string_view fileName) {
@@ -341,23 +342,8 @@ bool SaveCampaign(std::string_view fileName) {
   FileBytes bytes{};
   ImageWriter writer(&bytes);
   WalkLayout(writer, snapshot);
-
-  // A temporary file left by a save that never finished is of no use: start it afresh.
-  const std::string temp = CampaignTempName(fileName);
-  platform::DeleteFile(temp);
-  platform::FileHandle file = platform::CreateFile(temp);
-  if (file == platform::kNoFile) return Fail(kFileCannotOpen);
-  const bool written = platform::WriteFile(file, bytes.data(), bytes.size()) == long(bytes.size());
-  const bool flushed = written && platform::SyncFile(file);
-  platform::CloseFile(file);
-  if (!flushed) {
-    platform::DeleteFile(temp);
-    return Fail(kFileShort);
-  }
-  if (!platform::RenameFile(temp, fileName)) {
-    platform::DeleteFile(temp);
-    return Fail(kFileCannotOpen);
-  }
+  const int code = ReplaceFile(fileName, bytes.data(), bytes.size());
+  if (code != kFileOk) return Fail(code);
   return true;
 }
 

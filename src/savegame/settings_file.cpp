@@ -6,6 +6,7 @@
 #include "base/game_flow_state.h"
 #include "platform/platform.h"
 #include "savegame/file_error.h"
+#include "savegame/replace_file.h"
 
 namespace {
 
@@ -34,15 +35,9 @@ void ReadSettings() {
 }
 
 void WriteSettings() {
-  fileErrorCode = kFileOk;
-  if (platform::FileExists(kSettingsFileName)) platform::DeleteFile(kSettingsFileName);
-  platform::FileHandle file = platform::CreateFile(kSettingsFileName);
-  if (file == platform::kNoFile) {
-    fileErrorCode = kFileCannotOpen;
-    return;
-  }
+  // Through a temporary file and a rename, so that a full disk or a folder that cannot be
+  // written keeps the settings of the last run instead of leaving an empty file.
   const std::uint8_t bytes[kSettingsBytes] = {gameFlow.level,
                                               static_cast<std::uint8_t>(gameFlow.soundOff)};
-  if (platform::WriteFile(file, bytes, sizeof bytes) != kSettingsBytes) fileErrorCode = kFileShort;
-  platform::CloseFile(file);
+  fileErrorCode = ReplaceFile(kSettingsFileName, bytes, sizeof bytes);
 }

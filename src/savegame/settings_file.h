@@ -9,6 +9,7 @@ inline constexpr char kSettingsFileName[] = "SEL_.DAT";
 // same, error 2. A level byte above 3 reads as LEVEL 3; a sound byte other than 0 or 1 reads
 // as sound on.
 void ReadSettings();
-// Replaces the file with the current level and sound switch (error -1 when it cannot be
-// created, 2 on a short write).
+// Replaces the file with the current level and sound switch through a temporary file and a
+// rename (ReplaceFile): error -1 when it cannot be created or renamed, 2 on a short write or
+// a refused flush; on any error the old file stays as it was.
 void WriteSettings();

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/headless.h"
 #include "platform/platform.h"
 #include "savegame/file_error.h"
 #include "savegame/settings_file.h"
@@ -127,6 +128,21 @@ TEST_F(SettingsFile, WriteThatCannotCreateTheFileReportsIt) {
   fs::create_directory(kSettingsFileName);  // a folder in the file's place
   WriteSettings();
   EXPECT_EQ(fileErrorCode, -1);
+}
+
+TEST_F(SettingsFile, AWriteThatFailsKeepsTheSettingsOfTheLastRun) {
+  // A full disk (or a folder that takes no more bytes): every byte, or the second one only.
+  for (const long budget : {0L, 1L}) {
+    WriteBytes({1, 1});
+    gameFlow.level = 0;
+    gameFlow.soundOff = 0;
+    platform::headless::LimitFileWrites(budget);
+    WriteSettings();
+    platform::headless::LimitFileWrites(-1);
+    EXPECT_EQ(fileErrorCode, 2) << budget;
+    EXPECT_EQ(ReadBytes(), (std::vector<std::uint8_t>{1, 1})) << budget;
+    EXPECT_FALSE(fs::exists(std::string(kSettingsFileName) + ".tmp")) << budget;
+  }
 }
 
 }  // namespace

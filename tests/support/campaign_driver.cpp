@@ -87,6 +87,13 @@ class Driver {
       user_ = &user;
       platform::UpdateWindow(window_);  // the start-up menu, and everything up to a match
       PlayMatches(user);
+      // The next campaign: after its end the game waits in the idle window; the GAME menu
+      // brings back the start-up menu, whose new game button the driver presses.
+      while (campaignsStarted_ < settings_.campaigns && gameFlow.phase == 0 && !overBudget_ &&
+             hl::ChooseMenuItem(CommandId::kBackToFirstMenu)) {
+        hl::Advance(10);
+        PlayMatches(user);
+      }
       // Time after the end: nothing may move the team photo on any more.
       const int step = victoryCelebration.photoStep;
       hl::Advance(kCelebrationMs);
@@ -190,6 +197,7 @@ class Driver {
     Seen seen{name, name == "messagebox" ? platform::GetWindowTitle(top) : std::string(),
               gameFlow.messageKind, gameFlow.displayContent, gameFlow.phase};
     report_.seen.push_back(seen);
+    if (settings_.onDialog) settings_.onDialog(name);
     Answer(top, seen);
   }
 
@@ -205,8 +213,13 @@ class Driver {
         hl::PressControl(DialogItem::kChangeLevel);
       } else if (!started_) {
         started_ = true;
+        campaignsStarted_ = 1;
         hl::PressControl(settings_.load ? DialogItem::kLoadGame : DialogItem::kNewGame);
         if (settings_.load) report_.reached = Reached::kQualifying;
+      } else if (campaignsStarted_ < settings_.campaigns && gameFlow.phase == 0) {
+        ++campaignsStarted_;
+        report_.champion = 0;  // each campaign crowns its own
+        hl::PressControl(DialogItem::kNewGame);
       } else {
         hl::PressControl(platform::kIdCancel);
       }
@@ -232,6 +245,18 @@ class Driver {
       hl::PressControl(DialogItem::kOk);
       return;
     }
+    if (name == "SinkiBox3" && settings_.friendlies > 0) {
+      OnPhaseMenu();
+      hl::PressControl(friendliesStarted_ < settings_.friendlies ? DialogItem::kFriendly
+                                                                 : DialogItem::kExit);
+      return;
+    }
+    if (name == "SelTestMatchDlg") {
+      const int cycle = std::max(settings_.friendlyCycle, 1);
+      hl::SelectListLine(DialogItem::kNationList, friendliesStarted_++ % cycle);
+      hl::PressControl(DialogItem::kOk);
+      return;
+    }
     if (name == "SinkiBox3" || name == "SinkiBox4" || name == "SinkiBox5") {
       OnPhaseMenu();
       hl::PressControl(DialogItem::kPlayRound);
@@ -247,6 +272,7 @@ class Driver {
     if ((name == "MessBox2" || name == "MessBox3") && seen.messageKind == 0) {
       report_.scores.push_back({lastMatchResult.userGoals, lastMatchResult.opponentGoals});
       report_.keyEvents = user_->KeyEvents();
+      if (settings_.afterMatch) settings_.afterMatch(int(report_.scores.size()));
     }
     if (name == "PlayoffMsg1" || name == "PlayoffMsg2") ++report_.playoffs;
     if (name == "MessBox2" && seen.messageKind == 8) OnChampion(KnockoutOpponent(UserNumber(), 2));
@@ -475,6 +501,8 @@ class Driver {
   self_play::WindowUser* user_ = nullptr;
   int idleCalls_ = 0;
   int phaseMenus_ = 0;
+  int friendliesStarted_ = 0;
+  int campaignsStarted_ = 0;
   int photoStepAtOpen_ = 0;
   bool overBudget_ = false;
   bool levelChosen_ = false;

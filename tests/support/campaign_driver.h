@@ -11,12 +11,16 @@
 // come from their ties; and, when the user reaches the end, that exactly one champion is
 // crowned. Faults are collected in the report, not thrown.
 //
+// With `friendlies` the same window plays that many friendlies one after another instead (the
+// long-play test of memory).
+//
 // The driver works in the current directory (the game reads GDAT.DAT and its sounds from
 // there; without them the pitch is drawn without pictures). It resets every record of the game
 // before and after the campaign and starts and shuts down the headless backend itself.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -58,6 +62,19 @@ struct Settings {
   bool drawMatches = true;
   // The user's matches at most (a guard against a flow that does not end).
   int matchBudget = 40;
+  // Friendlies instead of the campaign: once the qualifying menu is reached, its friendly
+  // button this many times back to back, against the first `friendlyCycle` nations of the
+  // opponent list in turn; then the game is ended from the qualifying menu. 0: the campaign.
+  int friendlies = 0;
+  int friendlyCycle = 3;
+  // Campaigns played one after another in the same window: after each end the start-up
+  // menu's new game button again (the level is chosen before the first only).
+  int campaigns = 1;
+  // Called with the name of every dialog as it comes to the top, before it is answered.
+  std::function<void(const std::string& dialog)> onDialog;
+  // Called while the result of each of the user's matches is shown, with the count of the
+  // results shown so far (from 1).
+  std::function<void(int results)> afterMatch;
 };
 
 // A dialog or message box as it came to the top, with the records that say what it shows.
