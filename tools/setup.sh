@@ -6,8 +6,9 @@ FELDO_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-mixer-dev l
   fonts-ipafont-gothic libpng-dev libgtest-dev libbenchmark-dev)
 
 # What the tests need beyond that: a virtual X server, xdotool to click and type in it, xwd to
-# read its pixels (added to the list by ./test.sh).
-FELDO_TEST_PACKAGES=(xvfb xdotool x11-apps)
+# read its pixels, desktop-file-validate for the installed menu entry (added to the list by
+# ./test.sh).
+FELDO_TEST_PACKAGES=(xvfb xdotool x11-apps desktop-file-utils)
 
 feldo_missing_packages() {
   local package
