@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <limits>
 #include <string>
 
 #include "platform/headless/headless.h"
@@ -64,6 +65,11 @@ long ReadFile(FileHandle file, void* buffer, std::size_t count) {
     done += std::size_t(got);
   }
   return long(done);
+}
+
+bool SeekFile(FileHandle file, std::uint64_t offset) {
+  if (file < 0 || offset > std::uint64_t(std::numeric_limits<off_t>::max())) return false;
+  return ::lseek(file, off_t(offset), SEEK_SET) == off_t(offset);
 }
 
 long WriteFile(FileHandle file, const void* buffer, std::size_t count) {

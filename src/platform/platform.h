@@ -559,6 +559,9 @@ FileHandle CreateFile(std::string_view name);  // truncates an existing file
 // Return the byte count moved, which is short at the end of the file or on failure.
 long ReadFile(FileHandle file, void* buffer, std::size_t count);
 long WriteFile(FileHandle file, const void* buffer, std::size_t count);
+// Moves the read and write position to `offset` bytes from the start (it may lie past the
+// end: a read there moves nothing). False on a bad handle or a file that cannot seek.
+bool SeekFile(FileHandle file, std::uint64_t offset);
 void CloseFile(FileHandle file);
 // Flushes what was written to the file down to the disk; false when the disk refused it.
 bool SyncFile(FileHandle file);

@@ -6,7 +6,9 @@
 // null, exactly like a picture that could not be read, and the drawing skips it.
 #include "presentation/graphics_archive.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <memory>
 #include <unordered_map>
 
@@ -14,8 +16,6 @@
 
 namespace {
 
-// Entries are skipped (read and dropped) in pieces of this size.
-constexpr std::size_t kSkipChunk = 64 * 1024;
 // No valid picture needs more bytes than the largest accepted one (4096 × 4096 pixels at 24
 // bits, a 40-byte header); larger entries are read through without being kept.
 constexpr std::size_t kLargestEntry = 40 + std::size_t(4096) * 4096 * 3;
@@ -45,7 +45,9 @@ int Le16(const std::uint8_t* p) {
   return p[0] | (p[1] << 8);
 }
 
-// One open archive, closed on every way out.
+// One open archive, closed on every way out. It is read front to back through a buffer of
+// its own: GDAT.DAT holds thousands of entries of a few hundred bytes, and one system call
+// per entry made reading it the largest part of the start-up.
 class ArchiveFile {
  public:
   explicit ArchiveFile(const std::string& name) : file_(platform::OpenFileRead(name)) {}
@@ -59,10 +61,10 @@ class ArchiveFile {
   // a count that does not match.
   bool ReadHeader(int expectedCount, std::vector<std::uint32_t>* sizes) {
     std::uint8_t count[2];
-    if (platform::ReadFile(file_, count, 2) != 2) return false;
+    if (!Read(count, 2)) return false;
     if ((count[0] << 8 | count[1]) != expectedCount) return false;
     std::vector<std::uint8_t> table(std::size_t(expectedCount) * 4);
-    if (platform::ReadFile(file_, table.data(), table.size()) != long(table.size())) return false;
+    if (!Read(table.data(), table.size())) return false;
     sizes->resize(std::size_t(expectedCount));
     for (std::size_t i = 0; i < sizes->size(); ++i) (*sizes)[i] = Be32(&table[i * 4]);
     return true;
@@ -77,7 +79,7 @@ class ArchiveFile {
     }
     block->bytes = std::make_unique_for_overwrite<std::uint8_t[]>(size);
     block->size = size;
-    return platform::ReadFile(file_, block->bytes.get(), size) == long(size);
+    return Read(block->bytes.get(), size);
   }
 
   // Reads the next entry through one buffer kept for the purpose and checks that it holds a
@@ -86,26 +88,74 @@ class ArchiveFile {
     *valid = false;
     if (size > kLargestEntry) return SkipEntry(size);
     if (check_.size() < size) check_.resize(size);
-    if (platform::ReadFile(file_, check_.data(), size) != long(size)) return false;
+    if (!Read(check_.data(), size)) return false;
     *valid = platform::ParsePackedDib(check_.data(), size, nullptr);
+    return true;
+  }
+
+  // Moves to `offset` bytes from the start of the file: within the buffer where it can, by a
+  // seek otherwise. False when the file cannot seek.
+  bool SeekTo(std::uint64_t offset) {
+    const std::uint64_t bufferStart = fileOffset_ - end_;
+    if (offset >= bufferStart && offset <= fileOffset_) {
+      next_ = std::size_t(offset - bufferStart);
+      return true;
+    }
+    next_ = end_ = 0;
+    if (!platform::SeekFile(file_, offset)) return false;
+    fileOffset_ = offset;
     return true;
   }
 
   // Reads the next entry and drops it. False on a short read.
   bool SkipEntry(std::uint32_t size) {
-    if (scratch_.empty()) scratch_.resize(kSkipChunk);
     std::size_t left = size;
     while (left > 0) {
-      const std::size_t piece = left < kSkipChunk ? left : kSkipChunk;
-      if (platform::ReadFile(file_, scratch_.data(), piece) != long(piece)) return false;
+      if (!Fill()) return false;
+      const std::size_t piece = std::min(left, end_ - next_);
+      next_ += piece;
       left -= piece;
     }
     return true;
   }
 
  private:
+  // The next `count` bytes of the file into `out`. False when the file ends first.
+  bool Read(void* out, std::size_t count) {
+    auto* to = static_cast<std::uint8_t*>(out);
+    while (count > 0) {
+      if (next_ == end_ && count >= kBufferSize) {
+        // A large entry goes straight where it belongs.
+        const long got = platform::ReadFile(file_, to, count);
+        if (got > 0) fileOffset_ += std::uint64_t(got);
+        return got == long(count);
+      }
+      if (!Fill()) return false;
+      const std::size_t piece = std::min(count, end_ - next_);
+      std::memcpy(to, buffer_.data() + next_, piece);
+      next_ += piece;
+      to += piece;
+      count -= piece;
+    }
+    return true;
+  }
+
+  // Makes sure the buffer holds at least one unread byte. False at the end of the file.
+  bool Fill() {
+    if (next_ < end_) return true;
+    if (buffer_.empty()) buffer_.resize(kBufferSize);
+    const long got = platform::ReadFile(file_, buffer_.data(), kBufferSize);
+    next_ = 0;
+    end_ = got > 0 ? std::size_t(got) : 0;
+    fileOffset_ += end_;
+    return end_ > 0;
+  }
+
+  static constexpr std::size_t kBufferSize = 64 * 1024;
   platform::FileHandle file_;
-  std::vector<std::uint8_t> scratch_;
+  std::vector<std::uint8_t> buffer_;
+  std::size_t next_ = 0, end_ = 0;  // the unread bytes of the buffer
+  std::uint64_t fileOffset_ = 0;    // the file's own position: just past the buffer's bytes
   std::vector<std::uint8_t> check_;
 };
 
@@ -148,30 +198,26 @@ Picture LoadPicture(std::string_view name) {
     graphicsArchive.archiveError = 2;
     return Picture{};
   }
-  for (std::size_t j = 0; j < sizes.size(); ++j) {
-    if (j != std::size_t(position)) {
-      if (!file.SkipEntry(sizes[j])) {
-        graphicsArchive.archiveError = 2;
-        return Picture{};
-      }
-      continue;
-    }
-    Block block;
-    if (!file.ReadEntry(sizes[j], &block)) {
-      graphicsArchive.archiveError = 2;
-      return Picture{};
-    }
-    const Picture picture = Keep(std::move(block));
-    if (!picture) {
-      graphicsArchive.archiveError = 2;  // the entry's header does not describe its bytes
-      return Picture{};
-    }
-    if (memory.byPosition.size() < sizes.size()) memory.byPosition.resize(sizes.size());
-    memory.byPosition[j] = picture;
-    return picture;
+  if (std::size_t(position) >= sizes.size()) {
+    graphicsArchive.archiveError = 10;
+    return Picture{};
   }
-  graphicsArchive.archiveError = 10;
-  return Picture{};
+  // The entry starts after the header and every entry before it.
+  std::uint64_t offset = 2 + 4 * std::uint64_t(sizes.size());
+  for (std::size_t j = 0; j < std::size_t(position); ++j) offset += sizes[j];
+  Block block;
+  if (!file.SeekTo(offset) || !file.ReadEntry(sizes[std::size_t(position)], &block)) {
+    graphicsArchive.archiveError = 2;
+    return Picture{};
+  }
+  const Picture picture = Keep(std::move(block));
+  if (!picture) {
+    graphicsArchive.archiveError = 2;  // the entry's header does not describe its bytes
+    return Picture{};
+  }
+  if (memory.byPosition.size() < sizes.size()) memory.byPosition.resize(sizes.size());
+  memory.byPosition[std::size_t(position)] = picture;
+  return picture;
 }
 
 int PreloadCache() {
