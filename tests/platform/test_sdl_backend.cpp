@@ -72,8 +72,18 @@ void Exercise(Backend* backend) {
 TEST(SdlBackend, RunsOnTheDummyVideoDriver) {
   EnvironmentVariable video("SDL_VIDEODRIVER", "dummy");
   EnvironmentVariable audio("SDL_AUDIODRIVER", "dummy");
+  {
+    // The backend's own choice of compose table does not reach the programs it starts, and a
+    // table the user names stays his.
+    EnvironmentVariable compose("XCOMPOSEFILE", nullptr);
+    std::unique_ptr<Backend> first(CreateSdlBackend(1));
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(std::getenv("XCOMPOSEFILE"), nullptr);
+  }
+  EnvironmentVariable compose("XCOMPOSEFILE", "/home/player/.XCompose");
   std::unique_ptr<Backend> backend(CreateSdlBackend(2));
   ASSERT_NE(backend, nullptr);
+  EXPECT_STREQ(std::getenv("XCOMPOSEFILE"), "/home/player/.XCompose");
   ASSERT_TRUE(backend->OpenDisplay(900, 600, "demo"));
   Exercise(backend.get());
 }

@@ -140,7 +140,15 @@ bool SdlBackend::StartVideo() {
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   if (!DisplayExpected()) return false;
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  // X11's input method reads and parses the locale's whole table of compose sequences (15 ms,
+  // a fifth of the start) for dead keys and the Compose key. The game has no field the player
+  // types text into, so the table is left empty unless the user names one himself; the
+  // variable is taken back at once, so the programs started later see the user's own.
+  const bool composeNamed = std::getenv("XCOMPOSEFILE") != nullptr;
+  if (!composeNamed) setenv("XCOMPOSEFILE", "/dev/null", 1);
+  const int videoStarted = SDL_InitSubSystem(SDL_INIT_VIDEO);
+  if (!composeNamed) unsetenv("XCOMPOSEFILE");
+  if (videoStarted != 0) return false;
   videoUp_ = true;
   if (SDL_GetNumVideoDisplays() < 1) return false;
   // Without a screen SDL falls back to drivers that show nothing; they count only when asked
