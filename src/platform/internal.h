@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/memory_pages.h"
 #include "platform/platform.h"
 
 namespace platform::detail {
@@ -24,7 +25,7 @@ struct Surface {
   void Resize(int w, int h, Color fill = 0) {
     width = w;
     height = h;
-    pixels.assign(std::size_t(w > 0 ? w : 0) * std::size_t(h > 0 ? h : 0), fill);
+    AssignPixels(&pixels, std::size_t(w > 0 ? w : 0) * std::size_t(h > 0 ? h : 0), fill);
     dirty = true;
   }
   std::uint32_t* Row(int y) { return pixels.data() + std::size_t(y) * std::size_t(width); }

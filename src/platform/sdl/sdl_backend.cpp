@@ -248,7 +248,7 @@ void SdlBackend::Present(const Surface& frame) {
     }
   }
   if (shownPixels_.size() != count) {
-    shownPixels_.assign(count, 0);
+    AssignPixels(&shownPixels_, count, 0);
     windowCurrent_ = false;
   }
   if (!shown_) {
