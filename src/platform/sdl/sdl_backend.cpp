@@ -455,6 +455,19 @@ bool SdlBackend::TakePending(InputEvent* out) {
   return true;
 }
 
+// Where the pad's buttons go now: the pitch, the top dialog or an open drop-down menu.
+sdl::PadContext PadContextNow() {
+  switch (CurrentInputFocus()) {
+    case InputFocus::Dialog:
+      return sdl::PadContext::Dialog;
+    case InputFocus::Menu:
+      return sdl::PadContext::Menu;
+    case InputFocus::Main:
+      break;
+  }
+  return sdl::PadContext::Play;
+}
+
 bool SdlBackend::TranslatePad(const SDL_Event& event, InputEvent* out) {
   const auto queue = [this](const std::vector<InputEvent>& events) {
     pending_.insert(pending_.end(), events.begin(), events.end());
@@ -468,8 +481,19 @@ bool SdlBackend::TranslatePad(const SDL_Event& event, InputEvent* out) {
         SDL_GameControllerClose(controller);  // already open (plugged in before the start)
         return false;
       }
-      pads_.emplace(id, std::make_pair(controller, sdl::PadMapper{}));
-      return false;
+      sdl::PadMapper& mapper =
+          pads_.emplace(id, std::make_pair(controller, sdl::PadMapper{})).first->second.second;
+      // What is held already when it is opened counts at once: SDL reports no press for a
+      // button that went down before the pad was open (a pad plugged in with a button held,
+      // or pressed in the moment between plugging in and this event).
+      for (int button = 0; button < sdl::kPadButtonCount; ++button) {
+        if (SDL_GameControllerGetButton(controller, SDL_GameControllerButton(button)) != 0) {
+          queue(mapper.Button(sdl::PadButton(button), true, PadContextNow()));
+        }
+      }
+      queue(mapper.Stick(SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTX),
+                         SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTY)));
+      return TakePending(out);
     }
     case SDL_CONTROLLERDEVICEREMOVED: {
       auto pad = pads_.find(event.cdevice.which);
@@ -486,19 +510,8 @@ bool SdlBackend::TranslatePad(const SDL_Event& event, InputEvent* out) {
     case SDL_CONTROLLERBUTTONUP: {
       auto pad = pads_.find(event.cbutton.which);
       if (pad == pads_.end() || event.cbutton.button >= sdl::kPadButtonCount) return false;
-      sdl::PadContext context = sdl::PadContext::Play;
-      switch (CurrentInputFocus()) {
-        case InputFocus::Dialog:
-          context = sdl::PadContext::Dialog;
-          break;
-        case InputFocus::Menu:
-          context = sdl::PadContext::Menu;
-          break;
-        case InputFocus::Main:
-          break;
-      }
       queue(pad->second.second.Button(sdl::PadButton(event.cbutton.button),
-                                      event.type == SDL_CONTROLLERBUTTONDOWN, context));
+                                      event.type == SDL_CONTROLLERBUTTONDOWN, PadContextNow()));
       return TakePending(out);
     }
     case SDL_CONTROLLERAXISMOTION: {
