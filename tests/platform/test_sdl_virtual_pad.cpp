@@ -65,9 +65,9 @@ class VirtualPadOnTheBackend : public ::testing::Test {
     unsetenv("SDL_AUDIODRIVER");
   }
 
-  // The next `count` events the backend gives (window events left out), looking at most
-  // `looks` times; fewer when they do not come.
-  std::vector<std::string> Take(std::size_t count, int looks = kLooks) {
+  // The next `count` events the backend gives (window events and, unless asked for, the held
+  // arrows' repeats left out), looking at most `looks` times; fewer when they do not come.
+  std::vector<std::string> Take(std::size_t count, int looks = kLooks, bool repeats = false) {
     std::vector<std::string> events;
     for (int look = 0; look < looks && events.size() < count; ++look) {
       InputEvent event;
@@ -79,6 +79,7 @@ class VirtualPadOnTheBackend : public ::testing::Test {
           event.kind == Kind::MouseMove) {
         continue;
       }
+      if (event.repeat != repeats) continue;
       events.push_back(Describe(event));
     }
     return events;
@@ -119,6 +120,25 @@ TEST_F(VirtualPadOnTheBackend, PadPluggedInWhileRunningGivesTheArrowsAndThePlayK
   EXPECT_EQ(Press(PadButton::LeftShoulder, false, 1), Events{Up(KeyShift)});
   EXPECT_EQ(Press(PadButton::Start, true, 1), Events{Down(KeyF10)});
   EXPECT_EQ(Press(PadButton::Start, false, 1), Events{Up(KeyF10)});
+}
+
+TEST_F(VirtualPadOnTheBackend, HeldArrowsRepeatInTurnAndStopWithTheirRelease) {
+  ASSERT_TRUE(pad_.PlugIn());
+  EXPECT_EQ(Press(PadButton::DpadRight, true, 1), Events{Down(KeyRight)});
+  EXPECT_EQ(Take(3, kLooks, true), (Events{Down(KeyRight), Down(KeyRight), Down(KeyRight)}));
+  // The stick added down: a diagonal, whose two arrows take turns.
+  pad_.SetStick(0, 32767);
+  EXPECT_EQ(Take(1), Events{Down(KeyDown)});
+  Events turns = Take(4, kLooks, true);
+  ASSERT_EQ(turns.size(), 4u);
+  EXPECT_NE(turns[0], turns[1]);
+  EXPECT_EQ(turns[0], turns[2]);
+  EXPECT_EQ(turns[1], turns[3]);
+  // Everything let go: no repeat follows the releases.
+  pad_.SetStick(0, 0);
+  EXPECT_EQ(Take(1), Events{Up(KeyDown)});
+  EXPECT_EQ(Press(PadButton::DpadRight, false, 1), Events{Up(KeyRight)});
+  EXPECT_EQ(Take(1, 200, true), Events{});
 }
 
 TEST_F(VirtualPadOnTheBackend, PadPulledOutReleasesWhatItHeldAndIsReportedOnce) {

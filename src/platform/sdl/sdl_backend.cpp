@@ -116,13 +116,18 @@ class SdlBackend final : public Backend {
   bool padsUp_ = false;
   std::uint64_t lastPumpMs_ = ~std::uint64_t{0};
   std::uint64_t nextPadScanMs_ = 0;  // when to look for newly plugged-in pads again
-  std::map<SDL_JoystickID, std::pair<SDL_GameController*, sdl::PadMapper>> pads_;
+  struct OpenPad {
+    SDL_GameController* controller = nullptr;
+    sdl::PadMapper mapper;
+    sdl::ArrowRepeat repeat;  // the held arrows' key repeat
+  };
+  std::map<SDL_JoystickID, OpenPad> pads_;
 };
 
 SdlBackend::~SdlBackend() {
   FinishPrefault();
   sound_.Close();
-  for (auto& pad : pads_) SDL_GameControllerClose(pad.second.first);
+  for (auto& pad : pads_) SDL_GameControllerClose(pad.second.controller);
   pads_.clear();
   if (padsUp_) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
   if (window_ != nullptr) SDL_DestroyWindow(window_);
@@ -384,6 +389,11 @@ bool SdlBackend::PollInput(InputEvent* event) {
   while (NextEvent(&sdlEvent)) {
     if (Translate(sdlEvent, event)) return true;
   }
+  // Nothing new from SDL: the held arrows of the pads repeat.
+  const std::uint64_t now = NowMs();
+  for (auto& pad : pads_) {
+    if (pad.second.repeat.Due(now, event)) return true;
+  }
   return false;
 }
 
@@ -481,8 +491,9 @@ bool SdlBackend::TranslatePad(const SDL_Event& event, InputEvent* out) {
         SDL_GameControllerClose(controller);  // already open (plugged in before the start)
         return false;
       }
-      sdl::PadMapper& mapper =
-          pads_.emplace(id, std::make_pair(controller, sdl::PadMapper{})).first->second.second;
+      OpenPad& pad = pads_[id];
+      pad.controller = controller;
+      sdl::PadMapper& mapper = pad.mapper;
       // What is held already when it is opened counts at once: SDL reports no press for a
       // button that went down before the pad was open (a pad plugged in with a button held,
       // or pressed in the moment between plugging in and this event).
@@ -493,13 +504,14 @@ bool SdlBackend::TranslatePad(const SDL_Event& event, InputEvent* out) {
       }
       queue(mapper.Stick(SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTX),
                          SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTY)));
+      pad.repeat.Held(mapper.Directions(), NowMs());
       return TakePending(out);
     }
     case SDL_CONTROLLERDEVICEREMOVED: {
       auto pad = pads_.find(event.cdevice.which);
       if (pad == pads_.end()) return false;
-      queue(pad->second.second.ReleaseAll());
-      SDL_GameControllerClose(pad->second.first);
+      queue(pad->second.mapper.ReleaseAll());
+      SDL_GameControllerClose(pad->second.controller);
       pads_.erase(pad);
       InputEvent removed;
       removed.kind = InputEvent::Kind::PadRemoved;
@@ -510,8 +522,9 @@ bool SdlBackend::TranslatePad(const SDL_Event& event, InputEvent* out) {
     case SDL_CONTROLLERBUTTONUP: {
       auto pad = pads_.find(event.cbutton.which);
       if (pad == pads_.end() || event.cbutton.button >= sdl::kPadButtonCount) return false;
-      queue(pad->second.second.Button(sdl::PadButton(event.cbutton.button),
+      queue(pad->second.mapper.Button(sdl::PadButton(event.cbutton.button),
                                       event.type == SDL_CONTROLLERBUTTONDOWN, PadContextNow()));
+      pad->second.repeat.Held(pad->second.mapper.Directions(), NowMs());
       return TakePending(out);
     }
     case SDL_CONTROLLERAXISMOTION: {
@@ -521,10 +534,11 @@ bool SdlBackend::TranslatePad(const SDL_Event& event, InputEvent* out) {
           event.caxis.axis != SDL_CONTROLLER_AXIS_LEFTY) {
         return false;
       }
-      SDL_GameController* controller = pad->second.first;
-      queue(pad->second.second.Stick(
+      SDL_GameController* controller = pad->second.controller;
+      queue(pad->second.mapper.Stick(
           SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTX),
           SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTY)));
+      pad->second.repeat.Held(pad->second.mapper.Directions(), NowMs());
       return TakePending(out);
     }
     default:
