@@ -116,4 +116,35 @@ TEST(GamepadMapper, HeldKeysAreReleasedAsTheyWentDown) {
   EXPECT_EQ(Describe(pad.Stick(0, 0)), "");
 }
 
+TEST(GamepadArrowRepeat, HeldArrowsRepeatInTurnAfterTheDelay) {
+  ArrowRepeat repeat;
+  detail::InputEvent event;
+  EXPECT_FALSE(repeat.Due(1000, &event));  // nothing held
+  repeat.Held(kPadRight, 1000);
+  EXPECT_FALSE(repeat.Due(1000 + kArrowRepeatDelayMs - 1, &event));
+  ASSERT_TRUE(repeat.Due(1000 + kArrowRepeatDelayMs, &event));
+  EXPECT_EQ(Describe({event}), Down(KeyRight));
+  EXPECT_TRUE(event.repeat);
+  const std::uint64_t first = 1000 + kArrowRepeatDelayMs;
+  EXPECT_FALSE(repeat.Due(first + kArrowRepeatPeriodMs - 1, &event));
+  // A late look gives one repeat, not the ones it missed.
+  EXPECT_TRUE(repeat.Due(first + 10 * kArrowRepeatPeriodMs, &event));
+  EXPECT_FALSE(repeat.Due(first + 10 * kArrowRepeatPeriodMs, &event));
+
+  // The same arrows again change nothing; a diagonal starts the delay over and alternates.
+  repeat.Held(kPadRight, 5000);
+  EXPECT_TRUE(repeat.Due(5000, &event));
+  repeat.Held(kPadRight | kPadDown, 6000);
+  EXPECT_FALSE(repeat.Due(6000 + kArrowRepeatDelayMs - 1, &event));
+  std::vector<detail::InputEvent> turns;
+  for (int n = 0; n < 4; ++n) {
+    ASSERT_TRUE(repeat.Due(6000 + kArrowRepeatDelayMs + n * kArrowRepeatPeriodMs, &event));
+    turns.push_back(event);
+  }
+  EXPECT_EQ(Describe(turns),
+            Down(KeyRight) + " " + Down(KeyDown) + " " + Down(KeyRight) + " " + Down(KeyDown));
+  repeat.Held(0, 9000);
+  EXPECT_FALSE(repeat.Due(20000, &event));
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 // The headless backend's driver interface: a virtual clock that moves only when the driver
 // says so, injected input, and screenshots. The script runner (--headless --script FILE) is
-// one driver; tests of the layer and of the game are others.
+// one driver; tests of the layer and of the game are others. (The one start on the SDL
+// backend here is for tests of the real input path.)
 //
 // The layer calls the idle handler whenever the program would block waiting for input: in
 // the main message loop or in any nested modal loop. The handler must make progress: move
@@ -22,6 +23,12 @@ namespace platform::headless {
 // Starts the layer with the headless backend inside a test process, without RunProgram.
 // Returns the instance for the given resources. Call Shutdown at the end of the test.
 Instance* StartForTests(const ResourceTable& resources, const ProgramOptions& options = {});
+// Starts the layer on the SDL backend instead, for tests of the real window's input path
+// (SDL_VIDEODRIVER=dummy runs it without a screen; sdl/virtual_pad.h plugs in a pad). The
+// clock is the real one and nothing of this driver interface drives the program: the test
+// runs the message loop itself (GetMessage and DispatchMessage), and waits for conditions,
+// never for times. nullptr when SDL cannot start. Shutdown ends it as it ends the headless one.
+Instance* StartOnSdlForTests(const ResourceTable& resources, const ProgramOptions& options = {});
 // Destroys every window, timer, dialog, menu and drawing object and resets the clock to 0.
 void Shutdown();
 

@@ -172,6 +172,15 @@ Instance* StartForTests(const ResourceTable& resources, const ProgramOptions& op
   return detail::StartLayer(detail::CreateHeadlessBackend(), resources, headlessOptions);
 }
 
+Instance* StartOnSdlForTests(const ResourceTable& resources, const ProgramOptions& options) {
+  Shutdown();
+  ProgramOptions sdlOptions = options;
+  sdlOptions.headless = false;
+  detail::Backend* backend = detail::CreateSdlBackend(1);
+  if (backend == nullptr) return nullptr;
+  return detail::StartLayer(backend, resources, sdlOptions);
+}
+
 void Shutdown() {
   detail::ShutdownLayer();
   State() = HeadlessState{};

@@ -148,4 +148,25 @@ std::vector<InputEvent> PadMapper::ReleaseAll() {
   return events;
 }
 
+void ArrowRepeat::Held(unsigned directions, std::uint64_t nowMs) {
+  if (directions == directions_) return;
+  directions_ = directions;
+  nextMs_ = nowMs + kArrowRepeatDelayMs;
+  turn_ = 0;
+}
+
+bool ArrowRepeat::Due(std::uint64_t nowMs, InputEvent* out) {
+  if (directions_ == 0 || nowMs < nextMs_) return false;
+  for (int step = 0; step < 4; ++step) {
+    const int i = (turn_ + step) % 4;
+    if ((directions_ & kDirectionBits[i]) == 0) continue;
+    *out = KeyEvent(InputEvent::Kind::KeyDown, kDirectionKeys[i]);
+    out->repeat = true;
+    turn_ = (i + 1) % 4;
+    break;
+  }
+  nextMs_ = nowMs + kArrowRepeatPeriodMs;
+  return true;
+}
+
 }  // namespace platform::sdl

@@ -69,6 +69,8 @@ class PadMapper {
   std::vector<detail::InputEvent> Stick(int x, int y);
   // Every key the pad holds, released (the pad is gone).
   std::vector<detail::InputEvent> ReleaseAll();
+  // The arrows held now (direction bits).
+  unsigned Directions() const { return directions_; }
 
  private:
   std::vector<detail::InputEvent> UpdateDirections();
@@ -77,6 +79,29 @@ class PadMapper {
   bool dpad_[4] = {};  // up, down, left, right
   int stickX_ = 0, stickY_ = 0;
   unsigned directions_ = 0;
+};
+
+// A held d-pad or stick keeps the player running as a held arrow key does. The game renews a
+// run only on a key down (a single one moves the player a short slide and lets him stop), and
+// on the keyboard those come from the key's own repeat; a pad has none, so the held arrows
+// repeat here as key downs marked as repeats: the first kArrowRepeatDelayMs after the arrows
+// last changed, then one every kArrowRepeatPeriodMs, the held arrows in turn, so that a
+// diagonal alternates its two and the player runs along it. A late look gives one repeat,
+// never a burst.
+inline constexpr std::uint64_t kArrowRepeatDelayMs = 250;
+inline constexpr std::uint64_t kArrowRepeatPeriodMs = 50;
+
+class ArrowRepeat {
+ public:
+  // The arrows held at `nowMs`; a change starts the delay again.
+  void Held(unsigned directions, std::uint64_t nowMs);
+  // The repeat due by `nowMs`, if one is: false when none is.
+  bool Due(std::uint64_t nowMs, detail::InputEvent* out);
+
+ private:
+  unsigned directions_ = 0;
+  std::uint64_t nextMs_ = 0;
+  int turn_ = 0;  // the arrow (0 Left, 1 Up, 2 Right, 3 Down) to look at first next time
 };
 
 }  // namespace platform::sdl

@@ -116,13 +116,18 @@ class SdlBackend final : public Backend {
   bool padsUp_ = false;
   std::uint64_t lastPumpMs_ = ~std::uint64_t{0};
   std::uint64_t nextPadScanMs_ = 0;  // when to look for newly plugged-in pads again
-  std::map<SDL_JoystickID, std::pair<SDL_GameController*, sdl::PadMapper>> pads_;
+  struct OpenPad {
+    SDL_GameController* controller = nullptr;
+    sdl::PadMapper mapper;
+    sdl::ArrowRepeat repeat;  // the held arrows' key repeat
+  };
+  std::map<SDL_JoystickID, OpenPad> pads_;
 };
 
 SdlBackend::~SdlBackend() {
   FinishPrefault();
   sound_.Close();
-  for (auto& pad : pads_) SDL_GameControllerClose(pad.second.first);
+  for (auto& pad : pads_) SDL_GameControllerClose(pad.second.controller);
   pads_.clear();
   if (padsUp_) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
   if (window_ != nullptr) SDL_DestroyWindow(window_);
@@ -392,6 +397,11 @@ bool SdlBackend::PollInput(InputEvent* event) {
   while (NextEvent(&sdlEvent)) {
     if (Translate(sdlEvent, event)) return true;
   }
+  // Nothing new from SDL: the held arrows of the pads repeat.
+  const std::uint64_t now = NowMs();
+  for (auto& pad : pads_) {
+    if (pad.second.repeat.Due(now, event)) return true;
+  }
   return false;
 }
 
@@ -463,6 +473,19 @@ bool SdlBackend::TakePending(InputEvent* out) {
   return true;
 }
 
+// Where the pad's buttons go now: the pitch, the top dialog or an open drop-down menu.
+sdl::PadContext PadContextNow() {
+  switch (CurrentInputFocus()) {
+    case InputFocus::Dialog:
+      return sdl::PadContext::Dialog;
+    case InputFocus::Menu:
+      return sdl::PadContext::Menu;
+    case InputFocus::Main:
+      break;
+  }
+  return sdl::PadContext::Play;
+}
+
 bool SdlBackend::TranslatePad(const SDL_Event& event, InputEvent* out) {
   const auto queue = [this](const std::vector<InputEvent>& events) {
     pending_.insert(pending_.end(), events.begin(), events.end());
@@ -476,14 +499,27 @@ bool SdlBackend::TranslatePad(const SDL_Event& event, InputEvent* out) {
         SDL_GameControllerClose(controller);  // already open (plugged in before the start)
         return false;
       }
-      pads_.emplace(id, std::make_pair(controller, sdl::PadMapper{}));
-      return false;
+      OpenPad& pad = pads_[id];
+      pad.controller = controller;
+      sdl::PadMapper& mapper = pad.mapper;
+      // What is held already when it is opened counts at once: SDL reports no press for a
+      // button that went down before the pad was open (a pad plugged in with a button held,
+      // or pressed in the moment between plugging in and this event).
+      for (int button = 0; button < sdl::kPadButtonCount; ++button) {
+        if (SDL_GameControllerGetButton(controller, SDL_GameControllerButton(button)) != 0) {
+          queue(mapper.Button(sdl::PadButton(button), true, PadContextNow()));
+        }
+      }
+      queue(mapper.Stick(SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTX),
+                         SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTY)));
+      pad.repeat.Held(mapper.Directions(), NowMs());
+      return TakePending(out);
     }
     case SDL_CONTROLLERDEVICEREMOVED: {
       auto pad = pads_.find(event.cdevice.which);
       if (pad == pads_.end()) return false;
-      queue(pad->second.second.ReleaseAll());
-      SDL_GameControllerClose(pad->second.first);
+      queue(pad->second.mapper.ReleaseAll());
+      SDL_GameControllerClose(pad->second.controller);
       pads_.erase(pad);
       InputEvent removed;
       removed.kind = InputEvent::Kind::PadRemoved;
@@ -494,19 +530,9 @@ bool SdlBackend::TranslatePad(const SDL_Event& event, InputEvent* out) {
     case SDL_CONTROLLERBUTTONUP: {
       auto pad = pads_.find(event.cbutton.which);
       if (pad == pads_.end() || event.cbutton.button >= sdl::kPadButtonCount) return false;
-      sdl::PadContext context = sdl::PadContext::Play;
-      switch (CurrentInputFocus()) {
-        case InputFocus::Dialog:
-          context = sdl::PadContext::Dialog;
-          break;
-        case InputFocus::Menu:
-          context = sdl::PadContext::Menu;
-          break;
-        case InputFocus::Main:
-          break;
-      }
-      queue(pad->second.second.Button(sdl::PadButton(event.cbutton.button),
-                                      event.type == SDL_CONTROLLERBUTTONDOWN, context));
+      queue(pad->second.mapper.Button(sdl::PadButton(event.cbutton.button),
+                                      event.type == SDL_CONTROLLERBUTTONDOWN, PadContextNow()));
+      pad->second.repeat.Held(pad->second.mapper.Directions(), NowMs());
       return TakePending(out);
     }
     case SDL_CONTROLLERAXISMOTION: {
@@ -516,10 +542,11 @@ bool SdlBackend::TranslatePad(const SDL_Event& event, InputEvent* out) {
           event.caxis.axis != SDL_CONTROLLER_AXIS_LEFTY) {
         return false;
       }
-      SDL_GameController* controller = pad->second.first;
-      queue(pad->second.second.Stick(
+      SDL_GameController* controller = pad->second.controller;
+      queue(pad->second.mapper.Stick(
           SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTX),
           SDL_GameControllerGetAxis(controller, SDL_CONTROLLER_AXIS_LEFTY)));
+      pad->second.repeat.Held(pad->second.mapper.Directions(), NowMs());
       return TakePending(out);
     }
     default:
