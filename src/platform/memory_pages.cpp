@@ -10,16 +10,18 @@ namespace {
 constexpr std::size_t kPopulateFrom = 256 * 1024;
 }  // namespace
 
-void PopulatePages(void* data, std::size_t bytes) {
+bool PopulatePages(void* data, std::size_t bytes) {
 #ifdef MADV_POPULATE_WRITE
-  if (data == nullptr || bytes < kPopulateFrom) return;
+  if (data == nullptr || bytes < kPopulateFrom) return false;
   const std::uintptr_t page = std::uintptr_t(sysconf(_SC_PAGESIZE));
   const std::uintptr_t begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1) / page * page;
   const std::uintptr_t end = (reinterpret_cast<std::uintptr_t>(data) + bytes) / page * page;
-  if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
+  return end > begin &&
+         madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE) == 0;
 #else
   (void)data;
   (void)bytes;
+  return false;
 #endif
 }
 

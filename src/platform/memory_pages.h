@@ -11,8 +11,9 @@ namespace platform::detail {
 
 // Gives the whole pages inside [data, data + bytes) their memory now, where the system allows
 // it in one call (Linux 5.14 and later); otherwise does nothing and the pages come on first use.
-// Never changes a byte.
-void PopulatePages(void* data, std::size_t bytes);
+// Never changes a byte. True when the pages were given; false for a block too small to be
+// worth the call, or where the system cannot do it.
+bool PopulatePages(void* data, std::size_t bytes);
 
 // `pixels` holds `count` copies of `fill` afterwards. When that needs new storage of a large
 // size, its pages are populated before they are written.

@@ -13,9 +13,9 @@ namespace {
 TEST(FrameBufferPages, AFillGivesEveryPixelTheFillAtEverySize) {
   std::vector<std::uint32_t> pixels;
   // From nothing to a 3x frame, down to a few pixels and up again past what is held.
-  for (std::size_t count : {std::size_t(0), std::size_t(7), std::size_t(900 * 600),
-                            std::size_t(2700 * 1800), std::size_t(5), std::size_t(900 * 600),
-                            std::size_t(2701 * 1801)}) {
+  for (std::size_t count :
+       {std::size_t(0), std::size_t(7), std::size_t(900 * 600), std::size_t(2700 * 1800),
+        std::size_t(5), std::size_t(900 * 600), std::size_t(2701 * 1801)}) {
     const std::uint32_t fill = 0x00123456u + std::uint32_t(count);
     AssignPixels(&pixels, count, fill);
     ASSERT_EQ(pixels.size(), count);
@@ -32,7 +32,8 @@ TEST(FrameBufferPages, PopulatingChangesNoByte) {
   std::size_t wrong = 0;
   for (std::size_t i = 0; i < bytes.size(); ++i) wrong += bytes[i] != std::uint8_t(i * 7 + 1);
   EXPECT_EQ(wrong, 0u);
-  PopulatePages(nullptr, 1 << 20);  // nothing to do
+  EXPECT_FALSE(PopulatePages(nullptr, 1 << 20));    // nothing to do
+  EXPECT_FALSE(PopulatePages(bytes.data(), 4096));  // too small to be worth the call
 }
 
 }  // namespace

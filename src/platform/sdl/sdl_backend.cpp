@@ -1,8 +1,6 @@
 // The SDL2 backend: a real window showing the composed frame with sharp scaling, the keyboard
 // and mouse as the layer's input events, and sound through SDL2_mixer.
 #include <SDL.h>
-#include <sys/mman.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -195,15 +193,9 @@ void SdlBackend::StartPrefault() {
   if (surface == nullptr || surface->pixels == nullptr || SDL_MUSTLOCK(surface)) return;
   void* pixels = surface->pixels;
   const std::size_t bytes = std::size_t(surface->h) * std::size_t(surface->pitch);
-#ifdef MADV_POPULATE_WRITE
   // One call gives all the pages at once (a few ms for 20 MB, where writing them page by page
-  // costs tens). The shared block starts on a page; its end is rounded up to whole pages.
-  const std::size_t page = std::size_t(sysconf(_SC_PAGESIZE));
-  if (reinterpret_cast<std::uintptr_t>(pixels) % page == 0 &&
-      madvise(pixels, (bytes + page - 1) / page * page, MADV_POPULATE_WRITE) == 0) {
-    return;
-  }
-#endif
+  // costs tens). Where the system cannot, a thread writes them while the game loads its data.
+  if (PopulatePages(pixels, bytes)) return;
   // Zero is black in every pixel layout the window can have; the frame covers it anyway.
   prefault_ = std::thread([pixels, bytes] { std::memset(pixels, 0, bytes); });
 }
