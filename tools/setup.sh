@@ -2,7 +2,7 @@
 # needs when they are missing, and configures and builds the release build in build/.
 
 # The packages of a fresh Debian 12 machine that the build and the game need.
-FELDO_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-mixer-dev libfreetype-dev
+FELDO_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev libfreetype-dev
   fonts-ipafont-gothic libpng-dev libgtest-dev libbenchmark-dev)
 
 # What the tests need beyond that: a virtual X server, xdotool to click and type in it, xwd to

@@ -1,8 +1,9 @@
-// Sound through SDL2_mixer, on SDL's dummy audio device (it plays in real time into nothing),
-// so that these tests need no sound card.
+// Sound through SDL's audio, on its dummy device (it plays in real time into nothing), so that
+// these tests need no sound card; and the mixing of the two voices on its own.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -11,6 +12,7 @@
 
 #include "platform/platform.h"
 #include "platform/sdl/sdl_sound.h"
+#include "platform/sdl/sound_mixer.h"
 
 namespace platform::sdl {
 namespace {
@@ -162,6 +164,58 @@ TEST_F(SdlSound, TheBeepLeavesTheProgramsSoundAlone) {
   player_.Play("long.wav", true);
   player_.Beep();
   EXPECT_EQ(player_.Current(), "long.wav");
+}
+
+TEST(SoundMixer, TheVoicesAddUpWithoutWrappingAndSilenceFillsTheRest) {
+  SoundMixer mixer;
+  const Samples sound = {1000, -1000, 30000, -30000, 5};
+  const Samples beep = {10, 20, 10000, -10000};
+  mixer.Start(SoundMixer::kSound, &sound);
+  mixer.Start(SoundMixer::kBeep, &beep);
+  std::int16_t out[7];
+  std::fill(std::begin(out), std::end(out), std::int16_t{99});
+  EXPECT_TRUE(mixer.Mix(out, 7));
+  const std::int16_t expected[7] = {1010, -980, 32767, -32768, 5, 0, 0};
+  EXPECT_TRUE(std::equal(std::begin(out), std::end(out), std::begin(expected)));
+  EXPECT_FALSE(mixer.Playing(SoundMixer::kSound));
+  EXPECT_FALSE(mixer.Playing(SoundMixer::kBeep));
+}
+
+TEST(SoundMixer, OnlyTheEndOfTheSoundIsReportedAndOnlyOnce) {
+  SoundMixer mixer;
+  const Samples sound(6, 7);
+  const Samples beep(2, 1);
+  mixer.Start(SoundMixer::kSound, &sound);
+  mixer.Start(SoundMixer::kBeep, &beep);
+  std::int16_t out[4];
+  EXPECT_FALSE(mixer.Mix(out, 4));  // the beep ends here, the sound goes on
+  EXPECT_EQ(out[0], 8);
+  EXPECT_EQ(out[3], 7);
+  EXPECT_TRUE(mixer.Playing(SoundMixer::kSound));
+  EXPECT_FALSE(mixer.Playing(SoundMixer::kBeep));
+  EXPECT_TRUE(mixer.Mix(out, 4));
+  EXPECT_EQ(out[1], 7);
+  EXPECT_EQ(out[2], 0);
+  EXPECT_FALSE(mixer.Mix(out, 4));
+}
+
+TEST(SoundMixer, StartingAgainPlaysFromTheBeginningAndStopSilences) {
+  SoundMixer mixer;
+  const Samples first = {1, 2, 3, 4};
+  const Samples second = {50, 60, 70};
+  const Samples empty;
+  mixer.Start(SoundMixer::kSound, &first);
+  std::int16_t out[2];
+  mixer.Mix(out, 2);
+  mixer.Start(SoundMixer::kSound, &second);
+  mixer.Mix(out, 2);
+  EXPECT_EQ(out[0], 50);
+  EXPECT_EQ(out[1], 60);
+  mixer.Stop(SoundMixer::kSound);
+  EXPECT_FALSE(mixer.Mix(out, 2));  // a stopped sound did not end by itself
+  EXPECT_EQ(out[0], 0);
+  mixer.Start(SoundMixer::kSound, &empty);
+  EXPECT_FALSE(mixer.Playing(SoundMixer::kSound));
 }
 
 }  // namespace

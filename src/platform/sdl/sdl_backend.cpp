@@ -1,5 +1,5 @@
 // The SDL2 backend: a real window showing the composed frame with sharp scaling, the keyboard
-// and mouse as the layer's input events, and sound through SDL2_mixer.
+// and mouse as the layer's input events, and sound through SDL's own audio.
 #include <SDL.h>
 
 #include <algorithm>

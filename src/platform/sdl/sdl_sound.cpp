@@ -1,8 +1,8 @@
-// Sound through SDL2_mixer: WAV files by name, cached, on one channel; a generated beep.
+// Sound through SDL's own audio: WAV files by name, converted once to the device's layout and
+// cached; the program's sounds and a generated beep mixed on two voices.
 #include "platform/sdl/sdl_sound.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 #include <dirent.h>
 #include <fcntl.h>
 #include <strings.h>
@@ -14,39 +14,21 @@
 #include <condition_variable>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <mutex>
 #include <numbers>
-#include <vector>
 
 #include "platform/platform.h"
+#include "platform/sdl/sound_mixer.h"
 
 namespace platform::sdl {
 
 namespace {
 
-constexpr int kSoundChannel = 0;  // the one channel of the program's sounds
-constexpr int kBeepChannel = 1;
 constexpr int kFrequency = 22050;
+constexpr int kChannels = 2;
 constexpr int kChunkFrames = 512;  // about 23 ms of latency at 22050 Hz
-
-// The mixer reports the end of a channel's sound on its own thread, through a callback that
-// takes no context; there is one mixer per process, so this record is process-wide.
-struct ChannelEnd {
-  std::mutex mutex;
-  std::condition_variable ended;
-  bool soundBusy = false;
-};
-ChannelEnd channelEnd;
-
-void OnChannelFinished(int channel) {
-  if (channel != kSoundChannel) return;
-  {
-    std::lock_guard<std::mutex> lock(channelEnd.mutex);
-    channelEnd.soundBusy = false;
-  }
-  channelEnd.ended.notify_all();
-}
 
 bool IsRegularFile(const std::string& path) {
   struct stat info;
@@ -92,50 +74,93 @@ auto Quietly(Work work) {
 }  // namespace
 
 struct SoundPlayer::State {
-  bool tried = false;  // the device was asked for (it is opened by the first sound)
-  bool open = false;
-  std::map<std::string, Mix_Chunk*> chunks;  // by absolute path; never nullptr
-  std::string current;                       // the name of the last sound started
-  std::vector<std::uint8_t> beepSamples;     // owned here, the beep chunk points into it
-  Mix_Chunk* beep = nullptr;
-  int frequency = kFrequency;
-  int channels = 2;
-  int bytesPerFrame = 4;
+  bool tried = false;            // the device was asked for (it is opened by the first sound)
+  SDL_AudioDeviceID device = 0;  // 0 while closed
+  std::map<std::string, Samples> sounds;  // by absolute path, in the device's layout
+  std::string current;                    // the name of the last sound started
+  Samples beep;
+  SoundMixer mixer;  // shared with the audio thread: touched only with the device locked
+  // The end of the sound voice, reported by the audio thread to a synchronous play.
+  std::mutex endMutex;
+  std::condition_variable ended;
+  bool soundBusy = false;
 
-  Mix_Chunk* Load(const std::string& name) {
+  // The audio thread's callback: the device's buffer is filled from the mixer.
+  static void Fill(void* self, Uint8* stream, int length) {
+    auto* state = static_cast<State*>(self);
+    const bool soundEnded = state->mixer.Mix(reinterpret_cast<std::int16_t*>(stream),
+                                             std::size_t(length) / sizeof(std::int16_t));
+    if (!soundEnded) return;
+    {
+      std::lock_guard<std::mutex> lock(state->endMutex);
+      state->soundBusy = false;
+    }
+    state->ended.notify_all();
+  }
+
+  void SetBusy(bool busy) {
+    std::lock_guard<std::mutex> lock(endMutex);
+    soundBusy = busy;
+  }
+
+  // Runs `change` on the mixer with the audio thread kept out.
+  template <typename Change>
+  auto WithMixer(Change change) {
+    SDL_LockAudioDevice(device);
+    auto result = change(mixer);
+    SDL_UnlockAudioDevice(device);
+    return result;
+  }
+
+  const Samples* Load(const std::string& name) {
     const std::string path = FindSoundFile(name);
     if (path.empty()) return nullptr;
     const std::string key = path[0] == '/' ? path : CurrentDirectory() + "/" + path;
-    if (auto it = chunks.find(key); it != chunks.end()) return it->second;
-    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
-    if (chunk != nullptr) chunks[key] = chunk;
-    return chunk;
+    if (auto it = sounds.find(key); it != sounds.end()) return &it->second;
+    SDL_AudioSpec spec;
+    Uint8* data = nullptr;
+    Uint32 length = 0;
+    if (SDL_LoadWAV(path.c_str(), &spec, &data, &length) == nullptr) return nullptr;
+    SDL_AudioCVT convert;
+    const int needed = SDL_BuildAudioCVT(&convert, spec.format, spec.channels, spec.freq,
+                                         AUDIO_S16SYS, kChannels, kFrequency);
+    if (needed < 0) {
+      SDL_FreeWAV(data);
+      return nullptr;
+    }
+    // The conversion works in place, in a buffer len_mult times the size of the input.
+    std::vector<Uint8> bytes(std::size_t(length) * std::size_t(std::max(convert.len_mult, 1)));
+    std::memcpy(bytes.data(), data, length);
+    SDL_FreeWAV(data);
+    std::size_t converted = length;
+    if (needed == 1) {
+      convert.buf = bytes.data();
+      convert.len = int(length);
+      if (SDL_ConvertAudio(&convert) != 0) return nullptr;
+      converted = std::size_t(convert.len_cvt);
+    }
+    Samples samples(converted / sizeof(std::int16_t) / kChannels * kChannels);
+    std::memcpy(samples.data(), bytes.data(), samples.size() * sizeof(std::int16_t));
+    return &sounds.emplace(key, std::move(samples)).first->second;
   }
 
   void MakeBeep() {
-    Uint16 format = 0;
-    if (Mix_QuerySpec(&frequency, &format, &channels) == 0) return;
-    if (format != AUDIO_S16SYS || channels < 1) return;
-    bytesPerFrame = 2 * channels;
-    const int frames = frequency * 120 / 1000;  // 120 ms of a 880 Hz tone, faded at both ends
-    const int fade = frequency * 8 / 1000;
-    beepSamples.assign(std::size_t(frames) * std::size_t(bytesPerFrame), 0);
-    auto* out = reinterpret_cast<std::int16_t*>(beepSamples.data());
+    const int frames = kFrequency * 120 / 1000;  // 120 ms of a 880 Hz tone, faded at both ends
+    const int fade = kFrequency * 8 / 1000;
+    beep.assign(std::size_t(frames) * kChannels, 0);
     for (int i = 0; i < frames; ++i) {
       double level = 0.3;
       if (i < fade) level *= double(i) / fade;
       if (frames - i < fade) level *= double(frames - i) / fade;
-      const double phase = 2.0 * std::numbers::pi * 880.0 * i / frequency;
+      const double phase = 2.0 * std::numbers::pi * 880.0 * i / kFrequency;
       const auto sample = std::int16_t(std::lround(32767.0 * level * std::sin(phase)));
-      for (int c = 0; c < channels; ++c) out[std::size_t(i) * std::size_t(channels) + c] = sample;
+      for (int c = 0; c < kChannels; ++c) beep[std::size_t(i) * kChannels + c] = sample;
     }
-    beep = Mix_QuickLoad_RAW(beepSamples.data(), Uint32(beepSamples.size()));
   }
 
-  // How long a chunk plays, for the bound on a synchronous wait.
-  std::chrono::milliseconds Duration(const Mix_Chunk* chunk) const {
-    const long long perSecond = (long long)frequency * bytesPerFrame;
-    return std::chrono::milliseconds(perSecond > 0 ? chunk->alen * 1000LL / perSecond : 0);
+  // How long a sound plays, for the bound on a synchronous wait.
+  static std::chrono::milliseconds Duration(const Samples& samples) {
+    return std::chrono::milliseconds(samples.size() / kChannels * 1000 / kFrequency);
   }
 };
 
@@ -146,88 +171,95 @@ SoundPlayer::~SoundPlayer() {
 }
 
 bool SoundPlayer::Open() {
-  if (state_->open) return true;
+  if (state_->device != 0) return true;
   state_->tried = true;
-  const bool opened = Quietly([] {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    if (Mix_OpenAudio(kFrequency, AUDIO_S16SYS, 2, kChunkFrames) != 0) {
-      SDL_QuitSubSystem(SDL_INIT_AUDIO);
-      return false;
-    }
-    return true;
+  // The device plays exactly this layout; SDL converts for the sound card where it differs.
+  SDL_AudioSpec wanted{};
+  wanted.freq = kFrequency;
+  wanted.format = AUDIO_S16SYS;
+  wanted.channels = kChannels;
+  wanted.samples = kChunkFrames;
+  wanted.callback = &State::Fill;
+  wanted.userdata = state_.get();
+  const SDL_AudioDeviceID device = Quietly([&wanted]() -> SDL_AudioDeviceID {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
+    const SDL_AudioDeviceID opened = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    if (opened == 0) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return opened;
   });
-  if (!opened) {
+  if (device == 0) {
     std::fprintf(stderr, "No sound device could be opened: the game runs without sound.\n");
     return false;
   }
-  Mix_AllocateChannels(2);
-  Mix_ChannelFinished(OnChannelFinished);
-  state_->open = true;
+  state_->device = device;
   state_->MakeBeep();
+  SDL_PauseAudioDevice(device, 0);
   return true;
 }
 
 void SoundPlayer::Close() {
-  if (!state_->open) return;
-  Mix_HaltChannel(-1);
-  Mix_ChannelFinished(nullptr);
-  for (auto& [path, chunk] : state_->chunks) Mix_FreeChunk(chunk);
-  state_->chunks.clear();
-  if (state_->beep != nullptr) Mix_FreeChunk(state_->beep);
-  state_->beep = nullptr;
-  state_->beepSamples.clear();
-  Mix_CloseAudio();
+  if (state_->device == 0) return;
+  // Closing stops the audio thread; nothing plays from the sounds after this.
+  SDL_CloseAudioDevice(state_->device);
+  state_->device = 0;
+  state_->mixer = SoundMixer();
+  state_->sounds.clear();
+  state_->beep.clear();
+  state_->SetBusy(false);
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
-  state_->open = false;
   state_->current.clear();
 }
 
 bool SoundPlayer::HasAudio() const {
-  return state_->open;
+  return state_->device != 0;
 }
 
 bool SoundPlayer::OpenOnFirstUse() {
-  if (!state_->open && !state_->tried) Open();
-  return state_->open;
+  if (state_->device == 0 && !state_->tried) Open();
+  return state_->device != 0;
 }
 
 void SoundPlayer::Play(std::string_view fileName, bool async) {
   // Silence needs no device: "silent" only stops what plays.
-  if (fileName == "silent" ? !state_->open : !OpenOnFirstUse()) return;
-  // Halting runs the end callback on this thread; our lock must not be held around mixer
-  // calls (the audio thread holds the mixer's lock when it calls back).
-  Mix_HaltChannel(kSoundChannel);
+  if (fileName == "silent" ? state_->device == 0 : !OpenOnFirstUse()) return;
+  state_->WithMixer([](SoundMixer& mixer) {
+    mixer.Stop(SoundMixer::kSound);
+    return true;
+  });
+  state_->SetBusy(false);
   state_->current.clear();
   const std::string name(fileName);
   if (name == "silent") return;
-  Mix_Chunk* chunk = state_->Load(name);
-  if (chunk == nullptr) return;
-  {
-    std::lock_guard<std::mutex> lock(channelEnd.mutex);
-    channelEnd.soundBusy = true;
-  }
-  if (Mix_PlayChannel(kSoundChannel, chunk, 0) < 0) {
-    std::lock_guard<std::mutex> lock(channelEnd.mutex);
-    channelEnd.soundBusy = false;
-    return;
-  }
+  const Samples* samples = state_->Load(name);
+  if (samples == nullptr || samples->empty()) return;
+  state_->SetBusy(true);
+  state_->WithMixer([samples](SoundMixer& mixer) {
+    mixer.Start(SoundMixer::kSound, samples);
+    return true;
+  });
   state_->current = name;
   if (async) return;
   // Wait for the end, but never for ever: a device that stops delivering must not freeze the
   // program.
-  std::unique_lock<std::mutex> lock(channelEnd.mutex);
-  channelEnd.ended.wait_for(lock, state_->Duration(chunk) + std::chrono::seconds(2),
-                            [] { return !channelEnd.soundBusy; });
+  std::unique_lock<std::mutex> lock(state_->endMutex);
+  state_->ended.wait_for(lock, State::Duration(*samples) + std::chrono::seconds(2),
+                         [this] { return !state_->soundBusy; });
 }
 
 std::string SoundPlayer::Current() {
-  if (!state_->open || state_->current.empty()) return std::string();
-  if (Mix_Playing(kSoundChannel) == 0) state_->current.clear();
+  if (state_->device == 0 || state_->current.empty()) return std::string();
+  if (!state_->WithMixer([](SoundMixer& mixer) { return mixer.Playing(SoundMixer::kSound); })) {
+    state_->current.clear();
+  }
   return state_->current;
 }
 
 void SoundPlayer::Beep() {
-  if (OpenOnFirstUse() && state_->beep != nullptr) Mix_PlayChannel(kBeepChannel, state_->beep, 0);
+  if (!OpenOnFirstUse()) return;
+  state_->WithMixer([this](SoundMixer& mixer) {
+    mixer.Start(SoundMixer::kBeep, &state_->beep);
+    return true;
+  });
 }
 
 }  // namespace platform::sdl

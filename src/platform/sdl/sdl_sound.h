@@ -1,4 +1,4 @@
-// WAV playback by file name through SDL2_mixer, on one channel: a new sound replaces one still
+// WAV playback by file name through SDL's own audio, on one voice: a new sound replaces one still
 // playing. Without an audio device everything is silent and nothing fails.
 #pragma once
 
