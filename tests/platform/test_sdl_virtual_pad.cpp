@@ -57,6 +57,10 @@ class VirtualPadOnTheBackend : public ::testing::Test {
     backend_.reset(CreateSdlBackend(1));
     ASSERT_NE(backend_, nullptr);
     ASSERT_TRUE(backend_->OpenDisplay(640, 480, "pad"));
+    // The pads start with the first look at the input after the window's first paint.
+    Surface frame;
+    frame.Resize(640, 480);
+    backend_->Present(frame);
   }
   void TearDown() override {
     pad_.PullOut();

@@ -73,9 +73,9 @@ class SdlBackend final : public Backend {
   void Redraw(const std::uint32_t* frame = nullptr, bool changedOnly = false);
   void ToggleFullScreen();
   // The window's pixels are a large shared-memory block (20 MB at 3x) whose pages the kernel
-  // hands out one by one as they are first written. They are asked for all at once when the
-  // window is made; where the system cannot do that, a thread writes them while the program
-  // loads its data, and everything that touches the window's pixels first waits for it.
+  // hands out one by one as they are first written. A thread asks for them all at once when
+  // the window is made, while the program loads its data; everything that touches the window's
+  // pixels first waits for it.
   void StartPrefault();
   void FinishPrefault();
   bool NextEvent(SDL_Event* event);
@@ -91,6 +91,7 @@ class SdlBackend final : public Backend {
   // Gamepads: opened when plugged in (and at start), their buttons and stick as keys queued in
   // `pending_`; a pad pulled out releases its keys and tells the program.
   bool TranslatePad(const SDL_Event& event, InputEvent* out);
+  void StartPads();
   bool TakePending(InputEvent* out);
 
   int scale_;
@@ -111,7 +112,8 @@ class SdlBackend final : public Backend {
   std::array<int, SDL_NUM_SCANCODES> heldAs_{};
   sdl::SoundPlayer sound_;
   std::thread prefault_;
-  bool padsUp_ = false;
+  bool padsTried_ = false;  // StartPads ran
+  bool padsUp_ = false;     // the game-controller subsystem runs
   std::uint64_t lastPumpMs_ = ~std::uint64_t{0};
   std::uint64_t nextPadScanMs_ = 0;  // when to look for newly plugged-in pads again
   struct OpenPad {
@@ -162,14 +164,19 @@ bool SdlBackend::StartVideo() {
       (wanted == nullptr || std::strcmp(wanted, driver) != 0)) {
     return false;
   }
+  // The gamepads start with the first look at the input after the first paint, and the audio
+  // device with the first sound: both off the path to the first paint.
+  return true;
+}
+
+void SdlBackend::StartPads() {
+  padsTried_ = true;
   // Gamepads: the ones plugged in now arrive as device-added events like later ones. The pad
   // keeps working while the window is in the background, so that its removal is still seen.
   SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
   // The pads are read by Pump, not by every look at the event queue.
   SDL_SetHint(SDL_HINT_AUTO_UPDATE_JOYSTICKS, "0");
   padsUp_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
-  // The audio device is opened by the first sound, off the path to the first paint.
-  return true;
 }
 
 bool SdlBackend::OpenDisplay(int width, int height, std::string_view title) {
@@ -193,11 +200,13 @@ void SdlBackend::StartPrefault() {
   if (surface == nullptr || surface->pixels == nullptr || SDL_MUSTLOCK(surface)) return;
   void* pixels = surface->pixels;
   const std::size_t bytes = std::size_t(surface->h) * std::size_t(surface->pitch);
-  // One call gives all the pages at once (a few ms for 20 MB, where writing them page by page
-  // costs tens). Where the system cannot, a thread writes them while the game loads its data.
-  if (PopulatePages(pixels, bytes)) return;
-  // Zero is black in every pixel layout the window can have; the frame covers it anyway.
-  prefault_ = std::thread([pixels, bytes] { std::memset(pixels, 0, bytes); });
+  // A thread asks for all the pages in one call (where the system cannot, it writes them) while
+  // the game loads its data: at 3x that is 15 ms of the kernel's work, off the path to the
+  // first paint. Zero is black in every pixel layout the window can have, and the frame covers
+  // it anyway.
+  prefault_ = std::thread([pixels, bytes] {
+    if (!PopulatePages(pixels, bytes)) std::memset(pixels, 0, bytes);
+  });
 }
 
 void SdlBackend::FinishPrefault() {
@@ -348,6 +357,8 @@ void SdlBackend::Redraw(const std::uint32_t* frame, bool changedOnly) {
 }
 
 void SdlBackend::ToggleFullScreen() {
+  // The change of mode makes new pixels for the window and gives back the old ones.
+  FinishPrefault();
   if (window_ == nullptr) return;
   const bool wanted = !fullScreen_;
   if (SDL_SetWindowFullscreen(window_, wanted ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) return;
@@ -370,6 +381,8 @@ void SdlBackend::Pump() {
   const std::uint64_t now = NowMs();
   if (now == lastPumpMs_) return;
   lastPumpMs_ = now;
+  // A window not shown yet is still on the way to its first paint.
+  if (!padsTried_ && (shown_ || window_ == nullptr)) StartPads();
   // Open pads are read every time; the search for new ones runs four times a second.
   if (padsUp_ && (!pads_.empty() || now >= nextPadScanMs_)) {
     SDL_JoystickUpdate();
