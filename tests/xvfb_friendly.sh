@@ -78,5 +78,16 @@ done
 changes=$(printf '%s\n' "${shots[@]}" | sort -u | wc -l)
 [ "$changes" -ge 4 ] || { echo "the pitch hardly changed while playing ($changes pictures)"; exit 1; }
 xwd -silent -id "$window" -out playing.xwd
+# A key during the match, while the game's timer keeps the waits short: F12 saves a screenshot
+# and says so in the title bar.
+xdotool key --window "$window" F12
+saved=
+for _ in $(seq 50); do
+  case "$(xdotool getwindowname "$window")" in Screenshot\ saved:*) saved=1; break ;; esac
+  sleep 0.1
+done
+[ -n "$saved" ] && [ -s "$(compgen -G 'feldo-*.png' | head -n1)" ] ||
+  { echo "F12 during the match saved no screenshot"; exit 1; }
+cp "$(compgen -G 'feldo-*.png' | head -n1)" playing.png
 alive "at the end"
 echo "friendly match played in a real window: title \"$title\", $changes different pictures"

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "platform/internal.h"
+#include "platform/sdl/display_connection.h"
 #include "platform/sdl/frame_scaler.h"
 #include "platform/sdl/gamepad_map.h"
 #include "platform/sdl/sdl_input.h"
@@ -111,11 +112,14 @@ class SdlBackend final : public Backend {
   // when Num Lock or the layout changed in between; -1 for a key the backend kept to itself.
   std::array<int, SDL_NUM_SCANCODES> heldAs_{};
   sdl::SoundPlayer sound_;
+  sdl::DisplayConnection connection_;
+  static constexpr int kShortWaitMs = 20;
   std::thread prefault_;
   bool padsTried_ = false;  // StartPads ran
   bool padsUp_ = false;     // the game-controller subsystem runs
   std::uint64_t lastPumpMs_ = ~std::uint64_t{0};
-  std::uint64_t nextPadScanMs_ = 0;  // when to look for newly plugged-in pads again
+  bool displayJustLookedAt_ = false;  // a wait ran out with nothing from the display
+  std::uint64_t nextPadScanMs_ = 0;   // when to look for newly plugged-in pads again
   struct OpenPad {
     SDL_GameController* controller = nullptr;
     sdl::PadMapper mapper;
@@ -191,6 +195,7 @@ bool SdlBackend::OpenDisplay(int width, int height, std::string_view title) {
   }
   frameWidth_ = width;
   frameHeight_ = height;
+  connection_.Attach(window_);
   StartPrefault();
   return true;
 }
@@ -388,6 +393,12 @@ void SdlBackend::Pump() {
     SDL_JoystickUpdate();
     nextPadScanMs_ = now + 250;
   }
+  // A wait that has just run out looked at the display connection as its last act; what comes
+  // after that is found by the next wait, which looks before it sleeps.
+  if (displayJustLookedAt_) {
+    displayJustLookedAt_ = false;
+    return;
+  }
   SDL_PumpEvents();
 }
 
@@ -421,9 +432,20 @@ void SdlBackend::Wait(std::optional<std::uint64_t> deadline) {
   // An open pad's buttons do not wake the wait on the display connection: look at it again
   // every 10 ms, which is what the game's own timer does during a match anyway.
   if (!pads_.empty() && (timeout < 0 || timeout > 10)) timeout = 10;
+  // Short waits (the game's timers) sleep on the connection itself and leave the look at what
+  // came to the next PollInput. An event the client library would hold back unseen waits at
+  // most this long; longer waits go through SDL, which wakes for everything.
+  if (connection_.Attached() && timeout >= 0 && timeout <= kShortWaitMs) {
+    connection_.WaitReadable(timeout);
+    return;
+  }
   // Blocks on the display connection; the event it returns is kept for PollInput.
   SDL_Event event;
-  if (SDL_WaitEventTimeout(&event, timeout) != 0) stashed_ = event;
+  if (SDL_WaitEventTimeout(&event, timeout) != 0) {
+    stashed_ = event;
+  } else {
+    displayJustLookedAt_ = true;
+  }
 }
 
 bool SdlBackend::MousePosition(int x, int y, InputEvent* out) const {
