@@ -10,6 +10,10 @@
 namespace platform::sdl {
 namespace {
 
+bool Same(const Rect& a, const Rect& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
 std::vector<std::uint32_t> Pattern(int width, int height, std::uint32_t seed) {
   std::vector<std::uint32_t> pixels(std::size_t(width) * std::size_t(height));
   std::uint32_t v = seed;
@@ -64,29 +68,48 @@ TEST(SdlFrameScaler, WholeAndFractionalScalesGiveTheNearestFramePixelAndLeaveThe
   }
 }
 
-TEST(SdlFrameScaler, RedrawingOnlyTheChangedRowsGivesTheSamePictureAsRedrawingAll) {
-  const int fw = 40, fh = 30, dw = 120, dh = 90;
-  const Rect pic{0, 0, dw, dh};
+TEST(SdlFrameScaler, RedrawingOnlyTheChangedPartGivesTheSamePictureAsRedrawingAll) {
+  const int fw = 40, fh = 30;
   auto before = Pattern(fw, fh, 1);
   auto after = before;
-  for (int y : {0, 3, 4, 17, 29}) {
-    for (int x = 0; x < fw; x += 7) after[std::size_t(y * fw + x)] ^= 0x00FF00u;
-  }
-  FrameScaler scaler;
-  scaler.Configure(fw, fh, pic);
-  std::vector<std::uint32_t> partial(std::size_t(dw * dh));
-  scaler.ScaleRows(before.data(), fw, partial.data(), dw, 0, fh);
+  // Changed pixels: row 0 at columns 7 and 14, rows 3 and 4 at 21, row 17 from 0 to 35, row 29
+  // at the last column only.
+  auto change = [&](int x, int y) { after[std::size_t(y * fw + x)] ^= 0x00FF00u; };
+  change(7, 0);
+  change(14, 0);
+  change(21, 3);
+  change(21, 4);
+  for (int x = 0; x < 36; x += 7) change(x, 17);
+  change(39, 29);
   // Rows 0 and 3 lie two unchanged rows apart: merged when the gap allowed is three.
   EXPECT_EQ(ChangedRowSpans(before.data(), after.data(), fw, fh, 2).size(), 4u);
   const auto spans = ChangedRowSpans(before.data(), after.data(), fw, fh, 3);
-  ASSERT_EQ(spans, (std::vector<RowSpan>{{0, 5}, {17, 18}, {29, 30}}));
-  for (const RowSpan& s : spans) {
-    const Rect band = scaler.ScaleRows(after.data(), fw, partial.data(), dw, s.first, s.last);
-    EXPECT_EQ(band.top, s.first * 3);
-    EXPECT_EQ(band.bottom, s.last * 3);
-  }
-  ExpectPicture(partial, dw, dh, after, fw, fh, pic, 0);
+  ASSERT_EQ(spans, (std::vector<RowSpan>{{0, 5, 7, 22}, {17, 18, 0, 36}, {29, 30, 39, 40}}));
   EXPECT_TRUE(ChangedRowSpans(after.data(), after.data(), fw, fh, 2).empty());
+
+  // Whole and fractional scales, with and without bars: the window holds the old frame, then
+  // only the changed bands are scaled into it.
+  struct Case {
+    int dw, dh;
+    Rect pic;
+  };
+  for (const Case& c : {Case{120, 90, {0, 0, 120, 90}}, Case{130, 96, {5, 3, 125, 93}},
+                        Case{57, 41, {0, 0, 57, 41}}, Case{25, 19, {0, 0, 25, 19}}}) {
+    FrameScaler scaler;
+    scaler.Configure(fw, fh, c.pic);
+    std::vector<std::uint32_t> partial(std::size_t(c.dw * c.dh), 0);
+    scaler.ScaleRows(before.data(), fw, partial.data(), c.dw, 0, fh);
+    for (const RowSpan& s : spans) {
+      const Rect band = scaler.ScaleBand(after.data(), fw, partial.data(), c.dw, s);
+      EXPECT_TRUE(Same(band, scaler.DestinationOf(s)));
+    }
+    ExpectPicture(partial, c.dw, c.dh, after, fw, fh, c.pic, 0);
+  }
+  // At 3x the bands' rectangles are exactly three times the frame's.
+  FrameScaler triple;
+  triple.Configure(fw, fh, Rect{0, 0, 120, 90});
+  EXPECT_TRUE(Same(triple.DestinationOf(spans[0]), Rect{21, 0, 66, 15}));
+  EXPECT_TRUE(Same(triple.DestinationOf(spans[2]), Rect{117, 87, 120, 90}));
 }
 
 TEST(SdlFrameScaler, ABandBufferHoldsJustTheRowsOfItsBand) {

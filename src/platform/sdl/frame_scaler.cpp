@@ -10,12 +10,21 @@ std::vector<RowSpan> ChangedRowSpans(const std::uint32_t* before, const std::uin
   std::vector<RowSpan> spans;
   const std::size_t rowBytes = std::size_t(std::max(width, 0)) * sizeof(std::uint32_t);
   for (int y = 0; y < height; ++y) {
-    const std::size_t offset = std::size_t(y) * std::size_t(width);
-    if (std::memcmp(before + offset, after + offset, rowBytes) == 0) continue;
+    const std::uint32_t* was = before + std::size_t(y) * std::size_t(width);
+    const std::uint32_t* is = after + std::size_t(y) * std::size_t(width);
+    if (std::memcmp(was, is, rowBytes) == 0) continue;
+    // The row differs, so both searches stop inside it.
+    int left = 0;
+    while (was[left] == is[left]) ++left;
+    int right = width;
+    while (was[right - 1] == is[right - 1]) --right;
     if (!spans.empty() && y - spans.back().last < gap) {
-      spans.back().last = y + 1;
+      RowSpan& span = spans.back();
+      span.last = y + 1;
+      span.left = std::min(span.left, left);
+      span.right = std::max(span.right, right);
     } else {
-      spans.push_back(RowSpan{y, y + 1});
+      spans.push_back(RowSpan{y, y + 1, left, right});
     }
   }
   return spans;
@@ -33,42 +42,48 @@ void FrameScaler::Configure(int frameWidth, int frameHeight, const Rect& picture
   }
 }
 
-Rect FrameScaler::DestinationOf(int first, int last) const {
-  const int height = picture_.Height();
-  if (frameHeight_ == 0 || height <= 0) return Rect{};
-  first = std::clamp(first, 0, frameHeight_);
-  last = std::clamp(last, first, frameHeight_);
-  // Destination row k shows frame row floor(k * frameHeight / height): the first k that shows
-  // row r is ceil(r * height / frameHeight).
-  auto firstShowing = [&](int row) {
-    return int((std::int64_t(row) * height + frameHeight_ - 1) / frameHeight_);
-  };
-  return Rect{picture_.left, picture_.top + firstShowing(first), picture_.right,
-              picture_.top + firstShowing(last)};
-}
-
-Rect FrameScaler::ScaleRows(const std::uint32_t* frame, int frameStride, std::uint32_t* dest,
-                            int destStride, int first, int last, int destTop) const {
-  const Rect band = DestinationOf(first, last);
-  if (band.Empty()) return band;
+Rect FrameScaler::DestinationOf(const RowSpan& band) const {
   const int height = picture_.Height();
   const int width = picture_.Width();
+  if (frameHeight_ == 0 || frameWidth_ == 0 || height <= 0 || width <= 0) return Rect{};
+  const int first = std::clamp(band.first, 0, frameHeight_);
+  const int last = std::clamp(band.last, first, frameHeight_);
+  const int left = std::clamp(band.left, 0, frameWidth_);
+  const int right = std::clamp(band.right, left, frameWidth_);
+  // Destination row k shows frame row floor(k * frameHeight / height): the first k that shows
+  // row r is ceil(r * height / frameHeight). Columns alike.
+  auto firstShowing = [](int at, int shown, int frame) {
+    return int((std::int64_t(at) * shown + frame - 1) / frame);
+  };
+  return Rect{picture_.left + firstShowing(left, width, frameWidth_),
+              picture_.top + firstShowing(first, height, frameHeight_),
+              picture_.left + firstShowing(right, width, frameWidth_),
+              picture_.top + firstShowing(last, height, frameHeight_)};
+}
+
+Rect FrameScaler::ScaleBand(const std::uint32_t* frame, int frameStride, std::uint32_t* dest,
+                            int destStride, const RowSpan& band, int destTop) const {
+  const Rect area = DestinationOf(band);
+  if (area.Empty()) return area;
+  const int height = picture_.Height();
+  const int from = area.left - picture_.left;  // the picture's columns [from, to)
+  const int to = area.right - picture_.left;
   int shownRow = -1;
-  std::uint32_t* previous = nullptr;
-  for (int y = band.top; y < band.bottom; ++y) {
+  const std::uint32_t* previous = nullptr;
+  for (int y = area.top; y < area.bottom; ++y) {
     const int row = int(std::int64_t(y - picture_.top) * frameHeight_ / height);
     std::uint32_t* out =
         dest + std::size_t(y - destTop) * std::size_t(destStride) + std::size_t(picture_.left);
     if (row == shownRow && previous != nullptr) {
-      std::memcpy(out, previous, std::size_t(width) * sizeof(std::uint32_t));
+      std::memcpy(out + from, previous + from, std::size_t(to - from) * sizeof(std::uint32_t));
     } else {
       const std::uint32_t* in = frame + std::size_t(row) * std::size_t(frameStride);
-      for (int x = 0; x < width; ++x) out[x] = in[sourceColumn_[std::size_t(x)]];
+      for (int x = from; x < to; ++x) out[x] = in[sourceColumn_[std::size_t(x)]];
       shownRow = row;
     }
     previous = out;
   }
-  return band;
+  return area;
 }
 
 }  // namespace platform::sdl

@@ -69,7 +69,7 @@ class SdlBackend final : public Backend {
   int FittingScale(int width, int height) const;
   sdl::ViewGeometry Geometry() const;
   // Scales a frame into the window's pixels and keeps it as the frame shown: every row, with
-  // black bars around the picture, or (changedOnly) only the rows that differ from the frame
+  // black bars around the picture, or (changedOnly) only the part that differs from the frame
   // the window shows. Without a frame, the one shown is drawn again.
   void Redraw(const std::uint32_t* frame = nullptr, bool changedOnly = false);
   void ToggleFullScreen();
@@ -311,7 +311,7 @@ void SdlBackend::Redraw(const std::uint32_t* frame, bool changedOnly) {
     for (const SDL_Rect& bar : bars) {
       if (bar.w > 0 && bar.h > 0) SDL_FillRect(surface, &bar, black);
     }
-    spans.push_back(sdl::RowSpan{0, frameHeight_});
+    spans.push_back(sdl::RowSpan{0, frameHeight_, 0, frameWidth_});
     changedOnly = false;
   } else {
     spans = sdl::ChangedRowSpans(shownPixels_.data(), frame, frameWidth_, frameHeight_, 8);
@@ -322,18 +322,19 @@ void SdlBackend::Redraw(const std::uint32_t* frame, bool changedOnly) {
   for (const sdl::RowSpan& span : spans) {
     Rect band;
     if (direct) {
-      band = scaler_.ScaleRows(frame, frameWidth_, static_cast<std::uint32_t*>(surface->pixels),
-                               surface->pitch / 4, span.first, span.last);
+      band = scaler_.ScaleBand(frame, frameWidth_, static_cast<std::uint32_t*>(surface->pixels),
+                               surface->pitch / 4, span);
     } else {
       // Another pixel layout: a few frame rows at a time through a small buffer.
       constexpr int kRowsAtATime = 8;
       for (int first = span.first; first < span.last; first += kRowsAtATime) {
-        const int last = std::min(first + kRowsAtATime, span.last);
-        const Rect part = scaler_.DestinationOf(first, last);
+        const sdl::RowSpan rows{first, std::min(first + kRowsAtATime, span.last), span.left,
+                                span.right};
+        const Rect part = scaler_.DestinationOf(rows);
         if (part.Empty()) continue;
         scratch_.resize(std::size_t(surface->w) * std::size_t(part.Height()));
-        scaler_.ScaleRows(frame, frameWidth_, scratch_.data(), surface->w, first, last, part.top);
-        // Only the picture's columns: the bars around it stay as they were filled.
+        scaler_.ScaleBand(frame, frameWidth_, scratch_.data(), surface->w, rows, part.top);
+        // Only the band's columns: the bars around the picture stay as they were filled.
         SDL_ConvertPixels(part.Width(), part.Height(), SDL_PIXELFORMAT_RGB888,
                           scratch_.data() + part.left, surface->w * 4, surface->format->format,
                           static_cast<std::uint8_t*>(surface->pixels) +
@@ -341,7 +342,7 @@ void SdlBackend::Redraw(const std::uint32_t* frame, bool changedOnly) {
                               std::size_t(part.left) * surface->format->BytesPerPixel,
                           surface->pitch);
       }
-      band = scaler_.DestinationOf(span.first, span.last);
+      band = scaler_.DestinationOf(span);
     }
     if (!band.Empty()) rects.push_back(SDL_Rect{band.left, band.top, band.Width(), band.Height()});
   }
