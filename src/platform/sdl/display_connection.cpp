@@ -21,16 +21,17 @@ void DisplayConnection::Attach(SDL_Window* window) {
 #endif
 }
 
-void DisplayConnection::WaitReadable(int timeoutMs) const {
+bool DisplayConnection::WaitReadable(int timeoutMs) const {
 #if defined(SDL_VIDEO_DRIVER_X11)
-  if (display_ == nullptr || fd_ < 0) return;
+  if (display_ == nullptr || fd_ < 0) return true;
   // Events read from the connection during an earlier request (a reply's wait) sit in the
   // library's queue, not in the socket.
-  if (QLength(static_cast<Display*>(display_)) > 0) return;
+  if (QLength(static_cast<Display*>(display_)) > 0) return true;
   pollfd connection{fd_, POLLIN, 0};
-  ::poll(&connection, 1, timeoutMs);
+  return ::poll(&connection, 1, timeoutMs) != 0;
 #else
   (void)timeoutMs;
+  return true;
 #endif
 }
 

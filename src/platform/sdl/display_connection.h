@@ -14,9 +14,10 @@ class DisplayConnection {
   void Attach(SDL_Window* window);
   bool Attached() const { return display_ != nullptr; }
   // Sleeps until the connection has something to read or `timeoutMs` has passed; returns at
-  // once when the client library already holds events read earlier. The caller then pumps
-  // SDL's events as usual.
-  void WaitReadable(int timeoutMs) const;
+  // once when the client library already holds events read earlier. False when the time ran
+  // out with nothing to read (SDL's events need no pumping for the display then); true when
+  // something came, or may have.
+  bool WaitReadable(int timeoutMs) const;
 
  private:
   void* display_ = nullptr;  // the X11 Display of the window

@@ -118,8 +118,9 @@ class SdlBackend final : public Backend {
   bool padsTried_ = false;  // StartPads ran
   bool padsUp_ = false;     // the game-controller subsystem runs
   std::uint64_t lastPumpMs_ = ~std::uint64_t{0};
-  bool displayJustLookedAt_ = false;  // a wait ran out with nothing from the display
-  std::uint64_t nextPadScanMs_ = 0;   // when to look for newly plugged-in pads again
+  bool displayJustLookedAt_ = false;     // a wait ran out with nothing from the display
+  std::uint64_t lastDisplayPumpMs_ = 0;  // SDL last looked at the display connection
+  std::uint64_t nextPadScanMs_ = 0;      // when to look for newly plugged-in pads again
   struct OpenPad {
     SDL_GameController* controller = nullptr;
     sdl::PadMapper mapper;
@@ -394,12 +395,13 @@ void SdlBackend::Pump() {
     SDL_JoystickUpdate();
     nextPadScanMs_ = now + 250;
   }
-  // A wait that has just run out looked at the display connection as its last act; what comes
-  // after that is found by the next wait, which looks before it sleeps.
-  if (displayJustLookedAt_) {
-    displayJustLookedAt_ = false;
-    return;
-  }
+  // A wait that has just run out found nothing on the display connection; what comes after
+  // that wakes the next wait. SDL's look at the connection still runs ten times a second, for
+  // anything its client library may have read and kept without our seeing it.
+  const bool lookedAt = displayJustLookedAt_;
+  displayJustLookedAt_ = false;
+  if (lookedAt && now - lastDisplayPumpMs_ < 100) return;
+  lastDisplayPumpMs_ = now;
   SDL_PumpEvents();
 }
 
@@ -434,10 +436,9 @@ void SdlBackend::Wait(std::optional<std::uint64_t> deadline) {
   // every 10 ms, which is what the game's own timer does during a match anyway.
   if (!pads_.empty() && (timeout < 0 || timeout > 10)) timeout = 10;
   // Short waits (the game's timers) sleep on the connection itself and leave the look at what
-  // came to the next PollInput. An event the client library would hold back unseen waits at
-  // most this long; longer waits go through SDL, which wakes for everything.
+  // came to the next PollInput; longer waits go through SDL, which wakes for everything.
   if (connection_.Attached() && timeout >= 0 && timeout <= kShortWaitMs) {
-    connection_.WaitReadable(timeout);
+    if (!connection_.WaitReadable(timeout)) displayJustLookedAt_ = true;
     return;
   }
   // Blocks on the display connection; the event it returns is kept for PollInput.
