@@ -127,7 +127,8 @@ measure_headless() {
 measure_window() {
   local starts=() t
   for _ in $(seq "$runs"); do
-    t=$(start_window); starts+=("$t"); stop_window
+    # A moment between starts, for the X server to clean up after the program before.
+    t=$(start_window); starts+=("$t"); stop_window; sleep 0.5
   done
   local start; start=$(printf '%s\n' "${starts[@]}" | median)
   start_window >/dev/null
