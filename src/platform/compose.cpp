@@ -1,5 +1,8 @@
 // The frame as the player sees it: the menu bar, the main window's client area, every dialog
 // and message box in z-order and an open drop-down menu on top.
+#include <algorithm>
+#include <cstring>
+
 #include "platform/core.h"
 #include "platform/paint_util.h"
 
@@ -11,12 +14,58 @@ Point FrameSize() {
   return Point{main->outerWidth, main->outerHeight};
 }
 
-void ComposeFrame(Surface* frame) {
+namespace {
+
+bool OnlyTheMainWindowShows() {
+  auto& c = Core();
+  if (c.layoutDirty || c.menuTracking.open) return false;
+  for (Window* dialog : c.dialogs) {
+    if (IsLive(dialog) && !dialog->dialog->ended) return false;
+  }
+  return true;
+}
+
+// The main window's rows copied where they differ from the frame, and marked.
+void ComposeChangedRows(Surface* frame, Window* main) {
+  const Point size{frame->width, frame->height};
+  const int menuBottom = std::clamp(main->screen.top, 0, size.y);
+  // The menu bar is small and drawn again every time.
+  if (main->menu) DrawMenuBar(frame, main);
+  std::fill(frame->changedRows.begin(), frame->changedRows.begin() + menuBottom, 1);
+  const Surface& source = main->surface;
+  const int left = std::max(main->screen.left, 0);
+  const int right = std::min(main->screen.left + source.width, size.x);
+  const int top = std::max(main->screen.top, 0);
+  const int bottom = std::min(main->screen.top + source.height, size.y);
+  if (left >= right) return;
+  const std::size_t bytes = std::size_t(right - left) * sizeof(std::uint32_t);
+  for (int y = top; y < bottom; ++y) {
+    const std::uint32_t* from = source.Row(y - main->screen.top) + (left - main->screen.left);
+    std::uint32_t* to = frame->Row(y) + left;
+    if (std::memcmp(to, from, bytes) == 0) continue;
+    std::memcpy(to, from, bytes);
+    frame->changedRows[std::size_t(y)] = 1;
+  }
+}
+
+}  // namespace
+
+void ComposeFrame(Surface* frame, bool incremental) {
   auto& c = Core();
   const Point size = FrameSize();
-  if (frame->width != size.x || frame->height != size.y) frame->Resize(size.x, size.y, 0);
+  const bool sameSize = frame->width == size.x && frame->height == size.y;
+  if (!sameSize) frame->Resize(size.x, size.y, 0);
   if (size.x <= 0 || size.y <= 0) return;
   Window* main = c.mainWindow;
+  const bool known = incremental && sameSize && frame->changedRows.size() == std::size_t(size.y);
+  if (incremental) frame->changedRows.resize(std::size_t(size.y), 0);
+  frame->rowsKnown = false;
+  if (known && IsLive(main) && OnlyTheMainWindowShows()) {
+    ComposeChangedRows(frame, main);
+    frame->rowsKnown = true;
+    frame->dirty = true;
+    return;
+  }
   if (IsLive(main)) {
     if (main->menu) DrawMenuBar(frame, main);
     Blit(frame, main->surface, main->screen.left, main->screen.top);

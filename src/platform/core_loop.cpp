@@ -2,6 +2,7 @@
 // timers), blocking without spinning, dispatching, and what happens when the loop goes idle.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <string>
@@ -141,8 +142,9 @@ void GoIdle() {
   auto& c = Core();
   if (c.backend && c.backend->WantsFrames() && FrameChanged()) {
     static Surface frame;
-    ComposeFrame(&frame);
+    ComposeFrame(&frame, true);
     if (frame.width > 0 && frame.height > 0) c.backend->Present(frame);
+    std::fill(frame.changedRows.begin(), frame.changedRows.end(), std::uint8_t{0});
     ClearDirty();
   }
   SignalReady();

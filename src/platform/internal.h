@@ -21,6 +21,11 @@ struct Surface {
   int height = 0;
   std::vector<std::uint32_t> pixels;
   bool dirty = false;
+  // Kept for the composed frame only (ComposeFrame, incrementally): when `rowsKnown`, every row
+  // that may differ from the frame the backend was last given is marked in `changedRows`, and
+  // the others are known to be equal to it. The core clears the marks once it has presented.
+  std::vector<std::uint8_t> changedRows;
+  bool rowsKnown = false;
 
   void Resize(int w, int h, Color fill = 0) {
     width = w;
@@ -110,8 +115,10 @@ Backend* CurrentBackend();
 // ----- the core (core.cpp) used by the backends and the headless driver
 
 // Draws the whole frame as the player sees it: menu bar, main window client area, every
-// dialog and message box in z-order, open drop-down menus.
-void ComposeFrame(Surface* frame);
+// dialog and message box in z-order, open drop-down menus. `incremental`: the frame is the one
+// composed and presented before; while nothing but the main window is on it, only its rows
+// that differ are copied, and the frame's changedRows say which (rowsKnown).
+void ComposeFrame(Surface* frame, bool incremental = false);
 // Frame size of the main window (menu bar included); 0 × 0 before it exists.
 Point FrameSize();
 // Feeds one input event into the layer (routing to menus, dialogs or the main window).

@@ -86,6 +86,11 @@ TEST(SdlFrameScaler, RedrawingOnlyTheChangedPartGivesTheSamePictureAsRedrawingAl
   const auto spans = ChangedRowSpans(before.data(), after.data(), fw, fh, 3);
   ASSERT_EQ(spans, (std::vector<RowSpan>{{0, 5, 7, 22}, {17, 18, 0, 36}, {29, 30, 39, 40}}));
   EXPECT_TRUE(ChangedRowSpans(after.data(), after.data(), fw, fh, 2).empty());
+  // Rows said to be equal are not looked at.
+  std::vector<std::uint8_t> candidates(fh, 0);
+  candidates[3] = candidates[17] = candidates[20] = 1;
+  EXPECT_EQ(ChangedRowSpans(before.data(), after.data(), fw, fh, 3, candidates.data()),
+            (std::vector<RowSpan>{{3, 4, 21, 22}, {17, 18, 0, 36}}));
 
   // Whole and fractional scales, with and without bars: the window holds the old frame, then
   // only the changed bands are scaled into it.

@@ -6,10 +6,12 @@
 namespace platform::sdl {
 
 std::vector<RowSpan> ChangedRowSpans(const std::uint32_t* before, const std::uint32_t* after,
-                                     int width, int height, int gap) {
+                                     int width, int height, int gap,
+                                     const std::uint8_t* candidates) {
   std::vector<RowSpan> spans;
   const std::size_t rowBytes = std::size_t(std::max(width, 0)) * sizeof(std::uint32_t);
   for (int y = 0; y < height; ++y) {
+    if (candidates != nullptr && candidates[y] == 0) continue;
     const std::uint32_t* was = before + std::size_t(y) * std::size_t(width);
     const std::uint32_t* is = after + std::size_t(y) * std::size_t(width);
     if (std::memcmp(was, is, rowBytes) == 0) continue;

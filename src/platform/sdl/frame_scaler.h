@@ -24,9 +24,11 @@ struct RowSpan {
 
 // The bands of rows in which two frames of the same size differ, each with the columns from
 // its leftmost to its rightmost changed pixel. Bands closer than `gap` unchanged rows are
-// merged, so that a frame with scattered changes gives few bands.
+// merged, so that a frame with scattered changes gives few bands. With `candidates` (one
+// entry per row), only the rows marked there are compared: the others are known to be equal.
 std::vector<RowSpan> ChangedRowSpans(const std::uint32_t* before, const std::uint32_t* after,
-                                     int width, int height, int gap);
+                                     int width, int height, int gap,
+                                     const std::uint8_t* candidates = nullptr);
 
 class FrameScaler {
  public:

@@ -70,8 +70,10 @@ class SdlBackend final : public Backend {
   sdl::ViewGeometry Geometry() const;
   // Scales a frame into the window's pixels and keeps it as the frame shown: every row, with
   // black bars around the picture, or (changedOnly) only the part that differs from the frame
-  // the window shows. Without a frame, the one shown is drawn again.
-  void Redraw(const std::uint32_t* frame = nullptr, bool changedOnly = false);
+  // the window shows (`candidates`, when given, are the only rows that may differ). Without a
+  // frame, the one shown is drawn again.
+  void Redraw(const std::uint32_t* frame = nullptr, bool changedOnly = false,
+              const std::uint8_t* candidates = nullptr);
   void ToggleFullScreen();
   // The window's pixels are a large shared-memory block (20 MB at 3x) whose pages the kernel
   // hands out one by one as they are first written. A thread asks for them all at once when
@@ -267,7 +269,11 @@ void SdlBackend::Present(const Surface& frame) {
     SDL_ShowWindow(window_);
     shown_ = true;
   }
-  Redraw(frame.pixels.data(), true);
+  // The composed frame may say which rows can differ from the one presented before; that holds
+  // only while the window shows that one.
+  const bool rowsKnown =
+      frame.rowsKnown && frame.changedRows.size() == std::size_t(frame.height) && windowCurrent_;
+  Redraw(frame.pixels.data(), true, rowsKnown ? frame.changedRows.data() : nullptr);
 }
 
 sdl::ViewGeometry SdlBackend::Geometry() const {
@@ -283,7 +289,8 @@ sdl::ViewGeometry SdlBackend::Geometry() const {
   return g;
 }
 
-void SdlBackend::Redraw(const std::uint32_t* frame, bool changedOnly) {
+void SdlBackend::Redraw(const std::uint32_t* frame, bool changedOnly,
+                        const std::uint8_t* candidates) {
   FinishPrefault();
   if (window_ == nullptr || shownPixels_.empty()) return;
   if (frame == nullptr) {
@@ -315,7 +322,8 @@ void SdlBackend::Redraw(const std::uint32_t* frame, bool changedOnly) {
     spans.push_back(sdl::RowSpan{0, frameHeight_, 0, frameWidth_});
     changedOnly = false;
   } else {
-    spans = sdl::ChangedRowSpans(shownPixels_.data(), frame, frameWidth_, frameHeight_, 8);
+    spans =
+        sdl::ChangedRowSpans(shownPixels_.data(), frame, frameWidth_, frameHeight_, 8, candidates);
     if (spans.empty()) return;
   }
   if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return;
