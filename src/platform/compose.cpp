@@ -33,15 +33,14 @@ void ComposeChangedRows(Surface* frame, Window* main) {
   if (main->menu) DrawMenuBar(frame, main);
   std::fill(frame->changedRows.begin(), frame->changedRows.begin() + menuBottom, 1);
   const Surface& source = main->surface;
-  const int left = std::max(main->screen.left, 0);
-  const int right = std::min(main->screen.left + source.width, size.x);
-  const int top = std::max(main->screen.top, 0);
-  const int bottom = std::min(main->screen.top + source.height, size.y);
-  if (left >= right) return;
-  const std::size_t bytes = std::size_t(right - left) * sizeof(std::uint32_t);
-  for (int y = top; y < bottom; ++y) {
-    const std::uint32_t* from = source.Row(y - main->screen.top) + (left - main->screen.left);
-    std::uint32_t* to = frame->Row(y) + left;
+  const int x = main->screen.left, y0 = main->screen.top;
+  const Rect r =
+      Intersect(Rect{x, y0, x + source.width, y0 + source.height}, Rect{0, 0, size.x, size.y});
+  if (r.Empty()) return;
+  const std::size_t bytes = std::size_t(r.Width()) * sizeof(std::uint32_t);
+  for (int y = r.top; y < r.bottom; ++y) {
+    const std::uint32_t* from = source.Row(y - y0) + (r.left - x);
+    std::uint32_t* to = frame->Row(y) + r.left;
     if (std::memcmp(to, from, bytes) == 0) continue;
     std::memcpy(to, from, bytes);
     frame->changedRows[std::size_t(y)] = 1;

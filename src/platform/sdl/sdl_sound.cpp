@@ -103,14 +103,14 @@ struct SoundPlayer::State {
     soundBusy = busy;
   }
 
-  // Runs `change` on the mixer with the audio thread kept out.
-  template <typename Change>
-  auto WithMixer(Change change) {
-    SDL_LockAudioDevice(device);
-    auto result = change(mixer);
-    SDL_UnlockAudioDevice(device);
-    return result;
-  }
+  // Keeps the audio thread out of the mixer while it lives.
+  struct MixerLock {
+    explicit MixerLock(SDL_AudioDeviceID device) : device(device) { SDL_LockAudioDevice(device); }
+    ~MixerLock() { SDL_UnlockAudioDevice(device); }
+    MixerLock(const MixerLock&) = delete;
+    MixerLock& operator=(const MixerLock&) = delete;
+    SDL_AudioDeviceID device;
+  };
 
   const Samples* Load(const std::string& name) {
     const std::string path = FindSoundFile(name);
@@ -222,10 +222,10 @@ bool SoundPlayer::OpenOnFirstUse() {
 void SoundPlayer::Play(std::string_view fileName, bool async) {
   // Silence needs no device: "silent" only stops what plays.
   if (fileName == "silent" ? state_->device == 0 : !OpenOnFirstUse()) return;
-  state_->WithMixer([](SoundMixer& mixer) {
-    mixer.Stop(SoundMixer::kSound);
-    return true;
-  });
+  {
+    State::MixerLock lock(state_->device);
+    state_->mixer.Stop(SoundMixer::kSound);
+  }
   state_->SetBusy(false);
   state_->current.clear();
   const std::string name(fileName);
@@ -233,10 +233,10 @@ void SoundPlayer::Play(std::string_view fileName, bool async) {
   const Samples* samples = state_->Load(name);
   if (samples == nullptr || samples->empty()) return;
   state_->SetBusy(true);
-  state_->WithMixer([samples](SoundMixer& mixer) {
-    mixer.Start(SoundMixer::kSound, samples);
-    return true;
-  });
+  {
+    State::MixerLock lock(state_->device);
+    state_->mixer.Start(SoundMixer::kSound, samples);
+  }
   state_->current = name;
   if (async) return;
   // Wait for the end, but never for ever: a device that stops delivering must not freeze the
@@ -248,18 +248,15 @@ void SoundPlayer::Play(std::string_view fileName, bool async) {
 
 std::string SoundPlayer::Current() {
   if (state_->device == 0 || state_->current.empty()) return std::string();
-  if (!state_->WithMixer([](SoundMixer& mixer) { return mixer.Playing(SoundMixer::kSound); })) {
-    state_->current.clear();
-  }
+  State::MixerLock lock(state_->device);
+  if (!state_->mixer.Playing(SoundMixer::kSound)) state_->current.clear();
   return state_->current;
 }
 
 void SoundPlayer::Beep() {
   if (!OpenOnFirstUse()) return;
-  state_->WithMixer([this](SoundMixer& mixer) {
-    mixer.Start(SoundMixer::kBeep, &state_->beep);
-    return true;
-  });
+  State::MixerLock lock(state_->device);
+  state_->mixer.Start(SoundMixer::kBeep, &state_->beep);
 }
 
 }  // namespace platform::sdl
