@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # cmake --install into a temporary prefix, then the installed start: the layout of the
 # installed files (programs, data, icons in the hicolor layout, the desktop entry, which
-# desktop-file-validate must pass), and the game started twice from the installed files under
+# desktop-file-validate must pass, and the software-centre entry, which appstreamcli validate
+# must pass), and the game started twice from the installed files under
 # the headless backend, with the per-user game folder in a temporary home. The settings land in
 # that folder and are there at the second start; an old installation's links are pointed at
 # this one and the user's own files are kept.
 #   install_start.sh BUILD_DIR WORK_DIR
-# Ends with 77 (skipped) when everything else passed but desktop-file-validate is not there.
+# Ends with 77 (skipped) when everything else passed but desktop-file-validate or appstreamcli
+# is not there.
 set -uo pipefail
 build=$(cd "$1" && pwd)
 work=$2
@@ -56,6 +58,14 @@ else
   else
     validated=0
   fi
+fi
+metainfo=$prefix/share/metainfo/io.github.vexo.vexo_world_cup.metainfo.xml
+if [ ! -f "$metainfo" ]; then
+  fail "no software-centre entry (share/metainfo)"
+elif command -v appstreamcli >/dev/null 2>&1; then
+  appstreamcli validate --no-net "$metainfo" >&2 || fail "appstreamcli validate"
+else
+  validated=0
 fi
 
 # --- The start from the installed files.
@@ -142,7 +152,8 @@ if [ $failures -gt 0 ]; then
   exit 1
 fi
 if [ $validated -eq 0 ]; then
-  echo "desktop-file-validate is not installed (Debian: desktop-file-utils): the entry was not validated" >&2
+  echo "desktop-file-validate or appstreamcli is not installed (Debian: desktop-file-utils, appstream):" \
+    "the entries were not validated" >&2
   exit 77
 fi
 echo "install and installed start: all passed"
