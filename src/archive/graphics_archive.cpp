@@ -4,7 +4,7 @@
 // Every entry is checked when it is read: its bitmap header must describe a picture whose
 // colour table and rows lie inside the entry. An entry that fails is not kept; its picture is
 // null, exactly like a picture that could not be read, and the drawing skips it.
-#include "presentation/graphics_archive.h"
+#include "archive/graphics_archive.h"
 
 #include <algorithm>
 #include <array>

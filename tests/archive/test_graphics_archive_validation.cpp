@@ -5,8 +5,8 @@
 
 #include <functional>
 
+#include "archive/graphics_archive.h"
 #include "presentation/bitmap_store.h"
-#include "presentation/graphics_archive.h"
 #include "support/archive_test_support.h"
 
 namespace archive_test {

@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "presentation/picture.h"
+#include "archive/picture.h"
 
 inline constexpr int kDirectorySize = 588;  // names in GDAT.DAT's directory
 inline constexpr int kCacheListSize = 396;  // pictures preloaded at start-up

@@ -5,9 +5,9 @@
 #include <set>
 #include <string>
 
+#include "archive/graphics_archive.h"
 #include "platform/platform.h"
 #include "presentation/bitmap_store.h"
-#include "presentation/graphics_archive.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // release of the picture memory.
 #include <gtest/gtest.h>
 
+#include "archive/graphics_archive.h"
 #include "presentation/bitmap_store.h"
-#include "presentation/graphics_archive.h"
 #include "support/archive_test_support.h"
 
 namespace archive_test {

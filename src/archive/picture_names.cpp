@@ -2,8 +2,8 @@
 // pictures preloaded at start-up.
 #include <string>
 
+#include "archive/graphics_archive.h"
 #include "platform/platform.h"
-#include "presentation/graphics_archive.h"
 
 const char* const kPictureAbbreviations[31] = {
     "JPN", "KOR", "CHN", "SAD", "IRN", "QUA", "ITA", "GER", "ENG", "FRA", "DCH",
