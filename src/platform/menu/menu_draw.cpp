@@ -1,6 +1,6 @@
 // Drawing of the menu bar and the open drop-down menu into the composed frame.
-#include "platform/core.h"
-#include "platform/paint_util.h"
+#include "platform/core/core.h"
+#include "platform/draw/paint_util.h"
 
 namespace platform::detail {
 

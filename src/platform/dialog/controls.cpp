@@ -2,8 +2,8 @@
 // keyboard and mouse handling.
 #include <algorithm>
 
-#include "platform/core.h"
-#include "platform/paint_util.h"
+#include "platform/core/core.h"
+#include "platform/draw/paint_util.h"
 
 namespace platform {
 

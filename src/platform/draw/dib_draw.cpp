@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "platform/gdi.h"
+#include "platform/draw/draw.h"
 
 namespace platform {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/core.h"
-#include "platform/paint_util.h"
+#include "platform/core/core.h"
+#include "platform/draw/paint_util.h"
 
 namespace platform::detail {
 

@@ -1,7 +1,7 @@
 // Device contexts of windows and dialogs: each draws into the window's own client surface.
 // BeginPaint hands out the invalid area (erased with the class background when asked) and
 // marks the window painted.
-#include "platform/core.h"
+#include "platform/core/core.h"
 
 namespace platform {
 

@@ -64,7 +64,7 @@ struct DialogData {
   // Mouse tracking of a control pressed with the left button.
   int pressed = -1;  // index of the control being pressed
   bool pressedInside = false;
-  int scrollPart = 0;  // list box scroll bar part being pressed (see controls.cpp)
+  int scrollPart = 0;  // list box scroll bar part being pressed (see dialog/controls.cpp)
   int thumbGrab = 0;   // list box thumb: offset of the grab point inside the thumb
   bool messageBox = false;
   bool okOnly = false;
@@ -145,7 +145,7 @@ inline constexpr Msg kMsgPressControl = static_cast<Msg>(0x8001);  // a = contro
 inline constexpr Msg kMsgSelectLine = static_cast<Msg>(0x8002);    // a = control id, b = line
 inline constexpr Msg kMsgMouseMove = static_cast<Msg>(0x8003);     // a = x, b = y
 
-// program.cpp
+// core/program.cpp
 Instance* StartLayer(Backend* backend, const ResourceTable& resources,
                      const ProgramOptions& options);
 // Destroys every window, dialog, timer and menu, the drawing objects and the backend.
@@ -154,14 +154,14 @@ void ShutdownLayer();
 // KeyDown messages to dialogs carry this in b when Shift was down.
 inline constexpr Param kShiftFlag = 2;
 
-// core_window.cpp
+// core/window.cpp
 bool IsLive(const Window* window);
 Param CallProc(Window* window, Msg msg, Param a, Param b);
 void RemoveWindowState(Window* window);  // its queued messages and timers
 std::optional<std::uint64_t> NextTimerDue();
 std::uint64_t Now();
 
-// core_loop.cpp
+// core/loop.cpp
 // Takes the next message without waiting; false when there is none. `quit` tells the quit
 // message apart.
 bool TakeMessage(QueuedMessage* message, bool* quit);
@@ -170,11 +170,11 @@ void GoIdle();
 // True when the loop has something to deliver without waiting.
 bool HasWork();
 
-// input.cpp
+// core/input.cpp
 Window* ActiveWindow();  // where keys go: the top dialog, or the main window
 bool WindowEnabled(const Window* window);
 
-// screenshot.cpp
+// core/screenshot.cpp
 // How long the title bar tells where a screenshot went.
 inline constexpr std::uint64_t kTitleNoticeMs = 4000;
 // PROGRAM-YYYYMMDD-HHMMSS.png, with -N before the extension for attempts from 2 on.
@@ -184,7 +184,7 @@ std::string ScreenshotName(std::string_view program, const std::tm& when, int at
 std::string TakeScreenshot();
 // Gives the title bar back to the window's title once the notice has run its time.
 void EndTitleNotice();
-// menu.cpp
+// menu/menu.cpp
 int MenuBarHeight(const Window* window);
 void CloseMenuTracking();
 bool MenuHandleKey(int key);  // while a drop-down is open; true when consumed
@@ -198,11 +198,11 @@ Rect MenuTitleRect(const Menu* menu, int popup);
 Rect DropDownRect(const Menu* menu, int popup);
 Rect DropDownItemRect(const Menu* menu, int popup, int item);
 
-// menu_draw.cpp
+// menu/menu_draw.cpp
 void DrawMenuBar(Surface* frame, const Window* window);
 void DrawDropDown(Surface* frame, const Window* window);
 
-// dialog.cpp
+// dialog/dialog.cpp
 Param DialogDispatch(Window* dialog, Msg msg, Param a, Param b);
 Rect DialogOuterRect(int clientWidth, int clientHeight, DialogFrame frame);
 Window* CreateDialogWindow(Instance* instance, const DialogTemplate& tpl, Window* owner,
@@ -214,7 +214,7 @@ detail::Control* FindControl(Window* dialog, int id);
 bool Focusable(const Control& control);
 void SetFocusIndex(Window* dialog, int index);
 
-// controls.cpp
+// dialog/controls.cpp
 bool ListHandleKey(Window* dialog, Control& list, int key);
 void ListMouseDown(Window* dialog, int index, int x, int y, bool doubleClick);
 void ListMouseMove(Window* dialog, int index, int x, int y);
@@ -224,7 +224,7 @@ void ListScrollTo(Control& list, int topLine);
 void ListEnsureVisible(Control& list);
 void ListSelect(Window* dialog, Control& list, int line, bool notify);
 
-// controls_draw.cpp
+// dialog/controls_draw.cpp
 void DrawControl(Window* dialog, int index, const Rect* clip);
 void RedrawControl(Window* dialog, int index);
 void DrawDialogFrame(Surface* frame, const Window* dialog);
@@ -234,7 +234,7 @@ Rect ListScrollBarRect(const Control& list);
 // Scroll bar geometry: arrow buttons and thumb, in dialog client pixels.
 Rect ListThumbRect(const Control& list);
 
-// messagebox.cpp (nothing shared)
+// dialog/messagebox.cpp (nothing shared)
 
 }  // namespace detail
 }  // namespace platform

@@ -4,7 +4,7 @@
 #include <ctime>
 #include <string>
 
-#include "platform/core.h"
+#include "platform/core/core.h"
 
 namespace platform::detail {
 

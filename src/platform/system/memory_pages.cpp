@@ -1,4 +1,4 @@
-#include "platform/memory_pages.h"
+#include "platform/system/memory_pages.h"
 
 #include <sys/mman.h>
 #include <unistd.h>

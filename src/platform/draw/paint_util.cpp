@@ -1,5 +1,5 @@
 // Pixel helpers for the layer's own desktop pieces (see paint_util.h).
-#include "platform/paint_util.h"
+#include "platform/draw/paint_util.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "platform/gdi.h"
+#include "platform/draw/draw.h"
 
 namespace platform {
 

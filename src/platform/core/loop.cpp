@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/core.h"
+#include "platform/core/core.h"
 
 namespace platform {
 namespace detail {

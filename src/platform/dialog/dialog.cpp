@@ -3,8 +3,8 @@
 // controls), keyboard focus and the dialog keys, and mouse presses on controls.
 #include <algorithm>
 
-#include "platform/core.h"
-#include "platform/paint_util.h"
+#include "platform/core/core.h"
+#include "platform/draw/paint_util.h"
 
 namespace platform {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "platform/core.h"
-#include "platform/paint_util.h"
+#include "platform/core/core.h"
+#include "platform/draw/paint_util.h"
 
 namespace platform {
 
@@ -257,7 +257,7 @@ bool IsKeyDown(int key) {
   return key >= 0 && key < 256 && Core().keys[key];
 }
 
-// ----- menus attached to windows (the menu records themselves live in menu.cpp)
+// ----- menus attached to windows (the menu records themselves live in menu/menu.cpp)
 
 void SetMenu(Window* window, Menu* menu) {
   if (!IsLive(window) || window->kind != Window::Kind::Main) return;

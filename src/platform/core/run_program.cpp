@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/core.h"
+#include "platform/core/core.h"
 #include "platform/headless/headless.h"
 
 namespace platform {

@@ -2,8 +2,8 @@
 // the mouse and the keyboard. A chosen item posts Command(id) to the window.
 #include <algorithm>
 
-#include "platform/core.h"
-#include "platform/paint_util.h"
+#include "platform/core/core.h"
+#include "platform/draw/paint_util.h"
 
 namespace platform {
 

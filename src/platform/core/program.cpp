@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "platform/core.h"
+#include "platform/core/core.h"
 
 namespace platform {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <unordered_map>
 
-#include "platform/gdi.h"
+#include "platform/draw/draw.h"
 
 namespace platform {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/gdi.h"
+#include "platform/draw/draw.h"
 
 namespace platform {
 

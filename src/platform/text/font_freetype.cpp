@@ -14,7 +14,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/gdi.h"
+#include "platform/draw/draw.h"
 
 namespace platform {
 

@@ -1,5 +1,5 @@
 // The drawing layer's own records (pens, brushes, fonts, bitmaps, device contexts) and the
-// row-level painting helpers shared by gdi_*.cpp, raster.cpp, dib_draw.cpp and font_*.cpp.
+// row-level painting helpers shared by the files of draw/ and text/font_freetype.cpp.
 // Nothing outside the drawing files includes this header (tests of the layer excepted).
 #pragma once
 
@@ -90,7 +90,7 @@ inline void Plot(const Target& target, int x, int y, Color colour) {
 // Combines `count` source pixels into a destination row with the raster operation.
 void CombineRow(std::uint32_t* dst, const std::uint32_t* src, int count, Rop rop);
 
-// ----- fonts (font_*.cpp)
+// ----- fonts (text/font_freetype.cpp)
 
 // The cell of a glyph: its advance in half-width units (1 or 2).
 int GlyphCells(std::uint32_t codepoint);

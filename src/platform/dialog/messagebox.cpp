@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/core.h"
-#include "platform/paint_util.h"
+#include "platform/core/core.h"
+#include "platform/draw/paint_util.h"
 
 namespace platform {
 

@@ -3,7 +3,7 @@
 // main window. F10 or Alt alone opens the menu bar.
 #include <algorithm>
 
-#include "platform/core.h"
+#include "platform/core/core.h"
 
 namespace platform::detail {
 

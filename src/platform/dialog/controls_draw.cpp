@@ -2,8 +2,8 @@
 // boxes and edit lines, round radio buttons, square check boxes and dotted focus rectangles.
 #include <algorithm>
 
-#include "platform/core.h"
-#include "platform/paint_util.h"
+#include "platform/core/core.h"
+#include "platform/draw/paint_util.h"
 
 namespace platform::detail {
 
