@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "archive/graphics_archive.h"
 #include "competition/nations.h"
 #include "frame_baseline.h"
 #include "match/frame_step.h"
@@ -21,7 +22,6 @@
 #include "match/match_view.h"
 #include "match/net_rule.h"
 #include "platform/platform.h"
-#include "presentation/graphics_archive.h"
 #include "presentation/pitch_drawing.h"
 #include "presentation/pitch_match_view.h"
 #include "shell/game_flow.h"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The include check passes on the source tree, and fails on a copy of it in which the match
-# includes the drawing or the base includes the shell.
+# includes the drawing, the base includes the shell, or the archive reader or the launcher
+# includes the game's drawing.
 set -euo pipefail
 source_dir=$1
 scratch=$2
@@ -10,7 +11,8 @@ check="$source_dir/tools/check_includes.sh"
 
 for plant in "match/match_frame.cpp:presentation/pitch_drawing.h" \
              "base/view_layout.h:shell/main_window.h" \
-             "presentation/graphics_archive.cpp:presentation/bitmap_store.h"; do
+             "archive/graphics_archive.cpp:presentation/bitmap_store.h" \
+             "launcher/launcher_state.cpp:presentation/pitch_drawing.h"; do
   file=${plant%%:*}
   header=${plant#*:}
   rm -rf "$scratch"

@@ -4,8 +4,8 @@
 # The floors, lowest first (a module may include its own headers and those of the modules it
 # stands on):
 #   platform <- base <- competition <- match <- presentation, savegame <- shell <- programs
-#   platform <- resources <- shell
-#   platform <- archive (presentation/graphics_archive and picture_names) <- launcher
+#   platform <- resources <- shell, launcher
+#   platform <- archive (the picture archive reader) <- presentation, launcher
 # Usage: tools/check_includes.sh [SOURCE-ROOT]   (default: src/ of this checkout)
 set -euo pipefail
 root=${1:-"$(dirname "$0")/../src"}
@@ -15,56 +15,33 @@ declare -A allowed=(
   [base]="base platform"
   [competition]="competition base platform"
   [match]="match competition base platform"
-  [presentation]="presentation match competition base platform"
+  [archive]="archive platform"
+  [presentation]="presentation archive match competition base platform"
   [savegame]="savegame match competition base platform"
   [resources]="resources platform"
-  [shell]="shell presentation savegame resources match competition base platform"
-  [launcher]="launcher resources platform archive"
+  [shell]="shell presentation archive savegame resources match competition base platform"
+  [launcher]="launcher archive resources platform"
 )
-# Headers of the archive reader, the one piece of presentation that the launcher may use.
-archive_headers="presentation/graphics_archive.h presentation/picture.h"
-
-# The module of a source file; the archive reader's own files count as "archive".
-module_of() {
-  local rel=${1#"$root"/}
-  case "$rel" in
-    presentation/graphics_archive.* | presentation/picture_names.* | presentation/picture.h)
-      echo archive ;;
-    *) echo "${rel%%/*}" ;;
-  esac
-}
-# The module an include names ("presentation/picture.h" counts as archive).
-target_of() {
-  local inc=$1
-  for h in $archive_headers; do [[ "$inc" == "$h" ]] && { echo archive; return; }; done
-  echo "${inc%%/*}"
-}
-allowed_for() {
-  local from=$1
-  [[ "$from" == archive ]] && { echo "archive platform"; return; }
-  echo "${allowed[$from]:-}"
-}
 
 declare -A counts=()
 bad=0
 while IFS= read -r -d '' file; do
-  from=$(module_of "$file")
-  [[ -n "${allowed[$from]:-}" || "$from" == archive ]] || {
-    echo "unknown module folder: ${file#"$root"/}" >&2
+  rel=${file#"$root"/}
+  from=${rel%%/*}
+  [[ -n "${allowed[$from]:-}" ]] || {
+    echo "unknown module folder: $rel" >&2
     bad=1
     continue
   }
   while IFS= read -r inc; do
-    to=$(target_of "$inc")
+    to=${inc%%/*}
     counts["$from -> $to"]=$(( ${counts["$from -> $to"]:-0} + 1 ))
     ok=0
-    for a in $(allowed_for "$from"); do
+    for a in ${allowed[$from]}; do
       [[ "$a" == "$to" ]] && ok=1
-      # Presentation and the shell stand on the archive reader as well.
-      [[ "$to" == archive && ( "$a" == presentation || "$a" == shell ) ]] && ok=1
     done
     if [[ $ok == 0 ]]; then
-      echo "upward include: ${file#"$root"/} includes \"$inc\" ($from may not include $to)" >&2
+      echo "upward include: $rel includes \"$inc\" ($from may not include $to)" >&2
       bad=1
     fi
   done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([a-z_]*\/[^"]*\)".*/\1/p' "$file")

@@ -1,7 +1,7 @@
 // The launcher's record, its pictures and the sound switch.
 #include "launcher/launcher_state.h"
 
-#include "presentation/graphics_archive.h"
+#include "archive/graphics_archive.h"
 
 LauncherState launcher;
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "archive/picture.h"
 #include "platform/platform.h"
-#include "presentation/picture.h"
 
 inline constexpr int kLauncherPictureCount = 4;  // pictures in ODAT.DAT
 inline constexpr int kShowFirstDelay = 100;      // ticks before the first show step

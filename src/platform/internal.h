@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/memory_pages.h"
 #include "platform/platform.h"
+#include "platform/system/memory_pages.h"
 
 namespace platform::detail {
 
@@ -39,7 +39,7 @@ struct Surface {
   }
 };
 
-// ----- drawing (gdi.cpp and friends) used by the core
+// ----- drawing (draw/ and text/) used by the core
 
 // A context that draws into `surface` (a window's client area, a dialog's, or the composed
 // frame). The context does not own the surface.
@@ -112,7 +112,7 @@ Backend* CreateSdlBackend(int scale);
 Backend* CreateHeadlessBackend();
 Backend* CurrentBackend();
 
-// ----- the core (core.cpp) used by the backends and the headless driver
+// ----- the core (core/) used by the backends and the headless driver
 
 // Draws the whole frame as the player sees it: menu bar, main window client area, every
 // dialog and message box in z-order, open drop-down menus. `incremental`: the frame is the one

@@ -1,9 +1,9 @@
 // The bitmap store and the loaders that fill it from the graphics archive.
 #include "presentation/bitmap_store.h"
 
+#include "archive/graphics_archive.h"
 #include "match/match_setup.h"
 #include "platform/platform.h"
-#include "presentation/graphics_archive.h"
 
 BitmapStore bitmapStore;
 

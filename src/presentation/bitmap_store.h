@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "presentation/picture.h"
+#include "archive/picture.h"
 
 inline constexpr int kBitmapSlots = 150;
 inline constexpr int kDarkOverlayFirstSlot = 60;  // the fifteen dark overlay sheets

@@ -1,12 +1,12 @@
 // The supporters, the per-pairing ceremony pictures, the departure and the victory screens.
 #include "presentation/ceremony_drawing.h"
 
+#include "archive/graphics_archive.h"
 #include "base/game_flow_state.h"
 #include "competition/nations.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
 #include "presentation/bitmap_store.h"
-#include "presentation/graphics_archive.h"
 #include "presentation/pitch_drawing.h"
 #include "presentation/screen_text.h"
 

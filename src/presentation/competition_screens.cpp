@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "archive/graphics_archive.h"
 #include "base/game_flow_state.h"
 #include "base/view_layout.h"
 #include "competition/fixtures.h"
@@ -13,7 +14,6 @@
 #include "competition/standings_lines.h"
 #include "presentation/bitmap_store.h"
 #include "presentation/bracket_screen.h"
-#include "presentation/graphics_archive.h"
 #include "presentation/pitch_drawing.h"
 #include "presentation/screen_text.h"
 

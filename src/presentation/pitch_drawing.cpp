@@ -5,11 +5,11 @@
 
 #include <cstdint>
 
+#include "archive/graphics_archive.h"
 #include "base/game_flow_state.h"
 #include "base/view_layout.h"
 #include "match/match_state.h"
 #include "match/net_rule.h"
-#include "presentation/graphics_archive.h"
 
 using platform::DeviceContext;
 using platform::Point;

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <array>
 
+#include "archive/graphics_archive.h"
 #include "base/view_layout.h"
 #include "match/frame_step.h"
 #include "match/match_state.h"
 #include "match/net_rule.h"
-#include "presentation/graphics_archive.h"
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
 #include "presentation/shoot_out_board.h"

@@ -4,12 +4,12 @@
 
 #include <ctime>
 
+#include "archive/graphics_archive.h"
 #include "base/random_below.h"
 #include "competition/nations.h"
 #include "match/match_state.h"
 #include "match/match_view.h"
 #include "platform/platform.h"
-#include "presentation/graphics_archive.h"
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
 #include "presentation/pitch_match_view.h"

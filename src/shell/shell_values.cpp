@@ -4,10 +4,10 @@
 
 #include <string>
 
+#include "archive/graphics_archive.h"
 #include "match/control_state.h"
 #include "match/match_state.h"
 #include "platform/platform.h"
-#include "presentation/graphics_archive.h"
 #include "shell/command_log.h"
 #include "shell/game_flow.h"
 #include "shell/main_window.h"

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "archive/graphics_archive.h"
 #include "artwork/dib_encode.h"
 #include "artwork/picture.h"
 #include "platform/platform.h"
 #include "presentation/bitmap_store.h"
-#include "presentation/graphics_archive.h"
 #include "support/dib_decode.h"
 
 namespace artwork {

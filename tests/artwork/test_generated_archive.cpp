@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "archive/graphics_archive.h"
 #include "artwork/families.h"
 #include "presentation/bitmap_store.h"
-#include "presentation/graphics_archive.h"
 #include "support/dib_decode.h"
 
 namespace artwork {

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "archive/graphics_archive.h"
 #include "artwork/kits.h"
 #include "artwork/picture.h"
 #include "artwork/sprites.h"
-#include "presentation/graphics_archive.h"
 
 namespace artwork {
 namespace {

@@ -2,8 +2,8 @@
 // differ are copied and marked, and the frame is the same as one composed whole.
 #include <algorithm>
 
-#include "platform/core.h"
-#include "platform/paint_util.h"
+#include "platform/core/core.h"
+#include "platform/draw/paint_util.h"
 #include "support/core_test_support.h"
 
 namespace core_test {

@@ -1,6 +1,6 @@
 // Modal dialogs: nesting, timers and paints of the main window meanwhile, the dialog keys,
 // radio buttons and check boxes, list boxes, mouse presses and message boxes.
-#include "platform/core.h"
+#include "platform/core/core.h"
 #include "support/core_test_support.h"
 
 namespace core_test {

@@ -1,6 +1,6 @@
 // The menu bar: greyed items, the keyboard (F10, Alt, arrows, Enter, Esc), the mouse, and a
 // menu out of reach while a modal dialog is open.
-#include "platform/core.h"
+#include "platform/core/core.h"
 #include "support/core_test_support.h"
 
 namespace core_test {

@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-#include "platform/core.h"
+#include "platform/core/core.h"
 #include "support/core_test_support.h"
 
 namespace core_test {

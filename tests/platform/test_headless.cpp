@@ -6,7 +6,7 @@
 #include <fstream>
 #include <vector>
 
-#include "platform/core.h"
+#include "platform/core/core.h"
 #include "support/core_test_support.h"
 
 namespace core_test {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/memory_pages.h"
+#include "platform/system/memory_pages.h"
 
 namespace platform::detail {
 namespace {

@@ -4,7 +4,7 @@
 #include <set>
 #include <utility>
 
-#include "platform/gdi.h"
+#include "platform/draw/draw.h"
 #include "support/drawing_test_support.h"
 
 namespace {

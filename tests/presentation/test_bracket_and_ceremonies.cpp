@@ -2,6 +2,7 @@
 // and the pictures each pairing loads.
 #include <gtest/gtest.h>
 
+#include "archive/graphics_archive.h"
 #include "base/game_flow_state.h"
 #include "competition/fixtures.h"
 #include "match/caption_state.h"
@@ -10,7 +11,6 @@
 #include "match/match_state.h"
 #include "presentation/bracket_screen.h"
 #include "presentation/ceremony_drawing.h"
-#include "presentation/graphics_archive.h"
 #include "presentation/pitch_match_view.h"
 #include "support/archive_test_support.h"
 #include "support/screen_test_support.h"

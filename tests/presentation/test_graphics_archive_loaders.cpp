@@ -2,8 +2,8 @@
 // and the dark overlay sheets, each picture in its slot or field.
 #include <gtest/gtest.h>
 
+#include "archive/graphics_archive.h"
 #include "presentation/bitmap_store.h"
-#include "presentation/graphics_archive.h"
 #include "support/archive_test_support.h"
 
 namespace archive_test {

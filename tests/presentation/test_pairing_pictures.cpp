@@ -2,12 +2,12 @@
 // overlay sheets, once per pairing, through the pitch view that the game installs.
 #include <gtest/gtest.h>
 
+#include "archive/graphics_archive.h"
 #include "competition/fixtures.h"
 #include "competition/nations.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
 #include "presentation/bitmap_store.h"
-#include "presentation/graphics_archive.h"
 #include "presentation/pitch_match_view.h"
 #include "shell/game_flow.h"
 #include "support/archive_test_support.h"

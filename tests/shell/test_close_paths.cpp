@@ -5,13 +5,13 @@
 #include <filesystem>
 #include <string>
 
+#include "archive/graphics_archive.h"
 #include "competition/nations.h"
 #include "match/control_state.h"
 #include "match/match_state.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
 #include "presentation/bitmap_store.h"
-#include "presentation/graphics_archive.h"
 #include "presentation/match_captions.h"
 #include "resources/feldo_resources.h"
 #include "shell/command_log.h"

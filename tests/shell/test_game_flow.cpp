@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "archive/graphics_archive.h"
 #include "competition/fixtures.h"
 #include "competition/nations.h"
 #include "competition/standings.h"
@@ -18,7 +19,6 @@
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
 #include "presentation/bitmap_store.h"
-#include "presentation/graphics_archive.h"
 #include "resources/feldo_dialogs.h"
 #include "resources/feldo_resources.h"
 #include "shell/command_log.h"

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "presentation/graphics_archive.h"
+#include "archive/graphics_archive.h"
 #include "support/campaign_driver.h"
 
 namespace {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "archive/graphics_archive.h"
 #include "match/control_state.h"
 #include "match/frame_step.h"
 #include "match/match_setup.h"
@@ -17,7 +18,6 @@
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
 #include "presentation/bitmap_store.h"
-#include "presentation/graphics_archive.h"
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
 #include "resources/feldo_resources.h"

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "archive/graphics_archive.h"
 #include "platform/platform.h"
 #include "presentation/bitmap_store.h"
-#include "presentation/graphics_archive.h"
 
 namespace archive_test {
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <set>
 
+#include "archive/graphics_archive.h"
 #include "base/game_flow_state.h"
 #include "competition/fixtures.h"
 #include "competition/nations.h"
@@ -18,7 +19,6 @@
 #include "platform/platform.h"
 #include "presentation/bitmap_store.h"
 #include "presentation/ceremony_drawing.h"
-#include "presentation/graphics_archive.h"
 #include "resources/feldo_dialogs.h"
 #include "resources/feldo_resources.h"
 #include "shell/command_log.h"

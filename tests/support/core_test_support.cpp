@@ -1,6 +1,6 @@
 #include "core_test_support.h"
 
-#include "platform/core.h"
+#include "platform/core/core.h"
 
 namespace core_test {
 

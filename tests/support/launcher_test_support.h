@@ -16,11 +16,11 @@
 #include <string>
 #include <vector>
 
+#include "archive/graphics_archive.h"
 #include "launcher/launcher_state.h"
 #include "launcher/launcher_window.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
-#include "presentation/graphics_archive.h"
 #include "resources/lumar_resources.h"
 
 namespace launcher_test {

@@ -7,6 +7,7 @@
 #include <random>
 #include <string_view>
 
+#include "archive/graphics_archive.h"
 #include "base/random_below.h"
 #include "competition/nations.h"
 #include "match/caption_state.h"
@@ -21,7 +22,6 @@
 #include "match/team_play.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
-#include "presentation/graphics_archive.h"
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
 #include "presentation/pitch_match_view.h"

@@ -4,13 +4,13 @@
 #include <cmath>
 #include <string>
 
+#include "archive/graphics_archive.h"
 #include "artwork/canvas.h"
 #include "artwork/ceremony.h"
 #include "artwork/crowd.h"
 #include "artwork/figures.h"
 #include "artwork/flags.h"
 #include "artwork/kits.h"
-#include "presentation/graphics_archive.h"
 
 namespace artwork {
 

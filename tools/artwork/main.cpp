@@ -15,12 +15,12 @@
 #include <string>
 #include <vector>
 
+#include "archive/graphics_archive.h"
 #include "artwork/dib_encode.h"
 #include "artwork/families.h"
 #include "artwork/icon.h"
 #include "artwork/picture.h"
 #include "artwork/review_sheet.h"
-#include "presentation/graphics_archive.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "archive/graphics_archive.h"
 #include "fuzz/fuzz_support.h"
 #include "platform/platform.h"
-#include "presentation/graphics_archive.h"
 
 namespace {
 

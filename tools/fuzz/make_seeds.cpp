@@ -12,12 +12,12 @@
 #include <string_view>
 #include <vector>
 
+#include "archive/graphics_archive.h"
 #include "artwork/dib_encode.h"
 #include "base/game_flow_state.h"
 #include "competition/fixtures.h"
 #include "competition/nations.h"
 #include "platform/headless/headless.h"
-#include "presentation/graphics_archive.h"
 #include "savegame/campaign_file.h"
 
 namespace fs = std::filesystem;

@@ -18,12 +18,12 @@
 #include <filesystem>
 #include <string>
 
+#include "archive/graphics_archive.h"
 #include "launcher/launcher_state.h"
 #include "launcher/launcher_window.h"
 #include "launcher/title_drawing.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
-#include "presentation/graphics_archive.h"
 #include "resources/lumar_resources.h"
 
 namespace {

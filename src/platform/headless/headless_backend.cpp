@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/core.h"
+#include "platform/core/core.h"
 #include "platform/headless/headless.h"
 
 namespace platform {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/core.h"
+#include "platform/core/core.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/script_parse.h"
 

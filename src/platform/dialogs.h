@@ -1,0 +1,49 @@
+// Modal dialogs, their controls and message boxes. Dialogs are built from templates in dialog
+// units (2 pixels per unit) and run a nested message loop; the owner window keeps getting
+// timers and paints meanwhile.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/types.h"
+#include "platform/window.h"
+
+namespace platform {
+
+// Command ids the dialog manager itself sends: Enter presses the default button, Esc sends
+// kIdCancel. Message boxes return kIdOk or kIdCancel.
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
+
+// Creates the dialog from its template, centred over the owner, sends InitDialog and runs a
+// nested message loop until EndDialog. Returns the result given to EndDialog, or -1 when the
+// template does not exist. The owner keeps receiving timers and paints meanwhile.
+Param DialogBox(Instance* instance, std::string_view templateName, Window* owner, DialogProc proc);
+void EndDialog(Window* dialog, Param result);
+bool IsDialog(Window* window);
+std::string_view DialogTemplateName(Window* dialog);  // "messagebox" for message boxes
+// The top modal dialog or message box, nullptr when none is open.
+Window* TopDialog();
+
+void SetItemText(Window* dialog, int id, std::string_view text);
+std::string GetItemText(Window* dialog, int id);
+void CheckButton(Window* dialog, int id, bool checked);
+bool IsButtonChecked(Window* dialog, int id);
+// List boxes: lines are numbered from 0; no selection is -1.
+int ListAddString(Window* dialog, int id, std::string_view text);
+int ListGetSelection(Window* dialog, int id);
+void ListSetSelection(Window* dialog, int id, int line);
+int ListCount(Window* dialog, int id);
+// Sets the keyboard focus to a control.
+void SetFocusItem(Window* dialog, int id);
+
+namespace mb {
+inline constexpr unsigned kOk = 0;
+inline constexpr unsigned kOkCancel = 1;
+inline constexpr unsigned kIconWarning = 0x30;
+}  // namespace mb
+// Returns kIdOk or kIdCancel.
+int MessageBox(Window* owner, std::string_view text, std::string_view caption, unsigned flags);
+
+}  // namespace platform

@@ -1,0 +1,41 @@
+// Program start: the layer's own command-line options, the run of the program's entry point,
+// the layer's clock and the values a program registers for scripts to check.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/resources.h"
+#include "platform/types.h"
+
+namespace platform {
+
+struct ProgramOptions {
+  bool headless = false;              // --headless
+  std::string script;                 // --script FILE (headless only)
+  std::optional<std::uint32_t> seed;  // --seed N
+  int scale = 1;                      // --scale N (SDL only)
+  std::string commandLine;            // the remaining arguments, joined by single blanks
+};
+
+// The program's own entry point: takes the instance, the command line (everything after
+// the program name and the layer's own options) and the show state; returns the exit code.
+using EntryPoint = int (*)(Instance* instance, const std::string& commandLine, int showState);
+
+// Parses the layer's options (--headless, --script, --seed, --scale), opens the backend and
+// runs the entry point. Returns the exit code: the entry's, or 1 when no display can be
+// opened, or the script's failure code.
+int RunProgram(int argc, char** argv, const ResourceTable& resources, EntryPoint entry);
+const ProgramOptions& Options();
+
+// Milliseconds of the layer's clock (virtual under the headless backend).
+std::uint64_t TickCount();
+
+// Values the program registers under a name so that scripts can check them (expect-value).
+void RegisterValue(std::string name, std::function<long long()> getter);
+std::optional<long long> ReadRegisteredValue(std::string_view name);
+
+}  // namespace platform
