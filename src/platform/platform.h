@@ -254,10 +254,18 @@ struct ProgramOptions {
 // the program name and the layer's own options) and the show state; returns the exit code.
 using EntryPoint = int (*)(Instance* instance, const std::string& commandLine, int showState);
 
+// The program's own arguments as --help shows them: the synopsis after "[OPTION]..." and the
+// lines that explain it (each ending in a newline); both empty for a program that takes none.
+struct ProgramArguments {
+  std::string_view synopsis;
+  std::string_view help;
+};
+
 // Parses the layer's options (--headless, --script, --seed, --scale), opens the backend and
 // runs the entry point. Returns the exit code: the entry's, or 1 when no display can be
 // opened, or the script's failure code.
-int RunProgram(int argc, char** argv, const ResourceTable& resources, EntryPoint entry);
+int RunProgram(int argc, char** argv, const ResourceTable& resources, EntryPoint entry,
+               const ProgramArguments& arguments = {});
 const ProgramOptions& Options();
 
 // Milliseconds of the layer's clock (virtual under the headless backend).
@@ -553,9 +561,26 @@ std::string CurrentSound();
 
 using FileHandle = int;
 inline constexpr FileHandle kNoFile = -1;
+// The handle of a name that stands for no regular file (a FIFO, a device, a socket, a
+// folder): it reads nothing, as an empty file does, so that a reader takes it for a damaged
+// file. CloseFile takes it like any handle.
+inline constexpr FileHandle kNotAFile = -2;
+// Opens a file for reading without ever blocking (a FIFO would wait for a writer for good):
+// kNoFile when nothing stands under the name, kNotAFile when what stands there is no regular
+// file (links are followed).
 FileHandle OpenFileRead(std::string_view name);
 FileHandle OpenFileReadWrite(std::string_view name);
 FileHandle CreateFile(std::string_view name);  // truncates an existing file
+// Creates a file that must not exist yet (a link under the name counts as existing and is
+// never followed); kNoFile when the name is taken or the file cannot be created.
+FileHandle CreateNewFile(std::string_view name);
+// The lock that keeps the programs of the game from replacing files in one folder at the same
+// time: an advisory lock on the folder that holds `name`, released by CloseFile (or by the end
+// of the process). Another holder is waited for at most `waitMs` milliseconds of real time.
+// The lock's handle; kFolderBusy when another program still holds it; kNoFile when the folder
+// takes no lock (it cannot be opened), in which case the caller goes on without one.
+inline constexpr FileHandle kFolderBusy = -3;
+FileHandle LockFolder(std::string_view name, int waitMs);
 // Return the byte count moved, which is short at the end of the file or on failure.
 long ReadFile(FileHandle file, void* buffer, std::size_t count);
 long WriteFile(FileHandle file, const void* buffer, std::size_t count);
@@ -571,8 +596,15 @@ bool SyncFile(FileHandle file);
 bool RenameFile(std::string_view from, std::string_view to);
 bool DeleteFile(std::string_view name);
 bool FileExists(std::string_view name);
+// The names in a folder ("." and ".." left out), in no particular order; none when it cannot
+// be read.
+std::vector<std::string> FolderEntries(std::string_view folder);
+// This process's id (different for every program running at the same time).
+int ProcessId();
 std::string CurrentDirectory();
 bool SetCurrentDirectory(std::string_view path);
+// Whether `path` is a folder that SetCurrentDirectory could enter.
+bool CanEnterFolder(std::string_view path);
 
 // Starts `program` (a path relative to `folder`) in `folder` with one argument and waits at
 // most `waitMs` milliseconds until its message loop first goes idle. False when it could not
