@@ -19,6 +19,7 @@
 #include "resources/feldo_dialogs.h"
 #include "resources/feldo_resources.h"
 #include "savegame/campaign_file.h"
+#include "savegame/file_error.h"
 #include "shell/command_log.h"
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
@@ -298,6 +299,20 @@ TEST_F(SaveCommands, AFailedSaveSaysWhyAndKeepsTheOldSave) {
   Command(CommandId::kPhaseMenu);
   ASSERT_EQ(shown_.size(), 4u);
   EXPECT_EQ(shown_[2].caption, "Coud not open MOT file");
+  // Another game holds the folder for a save of its own for longer than the save waits.
+  fs::remove_all(CampaignTempName(kCampaignFileName));
+  const platform::FileHandle other = platform::LockFolder(kCampaignFileName, 0);
+  ASSERT_GE(other, 0);
+  shown_.clear();
+  lastTop_ = nullptr;
+  Press("SinkiBox4", CommandId::kSaveCampaign);
+  Press("messagebox", platform::kIdOk);
+  Press("messagebox", platform::kIdOk);
+  Command(CommandId::kPhaseMenu);
+  platform::CloseFile(other);
+  ASSERT_EQ(shown_.size(), 4u);
+  EXPECT_EQ(shown_[2].caption, "サッカー");
+  EXPECT_EQ(fileErrorCode, kFileBusy);
 }
 
 }  // namespace
