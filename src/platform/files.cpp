@@ -135,6 +135,12 @@ long WriteFile(FileHandle file, const void* buffer, std::size_t count) {
   return long(done);
 }
 
+std::int64_t FileSize(FileHandle file) {
+  struct stat info;
+  if (file < 0 || ::fstat(file, &info) != 0) return -1;
+  return std::int64_t(info.st_size);
+}
+
 void CloseFile(FileHandle file) {
   if (file >= 0) ::close(file);
 }

@@ -587,6 +587,8 @@ long WriteFile(FileHandle file, const void* buffer, std::size_t count);
 // Moves the read and write position to `offset` bytes from the start (it may lie past the
 // end: a read there moves nothing). False on a bad handle or a file that cannot seek.
 bool SeekFile(FileHandle file, std::uint64_t offset);
+// The size of an open file in bytes; -1 for a bad handle (kNotAFile included).
+std::int64_t FileSize(FileHandle file);
 void CloseFile(FileHandle file);
 // Flushes what was written to the file down to the disk; false when the disk refused it.
 bool SyncFile(FileHandle file);
