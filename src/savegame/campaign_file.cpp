@@ -98,12 +98,10 @@ void ApplyRecords(const CampaignSnapshot& s) {
   TeamTable = s.teams;
 }
 
-using FileBytes = CampaignBytes;
-
 // Writes fields into the file image, in order.
 class ImageWriter {
  public:
-  explicit ImageWriter(FileBytes* bytes) : bytes_(bytes) {}
+  explicit ImageWriter(CampaignBytes* bytes) : bytes_(bytes) {}
   void Byte(std::uint8_t& value) { (*bytes_)[at_++] = value; }
   void Word(std::int32_t& value) {
     const auto low16 = static_cast<std::uint16_t>(value);
@@ -118,14 +116,14 @@ class ImageWriter {
   }
 
  private:
-  FileBytes* bytes_;
+  CampaignBytes* bytes_;
   std::size_t at_ = 0;
 };
 
 // Reads fields from the file image, in the same order.
 class ImageReader {
  public:
-  explicit ImageReader(const FileBytes* bytes) : bytes_(bytes) {}
+  explicit ImageReader(const CampaignBytes* bytes) : bytes_(bytes) {}
   void Byte(std::uint8_t& value) { value = (*bytes_)[at_++]; }
   void Word(std::int32_t& value) {
     const unsigned low = (*bytes_)[at_++];
@@ -142,7 +140,7 @@ class ImageReader {
   }
 
  private:
-  const FileBytes* bytes_;
+  const CampaignBytes* bytes_;
   std::size_t at_ = 0;
 };
 
