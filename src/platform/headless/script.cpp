@@ -311,7 +311,10 @@ void RunScriptFile(const std::string& path) {
   };
   if (file == kNoFile) refuse("");
   if (file == kNotAFile) refuse(" (it is no regular file)");
-  std::string content(kLargestScript + 1, '\0');
+  // The size it says, and one byte more to see a file that grew past the bound meanwhile.
+  const std::int64_t size = FileSize(file);
+  if (size > std::int64_t(kLargestScript)) refuse(" (it is larger than 4 MiB)");
+  std::string content(std::size_t(size < 0 ? kLargestScript : size) + 1, '\0');
   const long got = ReadFile(file, content.data(), content.size());
   if (got > long(kLargestScript)) refuse(" (it is larger than 4 MiB)");
   CloseFile(file);
