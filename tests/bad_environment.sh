@@ -31,13 +31,13 @@ fresh() {
 }
 
 # Runs a program headless against the script on standard input; the exit code is kept in
-# $status, standard error in err.txt.
+# $status, standard error in err.txt. A run that hangs is ended (and fails) after 300 s.
 run() {
   local program=$1
   shift
   cat >case.script
   status=0
-  "./$program" --headless --seed 1 --script case.script "$@" 2>err.txt || status=$?
+  timeout 300 "./$program" --headless --seed 1 --script case.script "$@" 2>err.txt || status=$?
   if [ "$status" -ne 0 ]; then
     fail "$program ended with $status: $(head -c 400 err.txt)"
   fi
@@ -111,6 +111,13 @@ gdat_case count-one-less 2 patch_bytes GDAT.DAT 0 '\002\113' # 587
 # 127 header bytes and an enormous width.
 gdat_case bogus-picture-header 2 patch_bytes GDAT.DAT "$table_end" '\177\000\000\000\377\377\377\177'
 
+# Names that stand for no regular file: read without blocking, and taken as a damaged file.
+make_fifo() { rm -rf "$1" && mkfifo "$1"; }
+make_device() { rm -rf "$1" && ln -s /dev/zero "$1"; }
+make_folder() { rm -rf "$1" && mkdir "$1"; }
+gdat_case fifo 2 make_fifo GDAT.DAT
+gdat_case device 2 make_device GDAT.DAT
+
 # --- ODAT.DAT: the launcher's show in black where pictures are missing, and the game started.
 
 # The launcher's game is a stand-in that notes its start and reports ready.
@@ -120,15 +127,18 @@ stand_in_game() {
   chmod +x feldo
 }
 
-odat_case() { # NAME ARCHIVE-ERROR PICTURES DAMAGE-COMMAND...
+lumar_case() { # NAME ARCHIVE-ERROR PICTURES DAMAGE-COMMAND...
   local name=$1 code=$2 pictures=$3
   shift 3
-  fresh "odat-$name"
+  fresh "$name"
   stand_in_game
   "$@"
   printf 'expect-value archiveError %s\nexpect-value pictures %s\nadvance 1300\n' \
     "$code" "$pictures" | run lumar
   [ -f started ] || fail "the launcher did not start the game"
+}
+odat_case() { # NAME ARCHIVE-ERROR PICTURES DAMAGE-COMMAND...
+  lumar_case "odat-$1" "${@:2}"
 }
 
 odat_size=$(stat -c %s "$game_dir/ODAT.DAT")
@@ -141,6 +151,11 @@ odat_case cut-one-byte-short 2 3 truncate -s $((odat_size - 1)) ODAT.DAT
 odat_case count-one-more 2 0 patch_bytes ODAT.DAT 0 '\000\005'
 odat_case count-one-less 2 0 patch_bytes ODAT.DAT 0 '\000\003'
 odat_case bogus-picture-header 2 3 patch_bytes ODAT.DAT 18 '\177\000\000\000\377\377\377\177'
+odat_case fifo 2 0 make_fifo ODAT.DAT
+odat_case device 2 0 make_device ODAT.DAT
+# The launcher's other files: the sound switch and the cheer it plays at once.
+lumar_case lumar-sel-fifo 0 4 make_fifo SEL_.DAT
+lumar_case lumar-sound-fifo 0 4 make_fifo KANSEI1.wav
 
 # --- SEL_.DAT: a damaged file reads as the defaults (or its good byte), and the game writes
 # two good bytes back at its end.
@@ -153,39 +168,103 @@ sel_case() { # NAME BYTES(printf) LEVEL SOUND-OFF WRITTEN-BACK
   local back
   back=$(od -An -tu1 SEL_.DAT | tr -s ' ')
   [ "$back" = "$5" ] || fail "SEL_.DAT holds \"$back\" after the run, not \"$5\""
-  [ ! -e SEL_.DAT.tmp ] || fail "SEL_.DAT.tmp was left behind"
+  ! compgen -G "SEL_.DAT*.tmp" >/dev/null || fail "a temporary file of SEL_.DAT was left behind"
 }
 sel_case empty '' 3 0 " 3 0"
 sel_case short '\001' 3 0 " 3 0"
 sel_case long '\001\001\007' 1 1 " 1 1"
 sel_case out-of-range '\310\011' 3 0 " 3 0"
+# A FIFO or a device in its place reads as the defaults and is replaced by a good file at the
+# end; a folder reads the same and stays (no file can take its place).
+for kind in fifo device folder; do
+  fresh "sel-$kind"
+  "make_$kind" SEL_.DAT
+  printf 'expect-value level 3\nexpect-value soundOff 0\nwait-dialog SinkiBox 1000\nclose\n' | run feldo
+  if [ "$kind" = folder ]; then
+    [ -d SEL_.DAT ] || fail "the folder SEL_.DAT is gone"
+  else
+    [ -f SEL_.DAT ] && [ ! -L SEL_.DAT ] || fail "SEL_.DAT is no regular file after the run"
+    [ "$(od -An -tu1 SEL_.DAT | tr -s ' ')" = " 3 0" ] || fail "SEL_.DAT holds the wrong bytes"
+  fi
+  ! compgen -G "SEL_.DAT*.tmp" >/dev/null || fail "a temporary file of SEL_.DAT was left behind"
+done
 
 # --- VEXOSOC.$$$: a refused load says so and changes nothing, file included.
 
-load_case() { # NAME SEED(or "") TEXT
-  fresh "campaign-$1"
-  [ -z "$2" ] || cp "$2" 'VEXOSOC.$$$'
-  [ -z "$2" ] || cp 'VEXOSOC.$$$' before.bin
+# The load from the start-up menu, refused with TEXT, and back to the start-up menu.
+refused_load() { # TEXT
   cat <<SCRIPT | run feldo
 wait-dialog SinkiBox 1000
 press 10
 wait-dialog messagebox 500
 expect-caption サッカー
-expect-message $3
+expect-message $1
 press 1
 wait-dialog SinkiBox 500
 expect-value phase 0
 press 13
 SCRIPT
+}
+
+load_case() { # NAME SEED(or "") TEXT
+  fresh "campaign-$1"
+  [ -z "$2" ] || cp "$2" 'VEXOSOC.$$$'
+  [ -z "$2" ] || cp 'VEXOSOC.$$$' before.bin
+  refused_load "$3"
   if [ -n "$2" ]; then
     cmp -s before.bin 'VEXOSOC.$$$' || fail "the refused file was changed"
   fi
 }
 head -c 1000 "$seeds/qualifying-asia" >"$work/cut-short.bin"
+# Asia's qualifying has five rounds (0 to 4): a round index of 5 is past its end.
+cp "$seeds/qualifying-asia" "$work/round-past-the-league.bin"
+patch_bytes "$work/round-past-the-league.bin" 2 '\005'
 load_case missing "" "セーブデータがありません"
 load_case cut-short "$work/cut-short.bin" "セーブデータを読み込めませんでした"
 load_case one-byte-long "$seeds/one-byte-long" "セーブデータを読み込めませんでした"
 load_case phase-out-of-range "$seeds/phase-out-of-range" "セーブデータを読み込めませんでした"
+load_case round-past-the-league "$work/round-past-the-league.bin" "セーブデータを読み込めませんでした"
+for kind in fifo device folder; do
+  fresh "campaign-$kind"
+  "make_$kind" 'VEXOSOC.$$$'
+  refused_load "セーブデータを読み込めませんでした"
+done
+
+# --- Another game saving in the same folder: it holds the folder's lock (here flock(1) on the
+# folder, the lock the game takes) for longer than a save waits. The save says so and changes
+# nothing; once the folder is free the same save goes through (a new file is renamed into
+# place).
+fresh another-game-saving
+cp "$seeds/qualifying-asia" 'VEXOSOC.$$$'
+cp 'VEXOSOC.$$$' before.bin
+inode=$(stat -c %i 'VEXOSOC.$$$')
+save_from_qualifying_menu() {
+  printf 'wait-dialog SinkiBox 1000\npress 10\nwait-dialog SinkiBox3 1000\npress 3\n'
+  printf 'wait-dialog messagebox 500\nexpect-caption ゲームのセーブ\npress 1\n'
+}
+# (The holder is the background shell itself, which becomes the sleep: ending it frees the lock.)
+(exec 9<. && flock -n 9 && echo >held && exec sleep 120) &
+holder=$!
+for _ in $(seq 600); do [ -e held ] && break; sleep 0.1; done
+[ -e held ] || fail "the folder's lock could not be taken for the test"
+{
+  save_from_qualifying_menu
+  printf 'wait-dialog messagebox 500\nexpect-caption サッカー\n'
+  printf 'expect-message ほかのゲームがセーブ中です。\\n少し待ってからセーブし直してください\n'
+  printf 'press 1\n'
+  quit_from_qualifying_menu
+} | run feldo
+[ "$(stat -c %i 'VEXOSOC.$$$')" = "$inode" ] && cmp -s before.bin 'VEXOSOC.$$$' ||
+  fail "the save went through while the other game held the folder"
+kill "$holder" 2>/dev/null
+wait "$holder" 2>/dev/null
+{
+  save_from_qualifying_menu
+  quit_from_qualifying_menu
+} | run feldo
+[ "$(stat -c %i 'VEXOSOC.$$$')" != "$inode" ] || fail "the save did not go through once the folder was free"
+cmp -s before.bin 'VEXOSOC.$$$' || fail "the save did not write the campaign it loaded"
+! compgen -G "*.tmp" >/dev/null || fail "a temporary file was left behind"
 
 # --- A game folder that cannot be written: the save says so, the old save and the settings
 # stay as they were. As root a read-only bind mount of the folder (in a mount namespace of
@@ -257,6 +336,17 @@ SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=no-such-driver timeout 60 ./lumar 2>err.tx
 [ -f started ] || fail "the launcher did not start the game"
 [ "$(cat err.txt)" = "No sound device could be opened: the game runs without sound." ] ||
   fail "standard error holds: $(cat err.txt)"
+
+# --- A script that is no file: one line on standard error and exit code 3, before anything
+# runs (a folder once ran nothing and ended with 0; a device was read without end).
+for script in . /dev/zero; do
+  fresh "script-$([ "$script" = . ] && echo folder || echo device)"
+  status=0
+  timeout 60 ./feldo --headless --script "$script" 2>err.txt || status=$?
+  [ "$status" -eq 3 ] || fail "feldo --script $script ended with $status, not 3"
+  [ "$(cat err.txt)" = "$script: cannot read the script (it is no regular file)" ] ||
+    fail "standard error holds: $(cat err.txt)"
+done
 
 # --- No display and no --headless: one line on standard error, exit code 1.
 for program in feldo lumar; do

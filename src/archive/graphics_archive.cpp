@@ -50,7 +50,8 @@ int Le16(const std::uint8_t* p) {
 // per entry made reading it the largest part of the start-up.
 class ArchiveFile {
  public:
-  explicit ArchiveFile(const std::string& name) : file_(platform::OpenFileRead(name)) {}
+  explicit ArchiveFile(const std::string& name)
+      : file_(platform::OpenFileRead(name)), size_(platform::FileSize(file_)) {}
   ~ArchiveFile() { platform::CloseFile(file_); }
   ArchiveFile(const ArchiveFile&) = delete;
   ArchiveFile& operator=(const ArchiveFile&) = delete;
@@ -73,6 +74,9 @@ class ArchiveFile {
   // Reads the next entry into a block of its own size. False on a short read. An entry too
   // large to be a picture is read through and comes back as an empty block.
   bool ReadEntry(std::uint32_t size, Block* block) {
+    // A size the rest of the file cannot hold is a short read, found before any memory is
+    // taken for it.
+    if (!Holds(size)) return false;
     if (size > kLargestEntry) {
       *block = Block{};
       return SkipEntry(size);
@@ -86,10 +90,14 @@ class ArchiveFile {
   // valid picture, keeping nothing. False on a short read; *valid tells the check.
   bool CheckEntry(std::uint32_t size, bool* valid) {
     *valid = false;
+    if (!Holds(size)) return false;
     if (size > kLargestEntry) return SkipEntry(size);
-    if (check_.size() < size) check_.resize(size);
-    if (!Read(check_.data(), size)) return false;
-    *valid = platform::ParsePackedDib(check_.data(), size, nullptr);
+    if (checkSize_ < size) {
+      check_ = std::make_unique_for_overwrite<std::uint8_t[]>(size);
+      checkSize_ = size;
+    }
+    if (!Read(check_.get(), size)) return false;
+    *valid = platform::ParsePackedDib(check_.get(), size, nullptr);
     return true;
   }
 
@@ -120,6 +128,13 @@ class ArchiveFile {
   }
 
  private:
+  // Whether `count` more bytes are left in the file (true when its size is not known).
+  bool Holds(std::uint64_t count) const {
+    if (size_ < 0) return true;
+    const std::uint64_t position = fileOffset_ - (end_ - next_);
+    return position <= std::uint64_t(size_) && count <= std::uint64_t(size_) - position;
+  }
+
   // The next `count` bytes of the file into `out`. False when the file ends first.
   bool Read(void* out, std::size_t count) {
     auto* to = static_cast<std::uint8_t*>(out);
@@ -132,7 +147,7 @@ class ArchiveFile {
       }
       if (!Fill()) return false;
       const std::size_t piece = std::min(count, end_ - next_);
-      std::memcpy(to, buffer_.data() + next_, piece);
+      std::memcpy(to, buffer_.get() + next_, piece);
       next_ += piece;
       to += piece;
       count -= piece;
@@ -143,8 +158,13 @@ class ArchiveFile {
   // Makes sure the buffer holds at least one unread byte. False at the end of the file.
   bool Fill() {
     if (next_ < end_) return true;
-    if (buffer_.empty()) buffer_.resize(kBufferSize);
-    const long got = platform::ReadFile(file_, buffer_.data(), kBufferSize);
+    if (!buffer_) {
+      // No larger than the file: a small archive needs no large buffer.
+      bufferSize_ =
+          size_ >= 0 ? std::size_t(std::clamp<std::int64_t>(size_, 1, kBufferSize)) : kBufferSize;
+      buffer_ = std::make_unique_for_overwrite<std::uint8_t[]>(bufferSize_);
+    }
+    const long got = platform::ReadFile(file_, buffer_.get(), bufferSize_);
     next_ = 0;
     end_ = got > 0 ? std::size_t(got) : 0;
     fileOffset_ += end_;
@@ -153,10 +173,13 @@ class ArchiveFile {
 
   static constexpr std::size_t kBufferSize = 64 * 1024;
   platform::FileHandle file_;
-  std::vector<std::uint8_t> buffer_;
+  std::int64_t size_;  // the file's size, -1 when not known
+  std::unique_ptr<std::uint8_t[]> buffer_;
+  std::size_t bufferSize_ = 0;
   std::size_t next_ = 0, end_ = 0;  // the unread bytes of the buffer
   std::uint64_t fileOffset_ = 0;    // the file's own position: just past the buffer's bytes
-  std::vector<std::uint8_t> check_;
+  std::unique_ptr<std::uint8_t[]> check_;
+  std::size_t checkSize_ = 0;
 };
 
 // Keeps the block when it holds a valid picture and hands the picture out; drops it otherwise.

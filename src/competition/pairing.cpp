@@ -3,6 +3,8 @@
 
 #include "competition/fixtures.h"
 
+static_assert(kLeagueSlots == 10 && kPairingRounds == 10, "PairingRows is ten by ten");
+
 namespace {
 
 // The pairs of slots of each round of a six-slot league.
@@ -16,15 +18,14 @@ bool InTable(int slot, int round) {
 }
 
 // Enters a meeting of slots a and b in `round` where both entries are still free.
-void Meet(int a, int b, int round) {
+void Meet(PairingRows& pairing, int a, int b, int round) {
   if (!InTable(a, round) || !InTable(b, round)) return;
-  auto& pairing = leagueState.pairing;
   if (pairing[a][round] != 0 || pairing[b][round] != 0) return;
   pairing[a][round] = static_cast<std::uint8_t>(b + 1);
   pairing[b][round] = static_cast<std::uint8_t>(a + 1);
 }
 
-void BuildByHalving(int size) {
+void BuildByHalving(PairingRows& pairing, int size) {
   int half = size / 2;
   int blocks = 1;
   int round = 0;
@@ -33,7 +34,9 @@ void BuildByHalving(int size) {
     for (int k = 0; k < blocks; ++k) {
       const int start = 2 * half * k;
       for (int i = 0; i < half; ++i) {
-        for (int j = 0; j < half; ++j) Meet(start + j, start + half + (i + j) % half, round + i);
+        for (int j = 0; j < half; ++j) {
+          Meet(pairing, start + j, start + half + (i + j) % half, round + i);
+        }
       }
     }
     round += half;
@@ -45,14 +48,18 @@ void BuildByHalving(int size) {
 
 }  // namespace
 
-void BuildPairing(int size) {
-  for (auto& row : leagueState.pairing) row.fill(0);
+PairingRows PairingTable(int size) {
+  PairingRows pairing{};
   if (size == 6) {
     for (int r = 0; r < 5; ++r) {
-      for (const auto& pair : kSixSlotRounds[r]) Meet(pair[0], pair[1], r);
+      for (const auto& pair : kSixSlotRounds[r]) Meet(pairing, pair[0], pair[1], r);
     }
-    return;
+  } else if (size >= 2 && size <= kLeagueSlots) {
+    BuildByHalving(pairing, size);
   }
-  if (size < 2 || size > kLeagueSlots) return;
-  BuildByHalving(size);
+  return pairing;
+}
+
+void BuildPairing(int size) {
+  leagueState.pairing = PairingTable(size);
 }

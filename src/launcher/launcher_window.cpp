@@ -1,6 +1,8 @@
 // The launcher's window procedure and program entry.
 #include "launcher/launcher_window.h"
 
+#include <cstdio>
+
 #include "launcher/game_start.h"
 #include "launcher/launcher_state.h"
 #include "launcher/title_drawing.h"
@@ -89,6 +91,12 @@ platform::Window* CreateLumarWindow(platform::Instance* instance) {
 }
 
 int LumarMain(platform::Instance* instance, const std::string& commandLine, int showState) {
+  // A folder the game could never be started in is said at once, before the show.
+  if (!commandLine.empty() && !platform::CanEnterFolder(commandLine)) {
+    std::fprintf(stderr, "lumar: cannot start the game in %s: no folder that can be entered\n",
+                 commandLine.c_str());
+    return kBadFolderExitCode;
+  }
   RegisterLauncherValues();
   platform::Window* window = CreateLumarWindow(instance);
   if (window == nullptr) return 0;

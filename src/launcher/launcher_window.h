@@ -15,8 +15,13 @@ platform::Param LauncherWindowProc(platform::Window* window, platform::Msg msg, 
 // Registers the class and creates the window, not yet shown. nullptr when it cannot be made.
 platform::Window* CreateLumarWindow(platform::Instance* instance);
 
+// What the launcher ends with when its folder argument names no folder it can enter.
+inline constexpr int kBadFolderExitCode = 2;
+
 // The program entry: the window, the folder argument (the whole command line), the message
-// loop. The exit code is the quit message's.
+// loop. The exit code is the quit message's; a folder argument that names no folder the game
+// could be started in ends the launcher at once with one line on standard error and
+// kBadFolderExitCode.
 int LumarMain(platform::Instance* instance, const std::string& commandLine, int showState);
 
 // The launcher's fields under their own names, for scripts (expect-value firstLetters 16).

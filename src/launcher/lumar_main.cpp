@@ -4,5 +4,7 @@
 #include "resources/lumar_resources.h"
 
 int main(int argc, char** argv) {
-  return platform::RunProgram(argc, argv, LumarResources(), LumarMain);
+  const platform::ProgramArguments arguments{
+      "[FOLDER]", "  FOLDER         start the game in FOLDER (by default the current folder)\n"};
+  return platform::RunProgram(argc, argv, LumarResources(), LumarMain, arguments);
 }

@@ -25,10 +25,18 @@ struct ProgramOptions {
 // the program name and the layer's own options) and the show state; returns the exit code.
 using EntryPoint = int (*)(Instance* instance, const std::string& commandLine, int showState);
 
+// The program's own arguments as --help shows them: the synopsis after "[OPTION]..." and the
+// lines that explain it (each ending in a newline); both empty for a program that takes none.
+struct ProgramArguments {
+  std::string_view synopsis;
+  std::string_view help;
+};
+
 // Parses the layer's options (--headless, --script, --seed, --scale), opens the backend and
 // runs the entry point. Returns the exit code: the entry's, or 1 when no display can be
 // opened, or the script's failure code.
-int RunProgram(int argc, char** argv, const ResourceTable& resources, EntryPoint entry);
+int RunProgram(int argc, char** argv, const ResourceTable& resources, EntryPoint entry,
+               const ProgramArguments& arguments = {});
 const ProgramOptions& Options();
 
 // Milliseconds of the layer's clock (virtual under the headless backend).

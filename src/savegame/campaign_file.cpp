@@ -1,6 +1,7 @@
 // The saved campaign: the file layout, the checks a file must pass, and the crash-safe write.
 #include "savegame/campaign_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -8,6 +9,8 @@
 #include "base/game_flow_state.h"
 #include "competition/fixtures.h"
 #include "competition/nations.h"
+#include "competition/pairing.h"
+#include "competition/qualification.h"
 #include "competition/standings.h"
 #include "match/match_state.h"
 #include "platform/platform.h"
@@ -95,12 +98,10 @@ void ApplyRecords(const CampaignSnapshot& s) {
   TeamTable = s.teams;
 }
 
-using FileBytes = std::array<std::uint8_t, kCampaignFileBytes>;
-
 // Writes fields into the file image, in order.
 class ImageWriter {
  public:
-  explicit ImageWriter(FileBytes* bytes) : bytes_(bytes) {}
+  explicit ImageWriter(CampaignBytes* bytes) : bytes_(bytes) {}
   void Byte(std::uint8_t& value) { (*bytes_)[at_++] = value; }
   void Word(std::int32_t& value) {
     const auto low16 = static_cast<std::uint16_t>(value);
@@ -115,14 +116,14 @@ class ImageWriter {
   }
 
  private:
-  FileBytes* bytes_;
+  CampaignBytes* bytes_;
   std::size_t at_ = 0;
 };
 
 // Reads fields from the file image, in the same order.
 class ImageReader {
  public:
-  explicit ImageReader(const FileBytes* bytes) : bytes_(bytes) {}
+  explicit ImageReader(const CampaignBytes* bytes) : bytes_(bytes) {}
   void Byte(std::uint8_t& value) { value = (*bytes_)[at_++]; }
   void Word(std::int32_t& value) {
     const unsigned low = (*bytes_)[at_++];
@@ -139,7 +140,7 @@ class ImageReader {
   }
 
  private:
-  const FileBytes* bytes_;
+  const CampaignBytes* bytes_;
   std::size_t at_ = 0;
 };
 
@@ -209,7 +210,6 @@ void WalkLayout(Image& io, CampaignSnapshot& s) {
 
 // ----- the checks a loaded file must pass
 
-constexpr int kMaxPhase = 4;
 constexpr int kMaxLevel = 3;
 constexpr int kMaxMessageKind = 10;
 constexpr int kMaxPeriodKind = 3;
@@ -245,9 +245,8 @@ bool FlowIsValid(const CampaignSnapshot& s) {
   const bool displayRegionKnown = f.displayRegion < kRegionCount ||
                                   f.displayRegion == kDisplayGroups ||
                                   f.displayRegion == kDisplayOwn;
-  return f.phase <= kMaxPhase && f.level <= kMaxLevel && f.roundIndex < kPairingRounds &&
-         f.roundCount < kPairingRounds && f.lastRound < kPairingRounds &&
-         f.userNation < kNationCount && f.region < kRegionCount &&
+  return f.level <= kMaxLevel && f.roundIndex < kPairingRounds && f.roundCount < kPairingRounds &&
+         f.lastRound < kPairingRounds && f.userNation < kNationCount && f.region < kRegionCount &&
          IsNationNumber(f.chosenOpponent) && s.chosenOpponentAgain == f.chosenOpponent &&
          f.messageKind <= kMaxMessageKind && IsNationNumber(f.playoffOpponent) &&
          displayRegionKnown;
@@ -320,9 +319,160 @@ bool TeamsAreValid(const CampaignSnapshot& s) {
   return true;
 }
 
+// ----- the checks of the fields against each other: the file must be a campaign the game can
+// play on from where it stands, and save again
+
+constexpr int kPhaseQualifying = 2;
+constexpr int kPhaseGroupLeague = 3;
+constexpr int kPhaseKnockout = 4;
+constexpr int kFinalRound = 2;  // the knockout's rounds: 0 first round, 1 semi-final, 2 final
+
+template <typename Row>
+bool Holds(const Row& row, int nation) {
+  for (auto value : row) {
+    if (value == nation) return true;
+  }
+  return false;
+}
+
+// `count` different playing nations (numbers 1 to 31): what a draw or a bracket holds.
+bool DrawnNations(const std::uint8_t* entries, int count) {
+  bool seen[kTeamTableSize + 1] = {};
+  for (int i = 0; i < count; ++i) {
+    const int nation = entries[i];
+    if (nation < 1 || nation > kNationCount || seen[nation]) return false;
+    seen[nation] = true;
+  }
+  return true;
+}
+
+// The first `count` slots hold exactly `nations` (in any order) and every later slot is empty.
+bool SlotsHold(const LeagueState& league, const std::uint8_t* nations, int count) {
+  std::array<int, kTeamTableSize + 1> balance{};
+  for (int i = 0; i < count; ++i) {
+    ++balance[league.slots[i]];
+    --balance[nations[i]];
+  }
+  for (int slot = count; slot < kLeagueSlots; ++slot) {
+    if (league.slots[slot] != 0) return false;
+  }
+  for (int value : balance) {
+    if (value != 0) return false;
+  }
+  return true;
+}
+
+// A play-off pending after the last round of the league: against another nation of the league
+// that shares the user's rank, with fewer nations ranked above that rank than the league has
+// tickets, in the final table of the league's own slots. Nothing else leads to one.
+bool PlayoffFits(const CampaignSnapshot& s, int tickets) {
+  const GameFlowState& f = s.flow;
+  if (f.playoffOpponent == 0) return true;
+  if (f.roundIndex + 1 != f.roundCount) return false;
+  const int user = f.userNation + 1;
+  const int teams = s.league.teamCount;
+  int userRank = 0, opponentRank = 0;
+  for (int j = 0; j < teams; ++j) {
+    const StandingsEntry& entry = s.standings[j];
+    if (entry.nation != s.league.slots[j] || entry.rank < 1 || entry.rank > teams) return false;
+    if (entry.nation == user) userRank = entry.rank;
+    if (entry.nation == f.playoffOpponent && entry.nation != user) opponentRank = entry.rank;
+  }
+  if (userRank == 0 || opponentRank != userRank) return false;
+  int above = 0;
+  for (int j = 0; j < teams; ++j) above += s.standings[j].rank < userRank ? 1 : 0;
+  return above < tickets;
+}
+
+// Qualifying and group league: the league in the slots is the phase's own (the user's region,
+// or the user's group of a whole draw), with its team count, its rounds and its pairing table,
+// and the round being played is one of them.
+bool LeagueFitsPhase(const CampaignSnapshot& s) {
+  const GameFlowState& f = s.flow;
+  const int user = f.userNation + 1;
+  std::uint8_t nations[kLeagueSlots] = {};
+  int teams = 0;
+  int size = 0;
+  int tickets = 0;
+  if (f.phase == kPhaseQualifying) {
+    teams = RegionNationCount(f.region);
+    size = RegionPairingSize(f.region);
+    tickets = RegionTickets(f.region);
+    for (int r = 0; r < teams; ++r) {
+      nations[r] = static_cast<std::uint8_t>(RegionFirstNation(f.region) + r + 1);
+    }
+  } else {
+    // The group league follows a whole draw: sixteen different nations in the four groups.
+    std::uint8_t drawn[kGroupCount * kGroupSize] = {};
+    for (int g = 0; g < kGroupCount; ++g) {
+      for (int k = 0; k < kGroupSize; ++k) drawn[g * kGroupSize + k] = s.groups[g][k];
+    }
+    if (!DrawnNations(drawn, kGroupCount * kGroupSize)) return false;
+    const auto& group = s.groups[s.league.userGroup];
+    if (!Holds(group, user)) return false;
+    teams = kGroupSize;
+    size = kGroupSize;
+    tickets = kGroupTickets;
+    for (int r = 0; r < teams; ++r) nations[r] = group[r];
+  }
+  if (s.league.teamCount != teams || f.roundCount != size - 1 || f.roundIndex >= f.roundCount) {
+    return false;
+  }
+  return SlotsHold(s.league, nations, teams) && s.league.pairing == PairingTable(size) &&
+         PlayoffFits(s, tickets);
+}
+
+// The knockout: the round is one of its three, the bracket holds eight different nations, each
+// round's winners come from their ties, and the user is in the round being played.
+bool KnockoutFitsRound(const CampaignSnapshot& s) {
+  const GameFlowState& f = s.flow;
+  const KnockoutTable& k = s.knockout;
+  const int user = f.userNation + 1;
+  if (f.roundIndex > kFinalRound || f.playoffOpponent != 0) return false;
+  if (!DrawnNations(k.bracket.data(), int(k.bracket.size())) || !Holds(k.bracket, user)) {
+    return false;
+  }
+  if (f.roundIndex >= 1) {
+    for (int tie = 0; tie < 4; ++tie) {
+      const int winner = k.semiFinalists[tie];
+      if (winner != k.bracket[kFirstRoundTies[tie][0]] &&
+          winner != k.bracket[kFirstRoundTies[tie][1]]) {
+        return false;
+      }
+    }
+    if (!Holds(k.semiFinalists, user)) return false;
+  }
+  if (f.roundIndex == kFinalRound) {
+    for (int tie = 0; tie < 2; ++tie) {
+      const int winner = k.finalists[tie];
+      if (winner != k.semiFinalists[2 * tie] && winner != k.semiFinalists[2 * tie + 1]) {
+        return false;
+      }
+    }
+    if (!Holds(k.finalists, user)) return false;
+  }
+  return true;
+}
+
+bool FieldsAgree(const CampaignSnapshot& s) {
+  const GameFlowState& f = s.flow;
+  // The user's nation belongs to the user's region.
+  const int first = RegionFirstNation(f.region);
+  if (f.userNation < first || f.userNation >= first + RegionNationCount(f.region)) return false;
+  switch (f.phase) {
+    case kPhaseQualifying:
+    case kPhaseGroupLeague:
+      return LeagueFitsPhase(s);
+    case kPhaseKnockout:
+      return KnockoutFitsRound(s);
+    default:
+      return false;  // no campaign under way: the game never saves one
+  }
+}
+
 bool SnapshotIsValid(const CampaignSnapshot& s) {
   return s.reservedClear && FlowIsValid(s) && LeagueIsValid(s.league) && ResultsAreValid(s) &&
-         TablesAreValid(s) && ShootOutIsValid(s) && TeamsAreValid(s);
+         TablesAreValid(s) && ShootOutIsValid(s) && TeamsAreValid(s) && FieldsAgree(s);
 }
 
 bool Fail(int code) {
@@ -336,14 +486,32 @@ std::string CampaignTempName(std::string_view fileName) {
   return TemporaryFileName(fileName);
 }
 
-bool SaveCampaign(std::string_view fileName) {
-  fileErrorCode = kFileOk;
+CampaignBytes CampaignImage() {
   CampaignSnapshot snapshot = CaptureRecords();
-  FileBytes bytes{};
+  CampaignBytes bytes{};
   ImageWriter writer(&bytes);
   WalkLayout(writer, snapshot);
+  return bytes;
+}
+
+bool SaveCampaign(std::string_view fileName) {
+  fileErrorCode = kFileOk;
+  const CampaignBytes bytes = CampaignImage();
   const int code = ReplaceFile(fileName, bytes.data(), bytes.size());
   if (code != kFileOk) return Fail(code);
+  return true;
+}
+
+bool LoadCampaignImage(const std::uint8_t* bytes, std::size_t size) {
+  fileErrorCode = kFileOk;
+  if (size != kCampaignFileBytes) return Fail(kFileShort);
+  CampaignBytes image{};
+  std::copy(bytes, bytes + size, image.begin());
+  CampaignSnapshot snapshot = CaptureRecords();
+  ImageReader reader(&image);
+  WalkLayout(reader, snapshot);
+  if (!SnapshotIsValid(snapshot)) return Fail(kFileShort);
+  ApplyRecords(snapshot);
   return true;
 }
 
@@ -355,20 +523,14 @@ bool LoadCampaign(std::string_view fileName) {
   std::array<std::uint8_t, kCampaignFileBytes + 1> raw{};
   const long got = platform::ReadFile(file, raw.data(), raw.size());
   platform::CloseFile(file);
-  if (got != kCampaignFileBytes) return Fail(kFileShort);
-
-  FileBytes bytes{};
-  for (int i = 0; i < kCampaignFileBytes; ++i) bytes[i] = raw[i];
-  CampaignSnapshot snapshot = CaptureRecords();
-  ImageReader reader(&bytes);
-  WalkLayout(reader, snapshot);
-  if (!SnapshotIsValid(snapshot)) return Fail(kFileShort);
-  ApplyRecords(snapshot);
-  return true;
+  return LoadCampaignImage(raw.data(), std::size_t(got < 0 ? 0 : got));
 }
 
 FileFailureMessage SaveFailureMessage(int errorCode) {
   if (errorCode == kFileCannotOpen) return {"サッカー", "Coud not open MOT file"};
+  if (errorCode == kFileBusy) {
+    return {"ほかのゲームがセーブ中です。\n少し待ってからセーブし直してください", "サッカー"};
+  }
   return {"サッカー", "Write DATA Error"};
 }
 

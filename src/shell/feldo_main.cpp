@@ -4,5 +4,11 @@
 #include "shell/main_window.h"
 
 int main(int argc, char** argv) {
-  return platform::RunProgram(argc, argv, FeldoResources(), FeldoMain);
+  // The game takes no argument of its own: the launcher starts it in the game folder (and
+  // passes that folder, which the game does not need).
+  const platform::ProgramArguments arguments{
+      "",
+      "The game plays in the current folder: its pictures, sounds, settings and saved\n"
+      "campaign are read and written there.\n\n"};
+  return platform::RunProgram(argc, argv, FeldoResources(), FeldoMain, arguments);
 }

@@ -82,8 +82,15 @@ TEST_F(GameStart, AGameThatCannotStartOrDoesNotBecomeReadyIsReportedOnce) {
       {"ends before it is ready", [&] { WriteGame(game_, "exit 1\n"); }, "",
        platform::StartResult::EndedUnready, "ゲームのプログラムが起動の途中で終了しました。",
        program},
-      {"no such folder", [] {}, (folder_ / "nowhere").string(), platform::StartResult::NoFolder,
-       "ゲームのフォルダに移れません。", (folder_ / "nowhere").string() + "/"},
+      {"the folder gone during the show",
+       [&] {
+         fs::create_directories(folder_ / "going");
+         atTick_ = [&](std::uint64_t tick) {
+           if (tick == 50) fs::remove_all(folder_ / "going");
+         };
+       },
+       (folder_ / "going").string(), platform::StartResult::NoFolder,
+       "ゲームのフォルダに移れません。", (folder_ / "going").string() + "/"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -94,6 +101,7 @@ TEST_F(GameStart, AGameThatCannotStartOrDoesNotBecomeReadyIsReportedOnce) {
     fs::remove_all(game_ / "feldo");
     captions_.clear();
     messages_.clear();
+    atTick_ = nullptr;
     c.prepare();
     EXPECT_EQ(Run(c.folderArgument), 0);
     EXPECT_EQ(launcher.startCommands, 1);
@@ -103,6 +111,28 @@ TEST_F(GameStart, AGameThatCannotStartOrDoesNotBecomeReadyIsReportedOnce) {
     // The box breaks long lines, so the text is compared without its line breaks.
     EXPECT_EQ(WithoutBreaks(messages_[0]), c.text + c.where);
   }
+}
+
+// A folder argument that names no folder the launcher can enter ends it at once, with one line
+// and no show: no window, no start of the game, no box.
+TEST_F(GameStart, AFolderThatCannotBeEnteredEndsTheLauncherBeforeTheShow) {
+  WriteGame(game_);
+  std::ofstream(folder_ / "a-file") << "";
+  for (const fs::path& where : {folder_ / "nowhere", folder_ / "a-file"}) {
+    SCOPED_TRACE(where.string());
+    hl::Shutdown();
+    ResetLauncherState();
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(Run(where.string()), kBadFolderExitCode);
+    EXPECT_EQ(
+        ::testing::internal::GetCapturedStderr(),
+        "lumar: cannot start the game in " + where.string() + ": no folder that can be entered\n");
+    EXPECT_EQ(launcher.startCommands, 0);
+    EXPECT_EQ(launcher.window, nullptr);
+    EXPECT_TRUE(moments_.empty());
+    EXPECT_TRUE(messages_.empty());
+  }
+  EXPECT_FALSE(Report(game_).has_value());
 }
 
 }  // namespace

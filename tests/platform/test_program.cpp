@@ -1,4 +1,6 @@
 // RunProgram: the layer's options, the exit codes, and a whole program driven by a script.
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -107,6 +109,30 @@ TEST(ProgramDeathTest, AFailingScriptEndsTheProgramWithCode3) {
   EXPECT_EXIT(RunDemo({"--headless", "--script", "missing.script"}), ::testing::ExitedWithCode(3),
               "missing.script: cannot read the script");
   std::remove("fail.script");
+}
+
+TEST(ProgramDeathTest, AScriptThatIsNoFileOrTooLargeIsRefusedBeforeItRuns) {
+  // A folder reads as nothing and a device never ends: neither is read (the alarm ends a run
+  // that reads on all the same). A script past 4 MiB is no script.
+  {
+    std::ofstream big("big.script");
+    const std::string line(1023, '#');
+    for (int i = 0; i < 4 * 1024 + 1; ++i) big << line << '\n';
+  }
+  const std::pair<const char*, const char*> refusals[] = {
+      {".", "^\\.: cannot read the script \\(it is no regular file\\)\n$"},
+      {"/dev/zero", "^/dev/zero: cannot read the script \\(it is no regular file\\)\n$"},
+      {"big.script", "^big.script: cannot read the script \\(it is larger than 4 MiB\\)\n$"},
+  };
+  for (const auto& [script, message] : refusals) {
+    EXPECT_EXIT(
+        {
+          ::alarm(30);
+          std::exit(RunDemo({"--headless", "--script", script}));
+        },
+        ::testing::ExitedWithCode(3), message);
+  }
+  std::remove("big.script");
 }
 
 TEST(ProgramDeathTest, WithoutADisplayTheProgramSaysSoAndEndsWithCode1) {

@@ -2,6 +2,7 @@
 // offsets, the files a load refuses without touching the game, and the old save surviving a
 // save that fails.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -9,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -23,6 +25,7 @@
 #include "platform/platform.h"
 #include "savegame/campaign_file.h"
 #include "savegame/file_error.h"
+#include "savegame/replace_file.h"
 #include "support/campaign_stages.h"
 
 namespace {
@@ -461,6 +464,28 @@ TEST_F(RefusedFile, NoFileAtAll) {
   ExpectUnchanged(before_);
 }
 
+TEST_F(RefusedFile, ANameThatIsNoFileReadsAsADamagedOne) {
+  // A FIFO would block a plain open for good and a device would never end: each is refused
+  // at once, with the message of a damaged file. (The alarm ends a test that blocks all the
+  // same.)
+  ::alarm(60);
+  const std::function<void()> makers[] = {
+      [] { ASSERT_EQ(::mkfifo(kCampaignFileName, 0644), 0); },
+      [] { fs::create_symlink("/dev/zero", kCampaignFileName); },
+      [] { fs::create_directory(kCampaignFileName); },
+  };
+  for (const auto& make : makers) {
+    fs::remove_all(kCampaignFileName);
+    make();
+    fileErrorCode = 0;
+    EXPECT_FALSE(LoadCampaign(kCampaignFileName));
+    EXPECT_EQ(fileErrorCode, kFileShort);
+    EXPECT_STREQ(LoadFailureMessage(fileErrorCode).text, "セーブデータを読み込めませんでした");
+    ExpectUnchanged(before_);
+  }
+  ::alarm(0);
+}
+
 TEST_F(RefusedFile, AnyFieldOutOfItsRange) {
   const FieldValue damages[] = {
       {"phase", 0, 5, false},
@@ -526,14 +551,13 @@ TEST_F(RefusedFile, AnyFieldOutOfItsRange) {
 }
 
 TEST_F(RefusedFile, EveryRangeTakesItsOwnEnds) {
-  // The other side of each bound: the largest (or smallest) value that is allowed loads.
+  // The other side of each bound: the largest (or smallest) value that is allowed loads. (The
+  // round, the user's nation and region and the phase are bounded by the other fields as well:
+  // tests/savegame/test_campaign_checks.cpp.)
   const FieldValue edges[] = {
-      {"phase", 0, 4, false},
       {"level", 1, 0, false},
-      {"roundIndex", 2, 9, false},
+      {"roundIndex", 2, 0, false},
       {"roundCount", 3, 9, false},
-      {"userNation", 4, 30, false},
-      {"region", 5, 4, false},
       {"teamCount", 6, 10, false},
       {"slot", 7 + 3, 32, false},
       {"pairing", 17 + 25, 10, false},
@@ -618,9 +642,13 @@ TEST_F(CampaignFile, ASaveKilledBeforeItsRenameBreaksNothing) {
   const Bytes old = SaveStage(CampaignStage::kGroupLeague);
   const Records saved = Records::Capture();
   // What a save killed between its write and its rename leaves: a temporary file, here half
-  // written, next to the old save.
+  // written, next to the old save (of a game long gone, and of one of an older version).
   const Bytes other = SaveStage(CampaignStage::kFinal, "other.$$$");
-  WriteBytes(CampaignTempName(kCampaignFileName), Bytes(other.begin(), other.begin() + 2000));
+  const std::string leftovers[] = {std::string(kCampaignFileName) + ".4711.tmp",
+                                   std::string(kCampaignFileName) + ".tmp"};
+  for (const std::string& leftover : leftovers) {
+    WriteBytes(leftover, Bytes(other.begin(), other.begin() + 2000));
+  }
 
   ResetAllRecords();
   ASSERT_TRUE(LoadCampaign(kCampaignFileName));
@@ -629,6 +657,7 @@ TEST_F(CampaignFile, ASaveKilledBeforeItsRenameBreaksNothing) {
   BuildCampaignAt(CampaignStage::kFinal, kBuildSeed);
   EXPECT_TRUE(SaveCampaign(kCampaignFileName));
   EXPECT_EQ(ReadBytes(kCampaignFileName), other);
+  for (const std::string& leftover : leftovers) EXPECT_FALSE(fs::exists(leftover)) << leftover;
   EXPECT_FALSE(fs::exists(CampaignTempName(kCampaignFileName)));
   EXPECT_NE(ReadBytes(kCampaignFileName), old);
 
@@ -638,6 +667,83 @@ TEST_F(CampaignFile, ASaveKilledBeforeItsRenameBreaksNothing) {
   EXPECT_TRUE(SaveCampaign(kCampaignFileName));
   EXPECT_EQ(ReadBytes("elsewhere"), Bytes(5, 7));
   EXPECT_EQ(ReadBytes(kCampaignFileName), other);
+}
+
+// ---------------------------------------------------------------------------------------
+// Two games in one folder
+
+TEST_F(CampaignFile, ASaveWhileAnotherGameSavesWaitsAndThenSaysSo) {
+  const Bytes old = SaveStage(CampaignStage::kFirstRound);
+  BuildCampaignAt(CampaignStage::kFinal, kBuildSeed);
+  // Another game is in the middle of its save: it holds the folder and has its own temporary
+  // file there.
+  const platform::FileHandle other = platform::LockFolder(kCampaignFileName, 0);
+  ASSERT_GE(other, 0);
+  const std::string theirs = std::string(kCampaignFileName) + ".99999999.tmp";
+  WriteBytes(theirs, Bytes(100, 1));
+  EXPECT_FALSE(SaveCampaign(kCampaignFileName));
+  EXPECT_EQ(fileErrorCode, kFileBusy);
+  const FileFailureMessage message = SaveFailureMessage(fileErrorCode);
+  EXPECT_STREQ(message.text, "ほかのゲームがセーブ中です。\n少し待ってからセーブし直してください");
+  EXPECT_STREQ(message.caption, "サッカー");
+  EXPECT_EQ(ReadBytes(kCampaignFileName), old);
+  EXPECT_EQ(ReadBytes(theirs), Bytes(100, 1));  // its save is left alone
+  EXPECT_FALSE(fs::exists(CampaignTempName(kCampaignFileName)));
+  platform::CloseFile(other);
+
+  // Once the folder is free the save goes through, and what a save that never finished left
+  // behind is cleared away.
+  ASSERT_TRUE(SaveCampaign(kCampaignFileName));
+  const CampaignBytes image = CampaignImage();
+  EXPECT_EQ(ReadBytes(kCampaignFileName), Bytes(image.begin(), image.end()));
+  EXPECT_FALSE(fs::exists(theirs));
+}
+
+TEST_F(CampaignFile, TwoGamesSavingAtOnceEachSaveAWholeFile) {
+  // Another process stands for the other game: it takes the folder, writes its temporary file
+  // and waits; this game's save meanwhile must not touch that file; then the other renames
+  // its file into place and ends, and this game saves again.
+  const Bytes theirs = SaveStage(CampaignStage::kQualifying, "theirs.$$$");
+  BuildCampaignAt(CampaignStage::kFinal, kBuildSeed);
+  const CampaignBytes image = CampaignImage();
+  const Bytes ours(image.begin(), image.end());
+  int toChild[2], toParent[2];
+  ASSERT_EQ(::pipe(toChild), 0);
+  ASSERT_EQ(::pipe(toParent), 0);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    const platform::FileHandle lock = platform::LockFolder(kCampaignFileName, 0);
+    const std::string temp = TemporaryFileName(kCampaignFileName);
+    const platform::FileHandle file = platform::CreateNewFile(temp);
+    const bool ready =
+        lock >= 0 && file >= 0 &&
+        platform::WriteFile(file, theirs.data(), theirs.size()) == long(theirs.size()) &&
+        platform::SyncFile(file);
+    platform::CloseFile(file);
+    char signal = ready ? 'R' : 'F';
+    (void)::write(toParent[1], &signal, 1);
+    (void)::read(toChild[0], &signal, 1);
+    const bool renamed = platform::RenameFile(temp, kCampaignFileName);
+    platform::CloseFile(lock);
+    ::_exit(ready && renamed ? 0 : 1);
+  }
+  char signal = 0;
+  ASSERT_EQ(::read(toParent[0], &signal, 1), 1);
+  ASSERT_EQ(signal, 'R');
+  EXPECT_FALSE(SaveCampaign(kCampaignFileName));
+  EXPECT_EQ(fileErrorCode, kFileBusy);
+  (void)::write(toChild[1], &signal, 1);
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the other game's save failed";
+  for (int fd : {toChild[0], toChild[1], toParent[0], toParent[1]}) ::close(fd);
+  EXPECT_EQ(ReadBytes(kCampaignFileName), theirs);
+  ASSERT_TRUE(SaveCampaign(kCampaignFileName));
+  EXPECT_EQ(ReadBytes(kCampaignFileName), ours);
+  for (const auto& entry : fs::directory_iterator(folder_)) {
+    EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
+  }
 }
 
 TEST_F(CampaignFile, ALoadFailureSaysWhy) {

@@ -1,5 +1,7 @@
 // The settings file SEL_.DAT: level and sound switch kept between runs.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -11,6 +13,7 @@
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
 #include "savegame/file_error.h"
+#include "savegame/replace_file.h"
 #include "savegame/settings_file.h"
 #include "shell/game_flow.h"
 
@@ -141,8 +144,32 @@ TEST_F(SettingsFile, AWriteThatFailsKeepsTheSettingsOfTheLastRun) {
     platform::headless::LimitFileWrites(-1);
     EXPECT_EQ(fileErrorCode, 2) << budget;
     EXPECT_EQ(ReadBytes(), (std::vector<std::uint8_t>{1, 1})) << budget;
-    EXPECT_FALSE(fs::exists(std::string(kSettingsFileName) + ".tmp")) << budget;
+    EXPECT_FALSE(fs::exists(TemporaryFileName(kSettingsFileName))) << budget;
   }
+  // Another game holds the folder for its own save for longer than the write waits.
+  const platform::FileHandle other = platform::LockFolder(kSettingsFileName, 0);
+  ASSERT_GE(other, 0);
+  WriteSettings();
+  platform::CloseFile(other);
+  EXPECT_EQ(fileErrorCode, kFileBusy);
+  EXPECT_EQ(ReadBytes(), (std::vector<std::uint8_t>{1, 1}));
+  EXPECT_FALSE(fs::exists(TemporaryFileName(kSettingsFileName)));
+}
+
+TEST_F(SettingsFile, ASettingsFileThatIsNoFileReadsAsADamagedOne) {
+  // A FIFO would block a plain open for good (the alarm ends a test that blocks all the same);
+  // the write at the end puts a regular file in its place.
+  ::alarm(60);
+  ASSERT_EQ(::mkfifo(kSettingsFileName, 0644), 0);
+  ReadSettings();
+  EXPECT_EQ(fileErrorCode, kFileShort);
+  EXPECT_EQ(gameFlow.level, 3);
+  gameFlow.level = 1;
+  WriteSettings();
+  EXPECT_EQ(fileErrorCode, kFileOk);
+  EXPECT_TRUE(fs::is_regular_file(kSettingsFileName));
+  EXPECT_EQ(ReadBytes(), (std::vector<std::uint8_t>{1, 0}));
+  ::alarm(0);
 }
 
 }  // namespace

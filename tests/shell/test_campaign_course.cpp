@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "savegame/campaign_file.h"
 #include "support/campaign_driver.h"
 
 namespace {
@@ -31,15 +32,26 @@ class CampaignCourse : public ::testing::Test {
     }
   }
   void TearDown() override {
+    // Whenever a phase menu offered to save, the campaign the save would write loaded again.
+    EXPECT_EQ(refusedSaves_, 0) << "of " << menus_ << " phase menus";
     fs::current_path(previous_);
     fs::remove_all(folder_);
   }
 
-  static campaign::Settings Short(int nation, std::uint32_t seed) {
+  // A campaign of short matches, whose every phase menu checks that its save would load.
+  campaign::Settings Short(int nation, std::uint32_t seed) {
     campaign::Settings s;
     s.userNation = nation;
     s.seed = seed;
     s.secondsPerPeriod = kShortPeriod;
+    s.onDialog = [this](const std::string& dialog) {
+      if (dialog != "SinkiBox3" && dialog != "SinkiBox4" && dialog != "SinkiBox5") return;
+      ++menus_;
+      const CampaignBytes image = CampaignImage();
+      if (!LoadCampaignImage(image.data(), image.size()) || CampaignImage() != image) {
+        ++refusedSaves_;
+      }
+    };
     return s;
   }
 
@@ -50,14 +62,17 @@ class CampaignCourse : public ::testing::Test {
   }
 
   fs::path folder_, previous_;
+  int menus_ = 0, refusedSaves_ = 0;
 };
 
-TEST_F(CampaignCourse, EveryNationPlaysToItsEndWithConsistentRecords) {
+TEST_F(CampaignCourse, EveryNationPlaysToItsEndWithConsistentRecordsAndSavesThatLoad) {
   for (int nation = 0; nation < 31; ++nation) {
+    const int menusBefore = menus_;
     const campaign::Report r = campaign::PlayCampaign(Short(nation, 100 + std::uint32_t(nation)));
     EXPECT_TRUE(r.ended) << nation;
     EXPECT_TRUE(r.faults.empty()) << nation << "\n" << Faults(r);
     EXPECT_GE(r.leagueRoundsChecked, 3) << nation;
+    EXPECT_GE(menus_ - menusBefore, 3) << nation;
     std::printf("nation %2d: %s after %d matches\n", nation, campaign::ReachedName(r.reached),
                 r.userMatches);
   }

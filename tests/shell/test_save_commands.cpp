@@ -19,6 +19,7 @@
 #include "resources/feldo_dialogs.h"
 #include "resources/feldo_resources.h"
 #include "savegame/campaign_file.h"
+#include "savegame/file_error.h"
 #include "shell/command_log.h"
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
@@ -272,14 +273,18 @@ TEST_F(SaveCommands, AFailedSaveSaysWhyAndKeepsTheOldSave) {
   const std::string before((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   in.close();
   BuildCampaignAt(CampaignStage::kGroupLeague, 7);
+  // The save from the group league's menu, answered OK, and the failure box, answered OK.
+  auto saveAndAnswer = [this] {
+    shown_.clear();
+    lastTop_ = nullptr;
+    Press("SinkiBox4", CommandId::kSaveCampaign);
+    Press("messagebox", platform::kIdOk);
+    Press("messagebox", platform::kIdOk);
+    Command(CommandId::kPhaseMenu);
+  };
   // The disk fills up part-way through the file.
   hl::LimitFileWrites(500);
-  shown_.clear();
-  lastTop_ = nullptr;
-  Press("SinkiBox4", CommandId::kSaveCampaign);
-  Press("messagebox", platform::kIdOk);
-  Press("messagebox", platform::kIdOk);
-  Command(CommandId::kPhaseMenu);
+  saveAndAnswer();
   hl::LimitFileWrites(-1);
   ASSERT_EQ(Names(),
             (std::vector<std::string>{"SinkiBox4", "messagebox", "messagebox", "SinkiBox4"}));
@@ -290,14 +295,18 @@ TEST_F(SaveCommands, AFailedSaveSaysWhyAndKeepsTheOldSave) {
   // No file can be made where a folder has the temporary file's name.
   fs::create_directory(CampaignTempName(kCampaignFileName));
   fs::create_directory(fs::path(CampaignTempName(kCampaignFileName)) / "inside");
-  shown_.clear();
-  lastTop_ = nullptr;
-  Press("SinkiBox4", CommandId::kSaveCampaign);
-  Press("messagebox", platform::kIdOk);
-  Press("messagebox", platform::kIdOk);
-  Command(CommandId::kPhaseMenu);
+  saveAndAnswer();
   ASSERT_EQ(shown_.size(), 4u);
   EXPECT_EQ(shown_[2].caption, "Coud not open MOT file");
+  // Another game holds the folder for a save of its own for longer than the save waits.
+  fs::remove_all(CampaignTempName(kCampaignFileName));
+  const platform::FileHandle other = platform::LockFolder(kCampaignFileName, 0);
+  ASSERT_GE(other, 0);
+  saveAndAnswer();
+  platform::CloseFile(other);
+  ASSERT_EQ(shown_.size(), 4u);
+  EXPECT_EQ(shown_[2].caption, "サッカー");
+  EXPECT_EQ(fileErrorCode, kFileBusy);
 }
 
 }  // namespace

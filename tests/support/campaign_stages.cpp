@@ -1,6 +1,8 @@
 // Campaigns stopped at a chosen stage, built with the competition's functions.
 #include "support/campaign_stages.h"
 
+#include <algorithm>
+
 #include "base/game_flow_state.h"
 #include "base/random_below.h"
 #include "competition/computed_results.h"
@@ -175,7 +177,8 @@ int ContinueCampaign() {
   }
   if (gameFlow.phase == 2 || gameFlow.phase == 3) {
     const int opponent = PlayLeagueRound(2, 1);
-    if (gameFlow.roundIndex + 1 < gameFlow.roundCount) {
+    // As the game counts: the league ends when the round played was its last.
+    if (gameFlow.roundIndex + 1 != gameFlow.roundCount) {
       ++gameFlow.roundIndex;
     } else {
       EndLeague();
@@ -187,8 +190,9 @@ int ContinueCampaign() {
   int userGoals = 2;
   int opponentGoals = 1;
   if (match.periodKind == 2) {
-    // A level 1-1 decided by the shoot-out's goals so far.
-    userGoals = 1 + match.shootGoalsA;
+    // A level 1-1 decided by the shoot-out: its goals so far, and, where they do not decide
+    // it yet, one more kick of the user's (a shoot-out always ends with a winner).
+    userGoals = 1 + std::max(match.shootGoalsA, match.shootGoalsB + 1);
     opponentGoals = 1 + match.shootGoalsB;
     match.periodKind = 0;
   }

@@ -1,9 +1,11 @@
 #include "fuzz/fuzz_support.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "platform/headless/headless.h"
@@ -20,11 +22,24 @@ void EnsureStarted() {
   static bool started = false;
   if (started) return;
   started = true;
-  char folder[] = "/tmp/feldo-fuzz-XXXXXX";
-  if (::mkdtemp(folder) == nullptr || ::chdir(folder) != 0) {
+  // In memory where the machine has a memory file system: an input written to a disk's file
+  // system per run (and truncated the next) costs more than the reader it feeds. Inside the
+  // folder FELDO_FUZZ_SCRATCH when it is set (tools/fuzz/run.sh makes one and removes it).
+  const char* within = std::getenv("FELDO_FUZZ_SCRATCH");
+  std::string folder = within != nullptr && *within != '\0' ? std::string(within) : "/dev/shm";
+  folder += "/feldo-fuzz-XXXXXX";
+  std::string fallback = "/tmp/feldo-fuzz-XXXXXX";
+  const char* made = ::mkdtemp(folder.data());
+  if (made == nullptr) made = ::mkdtemp(fallback.data());
+  if (made == nullptr || ::chdir(made) != 0) {
     std::perror("fuzz: scratch folder");
     std::abort();
   }
+  // The folder goes when the program ends through exit (the replays do; a fuzzing run may
+  // not, hence run.sh's own folder).
+  static std::string scratch;
+  scratch = made;
+  std::atexit([] { std::filesystem::remove_all(scratch); });
   static const platform::ResourceTable resources{};
   platform::headless::StartForTests(resources);
   scratchDc = platform::CreateCompatibleDC(nullptr);
@@ -32,10 +47,10 @@ void EnsureStarted() {
 }
 
 void WriteInput(const char* name, const std::uint8_t* data, std::size_t size) {
-  std::FILE* file = std::fopen(name, "wb");
-  if (file == nullptr) std::abort();
-  if (size > 0 && std::fwrite(data, 1, size, file) != size) std::abort();
-  std::fclose(file);
+  const int file = ::open(name, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (file < 0) std::abort();
+  if (size > 0 && ::write(file, data, size) != ssize_t(size)) std::abort();
+  ::close(file);
 }
 
 platform::DeviceContext* ScratchDc() {

@@ -11,7 +11,7 @@
 namespace fuzz {
 
 // Starts the layer (once) and makes a scratch folder the current directory (so the fuzzer must
-// be given absolute paths).
+// be given absolute paths): in /dev/shm where there is one, else in /tmp.
 void EnsureStarted();
 // Writes the input as the file `name` in the scratch folder (replacing it).
 void WriteInput(const char* name, const std::uint8_t* data, std::size_t size);

@@ -19,6 +19,7 @@
 #include "competition/nations.h"
 #include "platform/headless/headless.h"
 #include "savegame/campaign_file.h"
+#include "support/campaign_stages.h"
 
 namespace fs = std::filesystem;
 using artwork::Bytes;
@@ -74,10 +75,16 @@ Bytes Text(std::string_view text) {
   return Bytes(text.begin(), text.end());
 }
 
-Bytes Archive(int count) {
+// An archive of `count` entries, the pictures of entries first to first + count - 1.
+Bytes Archive(int count, int first = 0) {
   std::vector<Bytes> entries;
-  for (int k = 0; k < count; ++k) entries.push_back(Entry(k));
+  for (int k = first; k < first + count; ++k) entries.push_back(Entry(k));
   return artwork::EncodeArchive(entries);
+}
+
+Bytes ImageBytes() {
+  const CampaignBytes image = CampaignImage();
+  return Bytes(image.begin(), image.end());
 }
 
 }  // namespace
@@ -88,21 +95,19 @@ int main(int argc, char** argv) {
     return 2;
   }
   const fs::path out = argv[1];
-  const Bytes game = Archive(kDirectorySize);
-  Write(out / "archive" / "game-valid", game);
-  Write(out / "archive" / "game-count-one-more", Archive(kDirectorySize + 1));
-  Write(out / "archive" / "game-count-one-less", Archive(kDirectorySize - 1));
-  Write(out / "archive" / "game-truncated", Bytes(game.begin(), game.begin() + game.size() / 3));
-  Bytes bogus = game;
-  const std::size_t firstEntry = 2 + 4 * kDirectorySize;
+  // The archive target reads archives of four entries (the format is the same for any count).
+  const Bytes archive = Archive(4);
+  Write(out / "archive" / "valid", archive);
+  Write(out / "archive" / "other-kinds", Archive(4, 4));  // a mask among them
+  Write(out / "archive" / "count-one-more", Archive(5));
+  Write(out / "archive" / "count-one-less", Archive(3));
+  Write(out / "archive" / "truncated", Bytes(archive.begin(), archive.end() - 3));
+  Bytes bogus = archive;
+  const std::size_t firstEntry = 2 + 4 * 4;
   bogus[firstEntry] = 0x7F;      // header size 127
   bogus[firstEntry + 4] = 0xFF;  // an enormous width
   bogus[firstEntry + 7] = 0x7F;
-  Write(out / "archive" / "game-bogus-header", bogus);
-  const Bytes launcher = Archive(4);
-  Write(out / "archive" / "launcher-valid", launcher);
-  Write(out / "archive" / "launcher-truncated",
-        Bytes(launcher.begin(), launcher.begin() + launcher.size() - 3));
+  Write(out / "archive" / "bogus-header", bogus);
   Write(out / "archive" / "empty", Bytes{});
 
   static const platform::ResourceTable resources{};
@@ -120,6 +125,12 @@ int main(int argc, char** argv) {
   badPhase[0] = 9;
   Write(out / "campaign" / "phase-out-of-range", badPhase);
   Write(out / "campaign" / "empty", Bytes{});
+  // A campaign at every stage the game can save, for the checks and the play that follow.
+  for (int stage = 0; stage < kCampaignStageCount; ++stage) {
+    BuildCampaignAt(CampaignStage(stage), 4242);
+    Write(out / "campaign" / (std::string("stage-") + CampaignStageName(CampaignStage(stage))),
+          ImageBytes());
+  }
 
   Write(out / "settings" / "valid", Bytes{2, 0});
   Write(out / "settings" / "sound-off", Bytes{0, 1});

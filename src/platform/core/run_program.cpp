@@ -27,18 +27,22 @@ bool ParseNumber(const char* text, long long low, long long high, long long* out
 // What the command line asks for besides running the program.
 enum class Request { Run, Help, Version };
 
-void PrintUsage(std::FILE* out, const std::string& program) {
+void PrintUsage(std::FILE* out, const std::string& program, const ProgramArguments& arguments) {
+  std::string synopsis;
+  if (!arguments.synopsis.empty()) synopsis.append(" ").append(arguments.synopsis);
   std::fprintf(out,
-               "Usage: %s [OPTION]... [FOLDER]\n"
+               "Usage: %s [OPTION]...%s\n"
                "Vexo World Cup%s.\n"
                "\n"
+               "%s"
                "  --scale N      show the window N times as large (1 to 8)\n"
                "  --headless     run without a window or sound, on a virtual clock\n"
                "  --script FILE  with --headless: drive the program by the commands in FILE\n"
                "  --seed N       start the random source from N (0 to 4294967295)\n"
                "  --help         show this help and exit\n"
                "  --version      show the version and exit\n",
-               program.c_str(), program == "lumar" ? ": the launcher" : "");
+               program.c_str(), synopsis.c_str(), program == "lumar" ? ": the launcher" : "",
+               std::string(arguments.help).c_str());
 }
 
 // Fills `options` from the command line; false with a message in `error` on a bad option.
@@ -109,18 +113,19 @@ std::string ProgramName(const char* argv0) {
 
 }  // namespace
 
-int RunProgram(int argc, char** argv, const ResourceTable& resources, EntryPoint entry) {
+int RunProgram(int argc, char** argv, const ResourceTable& resources, EntryPoint entry,
+               const ProgramArguments& arguments) {
   const std::string program = ProgramName(argc > 0 ? argv[0] : nullptr);
   ProgramOptions options;
   std::string error;
   Request request = Request::Run;
   if (!ParseOptions(argc, argv, &options, &request, &error)) {
     std::fprintf(stderr, "%s: %s\n", program.c_str(), error.c_str());
-    PrintUsage(stderr, program);
+    PrintUsage(stderr, program, arguments);
     return 2;
   }
   if (request == Request::Help) {
-    PrintUsage(stdout, program);
+    PrintUsage(stdout, program, arguments);
     return std::fflush(stdout) == 0 ? 0 : 1;
   }
   if (request == Request::Version) {

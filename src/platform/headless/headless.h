@@ -83,9 +83,12 @@ void LimitFileWrites(long bytes);
 // Writes the frame as the player would see it (dialogs included) as a PNG file.
 bool SaveScreenshot(const std::string& path);
 
+// The largest script file that is read (4 MiB).
+inline constexpr std::size_t kLargestScript = std::size_t(4) << 20;
 // Runs a script file (the script language is documented in docs/platform.md). Installs an
 // idle handler; on a failed expectation it prints the line and ends the process with exit
-// code 3.
+// code 3. A script that cannot be read (missing, no regular file, larger than kLargestScript)
+// ends the process with one line and exit code 3 before anything runs.
 void RunScriptFile(const std::string& path);
 // The same for a script held in a string (tests); `name` appears in messages.
 void RunScriptText(const std::string& text, const std::string& name = "script");

@@ -4,8 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,10 +42,17 @@ std::uint32_t ReadLe32(const unsigned char* p) {
 // The playing time of a WAV file from its header, or nothing when the file is missing or is
 // not a WAV file.
 std::optional<std::uint64_t> WavDurationMs(const std::string& name) {
-  std::ifstream file(name, std::ios::binary);
-  if (!file) return std::nullopt;
-  std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(file)),
-                                   std::istreambuf_iterator<char>());
+  // Only a regular file is read (a FIFO would never end), and only as far as a sound can be.
+  constexpr std::size_t kLargestSound = std::size_t(64) << 20;
+  const FileHandle file = OpenFileRead(name);
+  if (file < 0) return std::nullopt;
+  std::vector<unsigned char> bytes;
+  unsigned char chunk[16384];
+  long got = 0;
+  while (bytes.size() < kLargestSound && (got = ReadFile(file, chunk, sizeof chunk)) > 0) {
+    bytes.insert(bytes.end(), chunk, chunk + got);
+  }
+  CloseFile(file);
   if (bytes.size() < 12 || std::string(bytes.begin(), bytes.begin() + 4) != "RIFF" ||
       std::string(bytes.begin() + 8, bytes.begin() + 12) != "WAVE") {
     return std::nullopt;

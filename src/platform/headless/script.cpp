@@ -3,9 +3,7 @@
 // press reaches a nested dialog as a person's would. See docs/platform.md for the language.
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -304,14 +302,24 @@ void RunScriptText(const std::string& text, const std::string& name) {
 }
 
 void RunScriptFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    std::fprintf(stderr, "%s: cannot read the script\n", path.c_str());
+  // Only a regular file of a sane size: a folder reads as nothing and a device may never end.
+  const FileHandle file = OpenFileRead(path);
+  auto refuse = [&](const char* why) {
+    CloseFile(file);
+    std::fprintf(stderr, "%s: cannot read the script%s\n", path.c_str(), why);
     std::exit(3);
-  }
-  std::ostringstream content;
-  content << file.rdbuf();
-  RunScriptText(content.str(), path);
+  };
+  if (file == kNoFile) refuse("");
+  if (file == kNotAFile) refuse(" (it is no regular file)");
+  // The size it says, and one byte more to see a file that grew past the bound meanwhile.
+  const std::int64_t size = FileSize(file);
+  if (size > std::int64_t(kLargestScript)) refuse(" (it is larger than 4 MiB)");
+  std::string content(std::size_t(size < 0 ? kLargestScript : size) + 1, '\0');
+  const long got = ReadFile(file, content.data(), content.size());
+  if (got > long(kLargestScript)) refuse(" (it is larger than 4 MiB)");
+  CloseFile(file);
+  content.resize(std::size_t(got));
+  RunScriptText(content, path);
 }
 
 }  // namespace platform::headless

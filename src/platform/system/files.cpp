@@ -1,13 +1,17 @@
 // Raw file access by relative name, and the current directory.
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <ctime>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
@@ -40,10 +44,31 @@ FileHandle OpenWithFlags(std::string_view name, int flags) {
   return fd < 0 ? kNoFile : fd;
 }
 
+bool IsRegular(int fd) {
+  struct stat info;
+  return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+}
+
 }  // namespace
 
 FileHandle OpenFileRead(std::string_view name) {
-  return OpenWithFlags(name, O_RDONLY);
+  // Without blocking: opening a FIFO for reading would wait for a writer for good. Only a
+  // regular file (or a link to one) is read; for anything else that stands under the name the
+  // handle reads nothing.
+  const FileHandle file = OpenWithFlags(name, O_RDONLY | O_NONBLOCK);
+  if (file == kNoFile) {
+    // A socket cannot be opened at all; it is there all the same, and no file.
+    struct stat info;
+    const bool other = ::stat(Name(name).c_str(), &info) == 0 && !S_ISREG(info.st_mode);
+    return other ? kNotAFile : kNoFile;
+  }
+  if (!IsRegular(file)) {
+    ::close(file);
+    return kNotAFile;
+  }
+  const int flags = ::fcntl(file, F_GETFL);
+  if (flags >= 0) ::fcntl(file, F_SETFL, flags & ~O_NONBLOCK);
+  return file;
 }
 
 FileHandle OpenFileReadWrite(std::string_view name) {
@@ -52,6 +77,29 @@ FileHandle OpenFileReadWrite(std::string_view name) {
 
 FileHandle CreateFile(std::string_view name) {
   return OpenWithFlags(name, O_RDWR | O_CREAT | O_TRUNC);
+}
+
+FileHandle CreateNewFile(std::string_view name) {
+  return OpenWithFlags(name, O_RDWR | O_CREAT | O_EXCL);
+}
+
+FileHandle LockFolder(std::string_view name, int waitMs) {
+  const int folder = OpenWithFlags(FolderOf(name), O_RDONLY | O_DIRECTORY);
+  if (folder == kNoFile) return kNoFile;
+  // Polled, so that a lock another program keeps too long ends the wait.
+  constexpr int kPollMs = 10;
+  for (int waited = 0;; waited += kPollMs) {
+    if (::flock(folder, LOCK_EX | LOCK_NB) == 0) return folder;
+    if (errno != EWOULDBLOCK && errno != EINTR) {
+      ::close(folder);
+      return kNoFile;  // a folder that takes no lock: the caller goes on without one
+    }
+    if (waited >= waitMs) break;
+    const timespec pause{0, kPollMs * 1000000L};
+    ::nanosleep(&pause, nullptr);
+  }
+  ::close(folder);
+  return kFolderBusy;
 }
 
 long ReadFile(FileHandle file, void* buffer, std::size_t count) {
@@ -85,6 +133,12 @@ long WriteFile(FileHandle file, const void* buffer, std::size_t count) {
   }
   if (writeBudget >= 0) writeBudget -= long(done);
   return long(done);
+}
+
+std::int64_t FileSize(FileHandle file) {
+  struct stat info;
+  if (file < 0 || ::fstat(file, &info) != 0) return -1;
+  return std::int64_t(info.st_size);
 }
 
 void CloseFile(FileHandle file) {
@@ -121,6 +175,22 @@ bool FileExists(std::string_view name) {
   return ::stat(Name(name).c_str(), &info) == 0;
 }
 
+std::vector<std::string> FolderEntries(std::string_view folder) {
+  std::vector<std::string> names;
+  DIR* dir = ::opendir(Name(folder.empty() ? "." : folder).c_str());
+  if (dir == nullptr) return names;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name != "." && name != "..") names.push_back(name);
+  }
+  ::closedir(dir);
+  return names;
+}
+
+int ProcessId() {
+  return int(::getpid());
+}
+
 std::string CurrentDirectory() {
   char buffer[PATH_MAX];
   if (::getcwd(buffer, sizeof buffer) == nullptr) return std::string();
@@ -129,6 +199,12 @@ std::string CurrentDirectory() {
 
 bool SetCurrentDirectory(std::string_view path) {
   return ::chdir(Name(path).c_str()) == 0;
+}
+
+bool CanEnterFolder(std::string_view path) {
+  struct stat info;
+  return ::stat(Name(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+         ::access(Name(path).c_str(), X_OK) == 0;
 }
 
 namespace headless {

@@ -70,6 +70,10 @@ bool OpenFace(FontState* state, const std::string& path) {
     state->library = nullptr;
     return false;
   }
+  // FreeType opens the file in blocking mode: a FIFO under the name would stop the program.
+  const FileHandle file = OpenFileRead(path);
+  CloseFile(file);
+  if (file < 0) return false;
   FT_Face face = nullptr;
   if (FT_New_Face(state->library, path.c_str(), 0, &face) != 0) return false;
   if (!FT_IS_SCALABLE(face) || face->units_per_EM == 0 || face->ascender <= face->descender) {
