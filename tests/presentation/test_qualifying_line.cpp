@@ -16,15 +16,13 @@
 
 namespace {
 
+using pitch_test::kBlack;
+using pitch_test::kWhite;
 using platform::Format;
 using played_league::PlayLeague;
 using screen_test::Color;
-using screen_test::Rgb;
 
-constexpr auto kWhite = Rgb(255, 255, 255);
-constexpr auto kBlack = Rgb(0, 0, 0);
-constexpr auto kRed = Rgb(255, 0, 0);
-constexpr auto kBlue = Rgb(0, 0, 255);
+constexpr Color kRed = screen_test::Rgb(255, 0, 0), kBlue = screen_test::Rgb(0, 0, 255);
 
 constexpr int kQualifying = 2, kGroupLeague = 3;
 
@@ -67,6 +65,18 @@ class QualifyingLine : public screen_test::ScreenTest {
     }
   }
 
+  // A table without a play-off, the same with each nation of the league as the user; the
+  // decision passes the user whose line is marked in red and no other.
+  void ExpectEveryUsersTableAndDecision(int phase, int region, const std::vector<Row>& table) {
+    for (const Row& own : table) {
+      SCOPED_TRACE(own.slot);
+      ShowFinalTable(phase, region, own.slot);
+      ExpectRows(table);
+      EXPECT_EQ(DecideQualification(), own.colour == kRed);
+      EXPECT_EQ(gameFlow.playoffOpponent, 0);
+    }
+  }
+
   static int Nation(int slot) { return leagueState.slots[std::size_t(slot)]; }
 
   // The play-off just played, with the user's and the opponent's goals.
@@ -80,21 +90,7 @@ class QualifyingLine : public screen_test::ScreenTest {
 // Asia: three nations on 8 points, two of them level on goal difference, split by goals for;
 // the ranks come out 1, 2, 4, 5, 6, 8 for six nations.
 void PlayAsiaWithAGapBeforeTheThird() {
-  PlayLeague({2, 1, 3, 4, 5, 6}, {{1, 1},
-                                  {0, 1},
-                                  {2, 1},
-                                  {2, 2},
-                                  {0, 1},
-                                  {0, 2},
-                                  {1, 1},
-                                  {1, 0},
-                                  {2, 1},
-                                  {1, 1},
-                                  {0, 1},
-                                  {1, 1},
-                                  {2, 1},
-                                  {2, 0},
-                                  {0, 0}});
+  PlayLeague({2, 1, 3, 4, 5, 6}, "1-1 0-1 2-1 2-2 0-1  0-2 1-1 1-0 2-1  1-1 0-1 1-1  2-1 2-0  0-0");
 }
 
 TEST_F(QualifyingLine, TheThirdOfThreeTicketsGoesThroughWhateverItsRankValue) {
@@ -104,15 +100,7 @@ TEST_F(QualifyingLine, TheThirdOfThreeTicketsGoesThroughWhateverItsRankValue) {
   const std::vector<Row> table = {{3, 1, "出場決定", kRed}, {2, 2, "出場決定", kRed},
                                   {1, 3, "出場決定", kRed}, {0, 4, "敗退", kBlack},
                                   {4, 5, "敗退", kBlack},   {5, 6, "敗退", kBlack}};
-  // Each nation in turn as the user: the same table, and the decision its line tells.
-  for (int user = 0; user < 6; ++user) {
-    SCOPED_TRACE(user);
-    ShowFinalTable(kQualifying, 0, user);
-    ExpectRows(table);
-    const bool marked = user == 1 || user == 2 || user == 3;
-    EXPECT_EQ(DecideQualification(), marked);
-    EXPECT_EQ(gameFlow.playoffOpponent, 0);
-  }
+  ExpectEveryUsersTableAndDecision(kQualifying, 0, table);
 
   // Japan goes through with the two marked above it.
   ShowFinalTable(kQualifying, 0, 1);
@@ -127,21 +115,7 @@ TEST_F(QualifyingLine, TheThirdOfThreeTicketsGoesThroughWhateverItsRankValue) {
 TEST_F(QualifyingLine, ATieAcrossTheLastTicketIsAPlayoffWhateverItsRankValue) {
   // Asia: four nations on 9 points; two of them level on everything share the third place,
   // on rank value 4.
-  PlayLeague({1, 2, 3, 4, 5, 6}, {{3, 2},
-                                  {1, 2},
-                                  {1, 3},
-                                  {3, 0},
-                                  {2, 1},
-                                  {2, 0},
-                                  {3, 1},
-                                  {0, 2},
-                                  {1, 0},
-                                  {0, 1},
-                                  {2, 0},
-                                  {1, 2},
-                                  {1, 3},
-                                  {2, 1},
-                                  {3, 2}});
+  PlayLeague({1, 2, 3, 4, 5, 6}, "3-2 1-2 1-3 3-0 2-1  2-0 3-1 0-2 1-0  0-1 2-0 1-2  1-3 2-1  3-2");
   ASSERT_EQ(Standings[3].rank, 4);
   ASSERT_EQ(Standings[4].rank, 4);
   ShowFinalTable(kQualifying, 0, 3);
@@ -165,20 +139,14 @@ TEST_F(QualifyingLine, ATieAcrossTheLastTicketIsAPlayoffWhateverItsRankValue) {
 
 TEST_F(QualifyingLine, EveryNationOfTheSmallestLeagueIsDrawnThoughItsRanksRunToSeven) {
   // North/Central America and Caribbean: five nations on 6 points each, ranked 1, 2, 4, 7, 5.
-  PlayLeague({21, 22, 23, 24, 25},
-             {{1, 3}, {3, 0}, {3, 2}, {2, 3}, {1, 3}, {0, 1}, {2, 0}, {2, 3}, {3, 1}, {0, 3}});
+  PlayLeague({21, 22, 23, 24, 25}, "1-3 3-0 3-2 2-3  1-3 0-1 2-0  2-3 3-1  0-3");
   ASSERT_EQ(Standings[3].rank, 7);
   const std::vector<Row> table = {{0, 1, "出場決定", kRed},
                                   {1, 2, "出場決定", kRed},
                                   {2, 3, "敗退", kBlack},
                                   {4, 4, "敗退", kBlack},
                                   {3, 5, "敗退", kBlack}};
-  for (int user = 0; user < 5; ++user) {
-    SCOPED_TRACE(user);
-    ShowFinalTable(kQualifying, 3, user);
-    ExpectRows(table);
-    EXPECT_EQ(DecideQualification(), user < 2);
-  }
+  ExpectEveryUsersTableAndDecision(kQualifying, 3, table);
   // The user's own view between rounds draws every nation as well, without marks.
   gameFlow.displayRegion = 100;
   Clear(kWhite);
@@ -189,19 +157,14 @@ TEST_F(QualifyingLine, EveryNationOfTheSmallestLeagueIsDrawnThoughItsRanksRunToS
 
 TEST_F(QualifyingLine, TheGroupLeaguesTwoPlacesAfterAGapInTheRanks) {
   // A group of four, three on 6 points: ranks 2, 4, 5, 1.
-  PlayLeague({7, 22, 15, 26}, {{0, 2}, {3, 0}, {3, 1}, {3, 1}, {0, 3}, {1, 3}});
+  PlayLeague({7, 22, 15, 26}, "0-2 3-0 3-1  3-1 0-3  1-3");
   ASSERT_EQ(Standings[1].rank, 4);
   leagueState.userGroup = 2;
   const std::vector<Row> table = {{3, 1, "決勝Tへ", kRed},
                                   {0, 2, "決勝Tへ", kRed},
                                   {1, 3, "敗退", kBlack},
                                   {2, 4, "敗退", kBlack}};
-  for (int user = 0; user < 4; ++user) {
-    SCOPED_TRACE(user);
-    ShowFinalTable(kGroupLeague, 1, user);
-    ExpectRows(table);
-    EXPECT_EQ(DecideQualification(), user == 0 || user == 3);
-  }
+  ExpectEveryUsersTableAndDecision(kGroupLeague, 1, table);
   ShowFinalTable(kGroupLeague, 1, 0);
   ASSERT_TRUE(DecideQualification());
   RecordGroupQualifiers();
@@ -211,7 +174,7 @@ TEST_F(QualifyingLine, TheGroupLeaguesTwoPlacesAfterAGapInTheRanks) {
 
 TEST_F(QualifyingLine, TheGroupLeaguesPlayoffForTheSecondPlace) {
   // Three nations on 2 points behind the winner; two of them level on everything.
-  PlayLeague({7, 22, 15, 26}, {{3, 3}, {1, 2}, {2, 2}, {2, 3}, {1, 1}, {3, 0}});
+  PlayLeague({7, 22, 15, 26}, "3-3 1-2 2-2  2-3 1-1  3-0");
   leagueState.userGroup = 0;
   ShowFinalTable(kGroupLeague, 1, 0);
   ExpectRows({{2, 1, "決勝Tへ", kRed},

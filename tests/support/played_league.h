@@ -7,33 +7,37 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <sstream>
+#include <string>
 
 #include "competition/fixtures.h"
 #include "competition/standings.h"
 
 namespace played_league {
 
-struct Score {
-  int home, away;  // goals of the lower slot and of the higher one
-};
-
-// Puts the nations (numbers) into slots 0, 1, ... and plays the scores of every pairing in the
-// order (0, 1), (0, 2), ..., (0, n - 1), (1, 2), ..., (n - 2, n - 1), the lower slot at home.
-inline void PlayLeague(std::initializer_list<int> nations, std::initializer_list<Score> scores) {
+// Puts the nations (numbers) into slots 0, 1, ... and plays the scores of every pairing, given
+// as "home-away" separated by spaces in the order (0, 1), (0, 2), ..., (0, n - 1), (1, 2), ...,
+// (n - 2, n - 1), the lower slot at home.
+inline void PlayLeague(std::initializer_list<int> nations, const std::string& scores) {
   leagueState.slots.fill(0);
   int n = 0;
   for (int nation : nations) leagueState.slots[std::size_t(n++)] = std::uint8_t(nation);
   leagueState.teamCount = std::uint8_t(n);
-  ASSERT_EQ(int(scores.size()), n * (n - 1) / 2) << "a league plays every pairing once";
-  const Score* score = scores.begin();
+  std::istringstream in(scores);
   for (int a = 0; a < n; ++a) {
-    for (int b = a + 1; b < n; ++b, ++score) {
+    for (int b = a + 1; b < n; ++b) {
+      int home = 0, away = 0;
+      char dash = 0;
+      ASSERT_TRUE(in >> home >> dash >> away && dash == '-')
+          << "a league plays every pairing once: no score for slots " << a << " and " << b;
       ClearResults();
-      AppendResult(leagueState.slots[std::size_t(a)], leagueState.slots[std::size_t(b)],
-                   score->home, score->away);
+      AppendResult(leagueState.slots[std::size_t(a)], leagueState.slots[std::size_t(b)], home,
+                   away);
       ApplyRoundResults();
     }
   }
+  std::string rest;
+  ASSERT_FALSE(in >> rest) << "more scores than pairings";
   ComputeStandings();
 }
 
