@@ -14,24 +14,25 @@ namespace {
 
 constexpr int kPhaseGroupLeague = 3;
 constexpr int kRegionTickets[kRegionCount] = {3, 5, 3, 2, 3};
-constexpr int kRankCounted = 19;  // the ranks counted by the boundary scan
-constexpr int kHighestRank = 255;
+// The walk of the ranks looks no further than this rank, whatever a damaged table holds.
+constexpr int kLastRankWalked = 255;
 
 int UsedEntries() {
   return std::min<int>(leagueState.teamCount, kLeagueSlots);
 }
 
-// The threshold of the user's league: a rank below it qualifies.
-int UserThreshold() {
-  if (gameFlow.phase == kPhaseGroupLeague) return kGroupTickets + 1;
-  return RegionTickets(gameFlow.region) + 1;
+// The tickets of the user's league.
+int UserTickets() {
+  if (gameFlow.phase == kPhaseGroupLeague) return kGroupTickets;
+  return RegionTickets(gameFlow.region);
 }
 
-int RankOf(int nationNumber) {
+// The slot of a nation number among the entries in use, -1 when it stands in none.
+int SlotOf(int nationNumber) {
   for (int j = 0; j < UsedEntries(); ++j) {
-    if (Standings[j].nation == nationNumber) return Standings[j].rank;
+    if (Standings[j].nation == nationNumber) return j;
   }
-  return 0;
+  return -1;
 }
 
 // The walk of the ranks for `places` places: rank by rank from 1, the nations of each rank in
@@ -41,7 +42,7 @@ template <typename PlaceFirst, typename Offer>
 void WalkRanks(int places, PlaceFirst placeFirst, Offer offer) {
   int r = 1;
   int k = 0;
-  while (places > 0 && r <= kHighestRank) {
+  while (places > 0 && r <= kLastRankWalked) {
     if (placeFirst(r)) {
       --places;
       continue;
@@ -91,40 +92,17 @@ bool DecideQualification(const PlayoffShootOut& shootOut) {
   if (gameFlow.playoffOpponent != 0) return DecidePlayoff(shootOut);
 
   gameFlow.playoffOpponent = 0;
-  const int threshold = UserThreshold();
-  const int user = gameFlow.userNation + 1;
-  const int n = UsedEntries();
-  int q = 0;
-  for (int j = 0; j < n; ++j) q += Standings[j].rank < threshold ? 1 : 0;
-  const int ur = RankOf(user);
-  const int uq = ur < threshold ? ur : 0;
-
-  if (ur != 0) {
-    // The nations ranked above the user already take every ticket.
-    int atRank[kRankCounted + 1] = {};
-    for (int j = 0; j < n; ++j) {
-      if (Standings[j].rank >= 1 && Standings[j].rank <= kRankCounted) ++atRank[Standings[j].rank];
-    }
-    int c = 0;
-    for (int r = 1; r <= threshold && r < ur && r <= kRankCounted; ++r) {
-      c += atRank[r];
-      if (c >= threshold - 1) return false;
-    }
-  }
-  if (uq == 0) return false;
-  if (q < threshold) return true;
-
-  // More nations stand below the threshold than there are tickets.
-  int t = 0;
-  for (int r = 1; r <= threshold; ++r) {
-    if (r == uq) {
-      if (t + CountAtRank(r) < threshold) return true;
-      gameFlow.playoffOpponent = static_cast<std::uint8_t>(PickPlayoffOpponent(uq));
-      return false;
-    }
-    t += CountAtRank(r);
-    if (t + 1 > threshold) return false;
-  }
+  const int tickets = UserTickets();
+  const int slot = SlotOf(gameFlow.userNation + 1);
+  if (slot < 0 || Standings[slot].rank == 0) return false;
+  const int place = StandingsPlaces()[slot];
+  const int level = CountAtRank(Standings[slot].rank);  // the user and every nation level
+  // The nations ahead of the user hold every ticket.
+  if (place > tickets) return false;
+  // The user's place and every nation on it fit inside the tickets.
+  if (place + level - 1 <= tickets) return true;
+  // Nations level with the user stand on both sides of the boundary.
+  gameFlow.playoffOpponent = static_cast<std::uint8_t>(PickPlayoffOpponent(Standings[slot].rank));
   return false;
 }
 

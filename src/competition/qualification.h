@@ -3,10 +3,11 @@
 // and the whole qualifying or group league of the regions and groups the user is not in.
 //
 // A league has a number of tickets (Asia, South America and Africa 3, Europe 5, North/Central
-// America and Caribbean 2, a World Cup group 2); a nation qualifies with a rank below the
-// league's threshold, tickets + 1. Qualifiers are taken by walking the ranks: rank by rank
-// from 1, the nations of each rank in slot order, so nations level on everything go in slot
-// order and a missing rank value is skipped.
+// America and Caribbean 2, a World Cup group 2). Qualifiers are taken by walking the ranks:
+// rank by rank from 1, the nations of each rank in slot order, so nations level on everything
+// go in slot order and a missing rank value is skipped. The walk so goes by the places of
+// StandingsPlaces (standings.h): the nations on the first `tickets` places qualify, and the
+// user's decision and the marks of the final table go by the same places.
 #pragma once
 
 inline constexpr int kGroupTickets = 2;
@@ -28,10 +29,11 @@ struct PlayoffShootOut {
 // user's nation has passed. When it has not, gameFlow.playoffOpponent holds the nation of a
 // play-off still to be played (or still to be decided on penalties), 0 when the stage is lost.
 //
-// A user whose rank is below the threshold passes when the nations below the threshold fit the
-// tickets, or when all nations of the user's rank still fit after the ranks above. A user level
-// with others across the ticket boundary gets a play-off against one of them; a play-off level
-// after extra time is not decided until its shoot-out has been played.
+// By the user's place p (StandingsPlaces) and the number c of nations on it, the user included:
+// passed when p + c - 1 is within the tickets; out when p is beyond them (the nations ahead
+// hold every ticket); otherwise the nations level with the user stand across the boundary and
+// the user gets a play-off against one of them. A play-off level after extra time is not
+// decided until its shoot-out has been played.
 bool DecideQualification(const PlayoffShootOut& shootOut = {});
 
 // A random other nation of rank r, 0 when there is none: the first such nation in slot order

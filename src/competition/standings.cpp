@@ -107,6 +107,21 @@ void BreakTies(int v, Key key) {
   }
 }
 
+// The greatest rank among the entries in use.
+int WorstRank() {
+  int worst = 0;
+  for (int j = 0; j < UsedEntries(); ++j) worst = std::max<int>(worst, Standings[j].rank);
+  return worst;
+}
+
+// Splits every rank held by several entries by `key`, from rank 1 on. The ranks behind a split
+// move down as it goes, so the walk reaches the worst rank as it stands after the splits before.
+void BreakEveryTie(Key key) {
+  for (int v = 1; v <= WorstRank(); ++v) {
+    if (CountAtRank(v) > 1) BreakTies(v, key);
+  }
+}
+
 }  // namespace
 
 void ResetStandingsRecords() {
@@ -191,12 +206,22 @@ void ComputeStandings() {
     entry.points = static_cast<std::uint8_t>(PointsOf(team));
   }
   RankByPoints();
-  for (int v = 1; v <= n; ++v) {
-    if (CountAtRank(v) > 1) BreakTies(v, &StandingsEntry::goalDifference);
+  BreakEveryTie(&StandingsEntry::goalDifference);
+  BreakEveryTie(&StandingsEntry::goalsFor);
+}
+
+std::array<int, kLeagueSlots> StandingsPlaces() {
+  std::array<int, kLeagueSlots> places{};
+  const int n = UsedEntries();
+  for (int j = 0; j < n; ++j) {
+    if (Standings[j].rank == 0) continue;
+    int ahead = 0;
+    for (int i = 0; i < n; ++i) {
+      ahead += Standings[i].rank != 0 && Standings[i].rank < Standings[j].rank ? 1 : 0;
+    }
+    places[j] = 1 + ahead;
   }
-  for (int v = 1; v <= n; ++v) {
-    if (CountAtRank(v) > 1) BreakTies(v, &StandingsEntry::goalsFor);
-  }
+  return places;
 }
 
 int CountAtRank(int r) {

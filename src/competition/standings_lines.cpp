@@ -30,21 +30,6 @@ int StandingsTickets(int displayRegion) {
   }
 }
 
-std::array<int, kLeagueSlots> DisplayNumbers() {
-  std::array<int, kLeagueSlots> numbers{};
-  const int n = UsedEntries();
-  int given = 0;
-  for (int r = 1; r <= n; ++r) {
-    const int number = 1 + given;
-    for (int j = 0; j < n; ++j) {
-      if (Standings[j].rank != r) continue;
-      numbers[j] = number;
-      ++given;
-    }
-  }
-  return numbers;
-}
-
 bool UserInStandings() {
   const int n = UsedEntries();
   for (int j = 0; j < n; ++j) {
@@ -55,7 +40,7 @@ bool UserInStandings() {
 
 bool IsPlayoffPlace(int q, int tickets) {
   if (q >= tickets || !UserInStandings()) return false;
-  const std::array<int, kLeagueSlots> numbers = DisplayNumbers();
+  const std::array<int, kLeagueSlots> numbers = StandingsPlaces();
   const int n = UsedEntries();
   int sharing = 0;
   for (int j = 0; j < n; ++j) sharing += numbers[j] == q + 1 ? 1 : 0;
@@ -66,7 +51,7 @@ bool IsPlayoffPlace(int q, int tickets) {
 std::vector<StandingsLine> StandingsLines(int tickets, bool qualifying) {
   std::vector<StandingsLine> lines;
   const int n = UsedEntries();
-  const std::array<int, kLeagueSlots> numbers = DisplayNumbers();
+  const std::array<int, kLeagueSlots> numbers = StandingsPlaces();
   const StandingsMark passed = qualifying ? StandingsMark::Qualified : StandingsMark::ToKnockout;
   int marksLeft = tickets;
   for (int q = 0; q < n; ++q) {
@@ -86,14 +71,6 @@ std::vector<StandingsLine> StandingsLines(int tickets, bool qualifying) {
       }
       lines.push_back(line);
     }
-  }
-  for (int j = 0; j < n; ++j) {
-    if (Standings[j].rank != n + 1) continue;
-    StandingsLine line;
-    line.slot = j;
-    line.number = n;
-    line.mark = tickets != 0 ? StandingsMark::Out : StandingsMark::None;
-    lines.push_back(line);
   }
   return lines;
 }

@@ -4,12 +4,13 @@
 // ComputeStandings left them.
 //
 // Tickets: a league shows as many qualification marks as it has tickets; the user's own view
-// between rounds shows none. Display numbers: the places of each rank value in turn, in slot
-// order, get 1 + the number of entries numbered before them, so ranks 1, 2, 4, 5 show as
-// 1, 2, 3, 4 and ranks 1, 2, 2, 3 as 1, 2, 2, 4. A play-off place (only while the user's
-// nation stands in the table) is a display number shared by nations on both sides of the
-// ticket boundary: all of them show the play-off mark, in blue. Otherwise the first entries
-// in display order take the marks while marks are left, in red; the others are out.
+// between rounds shows none. Every entry of the league is drawn, in the order of the places
+// (StandingsPlaces: ranks 1, 2, 4, 5 show as 1, 2, 3, 4 and ranks 1, 2, 2, 3 as 1, 2, 2, 4),
+// entries on one place in slot order, each with its place. A play-off place (only while the
+// user's nation stands in the table) is a place shared by nations on both sides of the ticket
+// boundary: all of them show the play-off mark, in blue. Otherwise the first entries in that
+// order take the marks while marks are left, in red; the others are out. The marks so follow
+// the places that DecideQualification and the walk of the ranks go by (qualification.h).
 #pragma once
 
 #include <array>
@@ -37,13 +38,11 @@ struct StandingsLine {
 // The tickets shown for gameFlow.displayRegion: regions 0, 2 and 4 three, region 1 five,
 // region 3 two, the groups (10) two; anything else (the user's own view, 100) none.
 int StandingsTickets(int displayRegion);
-// The display number of each slot below teamCount, 0 for an entry with no rank in 1 to n.
-std::array<int, kLeagueSlots> DisplayNumbers();
 // Whether the user's nation (gameFlow.userNation) stands in a slot below teamCount.
 bool UserInStandings();
 // Whether display place q (0-based) is a play-off place for `tickets`.
 bool IsPlayoffPlace(int q, int tickets);
-// The lines in the order drawn: the display places 0 to n - 1, each in slot order; then the
-// entries of rank n + 1 (black, number n, out when the view has tickets). `qualifying` picks
-// the qualified mark of the qualifying over the knockout mark of the group league.
+// The lines in the order drawn, one for every ranked entry below teamCount: the places 1 to n,
+// each in slot order. `qualifying` picks the qualified mark of the qualifying over the
+// knockout mark of the group league.
 std::vector<StandingsLine> StandingsLines(int tickets, bool qualifying);

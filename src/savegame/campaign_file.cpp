@@ -270,7 +270,7 @@ bool ResultsAreValid(const CampaignSnapshot& s) {
   if (s.last.userGoals < 0 || s.last.opponentGoals < 0) return false;
   for (int j = 0; j < kSavedStandings; ++j) {
     const StandingsEntry& entry = s.standings[j];
-    if (!IsNationNumber(entry.nation) || entry.rank > kLeagueSlots) return false;
+    if (!IsNationNumber(entry.nation) || entry.rank > kHighestRank) return false;
     if (!InRange(entry.goalsFor, 0, kMaxLeagueGoals)) return false;
     if (!InRange(entry.goalDifference, -kMaxLeagueGoals, kMaxLeagueGoals)) return false;
   }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "competition/qualification.h"
+#include "competition/standings_lines.h"
 #include "support/competition_fixture.h"
 
 namespace {
@@ -60,7 +61,8 @@ TEST_F(Qualification, TheTicketBoundaryOfTheUsersRegion) {
       {{1, 2, 4, 3, 5, 6}, false, 0},  // fourth
       {{1, 2, 2, 4, 5, 6}, true, 0},   // level with others, all inside the tickets
       {{1, 1, 1, 4, 5, 6}, true, 0},
-      {{1, 2, 4, 5, 6, 7}, false, 0},  // a missing rank value: the user on 4 fails
+      {{1, 2, 4, 5, 6, 7}, true, 0},   // a missing rank value: the user on 4 stands third
+      {{1, 2, 4, 4, 6, 7}, false, 4},  // ...and level with Saudi Arabia across the boundary
       {{1, 1, 3, 1, 5, 6}, false, 0},  // the nations above hold every ticket...
       {{1, 1, 2, 1, 2, 6}, false, 0},  // ...even with a nation level just behind
       {{1, 2, 3, 3, 5, 6}, false, 4},  // level with Saudi Arabia on the last ticket
@@ -285,6 +287,146 @@ TEST_F(Qualification, EveryComputedGroupSendsTwo) {
       EXPECT_EQ(knockoutTable.bracket[2 * group + 2], 99);
     }
   }
+}
+
+// What a finished computed league shows and decides, and how often the sweep met the cases
+// where rank values and places part.
+struct Agreement {
+  int leagues = 0;
+  int ranksApartFromPlaces = 0;
+  int passedOnAPlaceBeyondItsRank = 0;  // a user whose rank value lies past the tickets
+  int playoffs = 0;
+};
+
+// Every entry once, by place and then slot, in the order of points, goal difference and goals
+// for, and level on a place only when level on all three.
+void ExpectEveryNationOnItsPlace(const std::vector<StandingsLine>& lines, Agreement* seen) {
+  const int n = leagueState.teamCount;
+  ASSERT_EQ(int(lines.size()), n);
+  const std::array<int, kLeagueSlots> places = StandingsPlaces();
+  std::set<int> slots;
+  for (int i = 0; i < n; ++i) {
+    const StandingsEntry& e = Standings[lines[i].slot];
+    slots.insert(lines[i].slot);
+    EXPECT_EQ(lines[i].number, places[lines[i].slot]);
+    EXPECT_LE(int(e.rank), kHighestRank);
+    if (e.rank != places[lines[i].slot]) ++seen->ranksApartFromPlaces;
+    if (i == 0) continue;
+    const StandingsEntry& before = Standings[lines[i - 1].slot];
+    const auto key = [](const StandingsEntry& x) {
+      return std::array<int, 3>{x.points, x.goalDifference, x.goalsFor};
+    };
+    EXPECT_GE(key(before), key(e));
+    EXPECT_EQ(lines[i].number == lines[i - 1].number, key(before) == key(e));
+    if (lines[i].number != lines[i - 1].number) {
+      EXPECT_EQ(lines[i].number, i + 1);
+    } else {
+      EXPECT_LT(lines[i - 1].slot, lines[i].slot);
+    }
+  }
+  EXPECT_EQ(int(slots.size()), n);
+}
+
+// The line of a slot among the lines of the table.
+const StandingsLine& LineOf(const std::vector<StandingsLine>& lines, int slot) {
+  for (const StandingsLine& line : lines) {
+    if (line.slot == slot) return line;
+  }
+  return lines.front();
+}
+
+// A computed league just finished, its qualifiers in `qualifiers`: the marks name them; and
+// with each nation of the league in turn as the user, the user's line says what the decision
+// decides and the recorded qualifiers are the nations marked as through.
+void ExpectTheTableAndTheDecisionsAgree(int region, int group, const std::uint8_t* qualifiers,
+                                        Agreement* seen) {
+  const bool qualifying = group < 0;
+  const int tickets = qualifying ? RegionTickets(region) : kGroupTickets;
+  const StandingsMark through = qualifying ? StandingsMark::Qualified : StandingsMark::ToKnockout;
+  ++seen->leagues;
+
+  gameFlow.userNation = 31;  // the youth selection stands in no league: a computed view
+  const std::vector<StandingsLine> computed = StandingsLines(tickets, qualifying);
+  ExpectEveryNationOnItsPlace(computed, seen);
+  std::set<int> marked, recorded(qualifiers, qualifiers + tickets);
+  for (const StandingsLine& line : computed) {
+    if (line.mark == through) marked.insert(Standings[line.slot].nation);
+  }
+  EXPECT_EQ(marked, recorded);
+
+  for (int slot = 0; slot < leagueState.teamCount; ++slot) {
+    SCOPED_TRACE(slot);
+    const int user = Standings[slot].nation;
+    gameFlow.userNation = std::uint8_t(user - 1);
+    gameFlow.phase = qualifying ? 2 : 3;
+    gameFlow.region = std::uint8_t(qualifying ? region : TeamTable[user - 1].region);
+    gameFlow.playoffOpponent = 0;
+    const std::vector<StandingsLine> lines = StandingsLines(tickets, qualifying);
+    const StandingsLine& own = LineOf(lines, slot);
+    const bool passed = DecideQualification();
+    if (gameFlow.playoffOpponent != 0) {
+      ++seen->playoffs;
+      EXPECT_FALSE(passed);
+      EXPECT_EQ(own.mark, StandingsMark::Playoff);
+      int opponent = 0;
+      while (Standings[opponent].nation != gameFlow.playoffOpponent) ++opponent;
+      EXPECT_EQ(LineOf(lines, opponent).mark, StandingsMark::Playoff);
+      EXPECT_EQ(LineOf(lines, opponent).number, own.number);
+      continue;
+    }
+    EXPECT_EQ(own.mark, passed ? through : StandingsMark::Out);
+    if (!passed) continue;
+    if (Standings[slot].rank > tickets) ++seen->passedOnAPlaceBeyondItsRank;
+    std::set<int> through_;
+    if (qualifying) {
+      RecordRegionQualifiers();
+      through_.insert(QualifierTable[region].begin(), QualifierTable[region].begin() + tickets);
+    } else {
+      leagueState.userGroup = std::uint8_t(group);
+      RecordGroupQualifiers();
+      through_.insert(&knockoutTable.bracket[2 * group], &knockoutTable.bracket[2 * group + 2]);
+    }
+    for (const StandingsLine& line : lines) {
+      const int nation = Standings[line.slot].nation;
+      if (line.mark == through) {
+        EXPECT_EQ(through_.count(nation), 1u) << nation;
+      } else if (through_.count(nation) != 0) {
+        EXPECT_EQ(line.mark, StandingsMark::Playoff) << nation;
+      }
+    }
+  }
+}
+
+TEST_F(Qualification, TheFinalTableTheDecisionAndTheQualifiersAgreeInPlayedLeagues) {
+  Agreement seen;
+  for (std::uint32_t seed = 1; seed <= 150; ++seed) {
+    SCOPED_TRACE(seed);
+    ResetNationRecords();
+    InitTeamDatabase();
+    SeedRandom(seed);
+    for (int region = 0; region < kRegionCount; ++region) {
+      SCOPED_TRACE(region);
+      ComputeRegionQualifying(region);
+      const auto row = QualifierTable[region];
+      ExpectTheTableAndTheDecisionsAgree(region, -1, row.data(), &seen);
+    }
+    GroupTable = {{{1, 7, 15, 26}, {2, 8, 16, 21}, {5, 9, 27, 22}, {10, 17, 11, 28}}};
+    for (int group = 0; group < kGroupCount; ++group) {
+      SCOPED_TRACE(group);
+      ComputeGroup(group);
+      const std::array<std::uint8_t, 2> pair = {knockoutTable.bracket[2 * group],
+                                                knockoutTable.bracket[2 * group + 1]};
+      ExpectTheTableAndTheDecisionsAgree(-1, group, pair.data(), &seen);
+    }
+  }
+  // The sweep met the cases that matter.
+  EXPECT_EQ(seen.leagues, 150 * 9);
+  EXPECT_GT(seen.ranksApartFromPlaces, 0);
+  EXPECT_GT(seen.passedOnAPlaceBeyondItsRank, 0);
+  EXPECT_GT(seen.playoffs, 0);
+  std::printf("%d leagues, %d entries off their place, %d passed beyond their rank, %d play-offs\n",
+              seen.leagues, seen.ranksApartFromPlaces, seen.passedOnAPlaceBeyondItsRank,
+              seen.playoffs);
 }
 
 }  // namespace

@@ -3,10 +3,12 @@
 
 #include "competition/standings.h"
 #include "support/competition_fixture.h"
+#include "support/played_league.h"
 
 namespace {
 
 using StandingsTest = CompetitionTest;
+using played_league::PlayLeague;
 
 TEST_F(StandingsTest, RoundResultsGoIntoBothSidesRecords) {
   AppendResult(1, 2, 3, 1);   // Japan beat Korea
@@ -128,6 +130,16 @@ TEST_F(StandingsTest, NobodyHasPlayed) {
   SetRecord(25, 0, 0, 0, 1);
   ComputeStandings();
   EXPECT_EQ(Ranks(), (std::array<int, kLeagueSlots>{1, 2, 4, 2, 5}));
+}
+
+TEST_F(StandingsTest, TiesPushedPastTheLeaguesSizeAreBrokenToo) {
+  // Five nations on 5 points behind the leader. The splits above them move the two on goal
+  // difference -2 to rank 7, beyond the six of the league; goals for (5 and 4) still split them.
+  PlayLeague({1, 2, 3, 4, 5, 6}, "2-0 1-2 0-0 1-1 1-2  1-1 2-1 1-1 0-1  0-2 2-2 0-1  1-1 0-1  1-1");
+  for (int j = 0; j < 5; ++j) EXPECT_EQ(Standings[j].points, 5) << j;
+  EXPECT_EQ(Standings[1].goalDifference, Standings[2].goalDifference);
+  EXPECT_EQ(Ranks(), (std::array<int, kLeagueSlots>{3, 8, 7, 4, 2, 1}));
+  EXPECT_EQ(StandingsPlaces(), (std::array<int, kLeagueSlots>{3, 6, 5, 4, 2, 1}));
 }
 
 TEST_F(StandingsTest, StandingsOfTheFiveNationLeagueLeaveTheEmptySlotOut) {

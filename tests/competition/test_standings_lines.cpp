@@ -44,15 +44,14 @@ TEST_F(StandingsScreen, TicketsByView) {
   for (const auto& [view, tickets] : expected) EXPECT_EQ(StandingsTickets(view), tickets) << view;
 }
 
-TEST_F(StandingsScreen, DisplayNumbersCloseGapsAndShareTies) {
-  // Ranks 1, 2, 4, 5 show as 1, 2, 3, 4: rank 5 lies beyond the four places walked and is
-  // shown last as the fourth.
+TEST_F(StandingsScreen, PlacesCloseGapsAndShareTies) {
+  // Ranks 1, 2, 4, 5 show as 1, 2, 3, 4.
   SetRanks({2, 1, 5, 4});
-  std::array<int, kLeagueSlots> n = DisplayNumbers();
-  EXPECT_EQ((std::vector<int>{n[0], n[1], n[2], n[3]}), (std::vector<int>{2, 1, 0, 3}));
+  std::array<int, kLeagueSlots> n = StandingsPlaces();
+  EXPECT_EQ((std::vector<int>{n[0], n[1], n[2], n[3]}), (std::vector<int>{2, 1, 4, 3}));
   EXPECT_EQ(Lines(0).back(), (Seen{2, 4, kBlack, kNone}));
   SetRanks({1, 2, 2, 3});
-  n = DisplayNumbers();
+  n = StandingsPlaces();
   EXPECT_EQ((std::vector<int>{n[0], n[1], n[2], n[3]}), (std::vector<int>{1, 2, 2, 4}));
   // Lines go by place, then slot order.
   const std::vector<Seen> lines = Lines(0);
@@ -120,12 +119,15 @@ TEST_F(StandingsScreen, ComputedLeagueMarksLevelNationsInSlotOrder) {
                                          {4, 5, kBlack, kOut}}));
 }
 
-TEST_F(StandingsScreen, EntriesBelowTheLastPlaceShowAsLastAndOut) {
-  SetRanks({1, 2, 5, 6});  // rank n + 1 = 5 is shown as 4, rank 6 not at all
-  const std::vector<Seen> lines = Lines(2);
-  ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[2], (Seen{2, 4, kBlack, kOut}));
-  EXPECT_EQ(Lines(0)[2].mark, kNone);
+TEST_F(StandingsScreen, EveryEntryShowsOnItsPlaceHoweverFarItsRankRuns) {
+  // Five nations on ranks 1, 2, 4, 7, 5: rank 7 lies beyond n + 1 and still shows, fifth.
+  SetRanks({1, 2, 4, 7, 5});
+  EXPECT_EQ(Lines(2), (std::vector<Seen>{{0, 1, kRed, kIn},
+                                         {1, 2, kRed, kIn},
+                                         {2, 3, kBlack, kOut},
+                                         {4, 4, kBlack, kOut},
+                                         {3, 5, kBlack, kOut}}));
+  EXPECT_EQ(Lines(0)[4], (Seen{3, 5, kBlack, kNone}));
 }
 
 TEST_F(StandingsScreen, PathsThroughTheKnockout) {

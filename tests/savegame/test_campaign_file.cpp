@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
@@ -279,6 +280,20 @@ TEST_F(CampaignFile, NegativeAndWideValuesComeBack) {
   ExpectSavedFieldsEqual(saved, Records::Capture());
 }
 
+TEST_F(CampaignFile, RanksPastTheLeaguesSizeComeBack) {
+  // Two rounds into this European qualifying the tie-breaks have pushed a rank past ten, the
+  // number of league slots; the standings the game saves there load again.
+  BuildCampaignAt(CampaignStage::kQualifying, 345);
+  int worst = 0;
+  for (int j = 0; j < leagueState.teamCount; ++j) worst = std::max<int>(worst, Standings[j].rank);
+  ASSERT_GT(worst, kLeagueSlots);
+  const Records saved = Records::Capture();
+  ASSERT_TRUE(SaveCampaign(kCampaignFileName));
+  ResetAllRecords();
+  ASSERT_TRUE(LoadCampaign(kCampaignFileName));
+  ExpectSavedFieldsEqual(saved, Records::Capture());
+}
+
 TEST_F(CampaignFile, ASaveInOneProcessLoadsInAnother) {
   // The helper builds and saves in a process of its own; this process loads that file and
   // finds the campaign it builds itself. Then the helper loads this process's save, plays on
@@ -512,7 +527,7 @@ TEST_F(RefusedFile, AnyFieldOutOfItsRange) {
       {"goalsFor negative", 296 + 6, 0xFFFF, true},
       {"goalDifference", 316 + 8, 256, true},
       {"goalDifference negative", 316 + 8, 0xFF00, true},
-      {"rank", 336 + 2, 11, false},
+      {"rank", 336 + 2, 20, false},
       {"messageKind", 346, 11, false},
       {"playoffOpponent", 347, 33, false},
       {"qualifier", 348 + 13, 33, false},
@@ -568,7 +583,7 @@ TEST_F(RefusedFile, EveryRangeTakesItsOwnEnds) {
       {"standings nation", 287, 32, false},
       {"goalsFor", 302, 255, true},
       {"goalDifference", 324, 0xFF01, true},
-      {"rank", 338, 10, false},
+      {"rank", 338, 19, false},
       {"messageKind", 346, 10, false},
       {"displayRegion 10", 438, 10, false},
       {"userGroup", 439, 3, false},
