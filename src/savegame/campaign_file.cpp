@@ -363,8 +363,9 @@ bool SlotsHold(const LeagueState& league, const std::uint8_t* nations, int count
 }
 
 // A play-off pending after the last round of the league: against another nation of the league
-// that shares the user's rank, with fewer nations ranked above that rank than the league has
-// tickets, in the final table of the league's own slots. Nothing else leads to one.
+// that shares the user's rank (ranks may skip values, up to kHighestRank), with fewer nations
+// ranked above that rank than the league has tickets, in the final table of the league's own
+// slots. Nothing else leads to one.
 bool PlayoffFits(const CampaignSnapshot& s, int tickets) {
   const GameFlowState& f = s.flow;
   if (f.playoffOpponent == 0) return true;
@@ -374,7 +375,9 @@ bool PlayoffFits(const CampaignSnapshot& s, int tickets) {
   int userRank = 0, opponentRank = 0;
   for (int j = 0; j < teams; ++j) {
     const StandingsEntry& entry = s.standings[j];
-    if (entry.nation != s.league.slots[j] || entry.rank < 1 || entry.rank > teams) return false;
+    if (entry.nation != s.league.slots[j] || entry.rank < 1 || entry.rank > kHighestRank) {
+      return false;
+    }
     if (entry.nation == user) userRank = entry.rank;
     if (entry.nation == f.playoffOpponent && entry.nation != user) opponentRank = entry.rank;
   }
