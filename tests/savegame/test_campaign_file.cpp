@@ -382,6 +382,27 @@ TEST_F(CampaignFile, FieldsSitAtTheirOffsets) {
   EXPECT_EQ(b[848 + 98 * 31 + 96], 2);  // the youth selection's first kit
 }
 
+// FNV-1a over the bytes: a short fingerprint of a whole file.
+std::uint64_t Fingerprint(const Bytes& bytes) {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (std::uint8_t byte : bytes) hash = (hash ^ byte) * 1099511628211ull;
+  return hash;
+}
+
+TEST_F(CampaignFile, EveryStageSavesTheBytesItAlwaysSaved) {
+  // Fingerprints of the files saved at each stage as the game has always written them: a save
+  // that moves, widens or drops a field (or writes a code as another number) changes them.
+  const std::uint64_t kSaved[kCampaignStageCount] = {
+      0x8d5f9f6fbe36cca2, 0xb4b2ac4d61dc0b3d, 0x01f8b78190de0788, 0x6ead96b929077788,
+      0x15e476f6b6e407cc, 0xe9d19451b6fd1782, 0xa82a88b72a4c4245};
+  for (int stage = 0; stage < kCampaignStageCount; ++stage) {
+    SCOPED_TRACE(CampaignStageName(CampaignStage(stage)));
+    const Bytes bytes = SaveStage(CampaignStage(stage));
+    ASSERT_EQ(bytes.size(), 3984u);
+    EXPECT_EQ(Fingerprint(bytes), kSaved[stage]);
+  }
+}
+
 // ---------------------------------------------------------------------------------------
 // A file that does not pass leaves the game exactly as it was
 
