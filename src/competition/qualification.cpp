@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kPhaseGroupLeague = 3;
 constexpr int kRegionTickets[kRegionCount] = {3, 5, 3, 2, 3};
 constexpr int kRankCounted = 19;  // the ranks counted by the boundary scan
 constexpr int kHighestRank = 255;
@@ -23,7 +22,7 @@ int UsedEntries() {
 
 // The threshold of the user's league: a rank below it qualifies.
 int UserThreshold() {
-  if (gameFlow.phase == kPhaseGroupLeague) return kGroupTickets + 1;
+  if (gameFlow.phase == Phase::kGroupLeague) return kGroupTickets + 1;
   return RegionTickets(gameFlow.region) + 1;
 }
 

@@ -35,7 +35,8 @@ struct StandingsLine {
 };
 
 // The tickets shown for gameFlow.displayRegion: regions 0, 2 and 4 three, region 1 five,
-// region 3 two, the groups (10) two; anything else (the user's own view, 100) none.
+// region 3 two, the groups (kDisplayGroupLeague) two; anything else (the user's own view,
+// kDisplayOwnLeague) none.
 int StandingsTickets(int displayRegion);
 // The display number of each slot below teamCount, 0 for an entry with no rank in 1 to n.
 std::array<int, kLeagueSlots> DisplayNumbers();

@@ -102,6 +102,11 @@ class ImageWriter {
  public:
   explicit ImageWriter(FileBytes* bytes) : bytes_(bytes) {}
   void Byte(std::uint8_t& value) { (*bytes_)[at_++] = value; }
+  // A code of one byte, written as the number it stands for.
+  template <typename Code>
+  void CodeByte(Code& value) {
+    (*bytes_)[at_++] = CodeValue(value);
+  }
   void Word(std::int32_t& value) {
     const auto low16 = static_cast<std::uint16_t>(value);
     (*bytes_)[at_++] = static_cast<std::uint8_t>(low16 & 0xFF);
@@ -124,6 +129,10 @@ class ImageReader {
  public:
   explicit ImageReader(const FileBytes* bytes) : bytes_(bytes) {}
   void Byte(std::uint8_t& value) { value = (*bytes_)[at_++]; }
+  template <typename Code>
+  void CodeByte(Code& value) {
+    value = static_cast<Code>((*bytes_)[at_++]);
+  }
   void Word(std::int32_t& value) {
     const unsigned low = (*bytes_)[at_++];
     const unsigned high = (*bytes_)[at_++];
@@ -146,7 +155,7 @@ class ImageReader {
 // The file layout: every field in its order and width. The same walk writes and reads.
 template <typename Image>
 void WalkLayout(Image& io, CampaignSnapshot& s) {
-  io.Byte(s.flow.phase);
+  io.CodeByte(s.flow.phase);
   io.Byte(s.flow.level);
   io.Byte(s.flow.roundIndex);
   io.Byte(s.flow.roundCount);
@@ -173,7 +182,7 @@ void WalkLayout(Image& io, CampaignSnapshot& s) {
   for (int j = 0; j < kSavedStandings; ++j) io.Word(s.standings[j].goalsFor);
   for (int j = 0; j < kSavedStandings; ++j) io.Word(s.standings[j].goalDifference);
   for (int j = 0; j < kSavedStandings; ++j) io.Byte(s.standings[j].rank);
-  io.Byte(s.flow.messageKind);
+  io.CodeByte(s.flow.messageKind);
   io.Byte(s.flow.playoffOpponent);
   for (auto& row : s.qualifiers) io.Block(row.data(), kQualifierColumns);
   for (auto& group : s.groups) io.Block(group.data(), kGroupSize);
@@ -209,9 +218,6 @@ void WalkLayout(Image& io, CampaignSnapshot& s) {
 
 // ----- the checks a loaded file must pass
 
-constexpr int kMaxPhase = 4;
-constexpr int kMaxLevel = 3;
-constexpr int kMaxMessageKind = 10;
 constexpr int kMaxPeriodKind = 3;
 constexpr int kMaxResult = 3;  // a TeamRecord result: 0 not played, 1 won, 2 lost, 3 drawn
 constexpr int kMaxStrength = 6;
@@ -220,8 +226,6 @@ constexpr int kFirstKit = 1;
 constexpr int kLastKit = 27;
 constexpr int kMaxLeagueGoals = 255;  // goalsFor is an 8-bit sum in the TeamRecord
 constexpr int kMaxShootKick = 2 * kShootOutRows;
-constexpr int kDisplayGroups = 10;
-constexpr int kDisplayOwn = 100;
 
 bool InRange(int value, int low, int high) {
   return value >= low && value <= high;
@@ -243,13 +247,13 @@ bool AllNationNumbers(const Row& row) {
 bool FlowIsValid(const CampaignSnapshot& s) {
   const GameFlowState& f = s.flow;
   const bool displayRegionKnown = f.displayRegion < kRegionCount ||
-                                  f.displayRegion == kDisplayGroups ||
-                                  f.displayRegion == kDisplayOwn;
-  return f.phase <= kMaxPhase && f.level <= kMaxLevel && f.roundIndex < kPairingRounds &&
+                                  f.displayRegion == kDisplayGroupLeague ||
+                                  f.displayRegion == kDisplayOwnLeague;
+  return f.phase <= Phase::kKnockout && f.level <= kLevel3 && f.roundIndex < kPairingRounds &&
          f.roundCount < kPairingRounds && f.lastRound < kPairingRounds &&
          f.userNation < kNationCount && f.region < kRegionCount &&
          IsNationNumber(f.chosenOpponent) && s.chosenOpponentAgain == f.chosenOpponent &&
-         f.messageKind <= kMaxMessageKind && IsNationNumber(f.playoffOpponent) &&
+         f.messageKind <= MessageKind::kNoMatch && IsNationNumber(f.playoffOpponent) &&
          displayRegionKnown;
 }
 

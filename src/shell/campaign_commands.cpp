@@ -14,48 +14,39 @@
 
 namespace {
 
-constexpr int kModeFriendly = 1;
-constexpr int kModePractice = 2;
-constexpr int kPhaseSetUp = 1;
-constexpr int kPhaseQualifying = 2;
-constexpr int kPhaseGroupLeague = 3;
-constexpr int kPhaseKnockout = 4;
-constexpr int kOwnTable = 100;
-constexpr int kGroupTables = 10;
-
-void ShowScreen(const char* dialog, int content) {
-  gameFlow.displayContent = static_cast<std::uint8_t>(content);
+void ShowScreen(const char* dialog, DisplayContent content) {
+  gameFlow.displayContent = content;
   OpenDialog(dialog, MenuDialogProc);
-  gameFlow.displayContent = 0;
+  gameFlow.displayContent = DisplayContent::kNone;
 }
 
 void NewCampaign(platform::Window* window) {
-  if (gameFlow.phase != 0) {
+  if (gameFlow.phase != Phase::kNone) {
     const int answer = platform::MessageBox(
         window, "現在進行中のゲームを中止してワールドカップ予選から始めます!",
         "新しくゲームを始める", platform::mb::kOkCancel | platform::mb::kIconWarning);
     if (answer != platform::kIdOk) return;
   }
   InitTeamDatabase();
-  gameFlow.phase = kPhaseSetUp;
+  gameFlow.phase = Phase::kSetUp;
   SendGameCommand(CommandId::kChooseRegion);
   SetUpQualifying();
   SendGameCommand(CommandId::kQualifyingSchedule);
   gameFlow.playoffOpponent = 0;
-  gameFlow.phase = kPhaseQualifying;
+  gameFlow.phase = Phase::kQualifying;
   gameFlow.roundIndex = 0;
   SendGameCommand(CommandId::kPhaseMenu);
 }
 
 void OpenPhaseMenu() {
   switch (gameFlow.phase) {
-    case kPhaseQualifying:
+    case Phase::kQualifying:
       OpenDialog("SinkiBox3", MenuDialogProc);
       break;
-    case kPhaseGroupLeague:
+    case Phase::kGroupLeague:
       OpenDialog("SinkiBox4", MenuDialogProc);
       break;
-    case kPhaseKnockout:
+    case Phase::kKnockout:
       OpenDialog("SinkiBox5", MenuDialogProc);
       break;
     default:
@@ -64,30 +55,30 @@ void OpenPhaseMenu() {
 }
 
 void RoundResults() {
-  const bool groupLeague = gameFlow.phase == kPhaseGroupLeague;
-  if (!groupLeague && gameFlow.phase != kPhaseQualifying) return;
-  gameFlow.displayContent = 3;
+  const bool groupLeague = gameFlow.phase == Phase::kGroupLeague;
+  if (!groupLeague && gameFlow.phase != Phase::kQualifying) return;
+  gameFlow.displayContent = DisplayContent::kRoundResults;
   CollectRoundResults();
   ApplyRoundResults();
   // The standings after the round: the qualification check and the standings screen read them.
   ComputeStandings();
   OpenDialog(groupLeague ? "DispRoundEndDlg2" : "DispRoundEndDlg1", MenuDialogProc);
-  gameFlow.displayContent = 0;
+  gameFlow.displayContent = DisplayContent::kNone;
 }
 
 void CurrentStandings() {
   switch (gameFlow.phase) {
-    case kPhaseQualifying:
-      gameFlow.displayRegion = kOwnTable;
-      ShowScreen("DispTaisenDlg1", 4);
+    case Phase::kQualifying:
+      gameFlow.displayRegion = kDisplayOwnLeague;
+      ShowScreen("DispTaisenDlg1", DisplayContent::kStandings);
       break;
-    case kPhaseGroupLeague:
+    case Phase::kGroupLeague:
       gameFlow.displayGroup = leagueState.userGroup;
-      gameFlow.displayRegion = kOwnTable;
-      ShowScreen("DispTaisenDlg2", 11);
+      gameFlow.displayRegion = kDisplayOwnLeague;
+      ShowScreen("DispTaisenDlg2", DisplayContent::kGroupStandings);
       break;
-    case kPhaseKnockout:
-      ShowScreen("DispTounament", 10);
+    case Phase::kKnockout:
+      ShowScreen("DispTounament", DisplayContent::kBracket);
       break;
     default:
       break;
@@ -102,32 +93,32 @@ void OtherRegions() {
     if (r == gameFlow.region) continue;
     ComputeRegionQualifying(r);
     gameFlow.displayRegion = static_cast<std::uint8_t>(r);
-    ShowScreen("DispTaisenDlg1", 4);
+    ShowScreen("DispTaisenDlg1", DisplayContent::kStandings);
   }
 }
 
 void OtherGroups() {
   RecordGroupQualifiers();
-  gameFlow.displayRegion = kGroupTables;
+  gameFlow.displayRegion = kDisplayGroupLeague;
   for (int g = 0; g < kGroupCount; ++g) {
     if (g == leagueState.userGroup) continue;
     ComputeGroup(g);
     gameFlow.displayGroup = static_cast<std::uint8_t>(g);
-    ShowScreen("DispTaisenDlg1", 11);
+    ShowScreen("DispTaisenDlg1", DisplayContent::kGroupStandings);
   }
 }
 
 void KnockoutResults() {
   ComputeKnockoutRound(match.opponent, match.scoreA, match.scoreB);
-  ShowScreen("DispRoundEndDlg2", 3);
+  ShowScreen("DispRoundEndDlg2", DisplayContent::kRoundResults);
 }
 
 void Friendly() {
   gameFlow.chosenOpponent = 0;
-  gameFlow.listKind = 6;
+  gameFlow.listKind = ListKind::kFriendlyOpponents;
   OpenDialog("SelTestMatchDlg", ListDialogProc);
   if (gameFlow.chosenOpponent != 0) {
-    gameFlow.mode = kModeFriendly;
+    gameFlow.mode = Mode::kFriendly;
     SendGameCommand(CommandId::kStartMatch);
   } else {
     SendGameCommand(CommandId::kPhaseMenu);
@@ -136,10 +127,10 @@ void Friendly() {
 
 void Practice() {
   gameFlow.chosenOpponent = 0;
-  gameFlow.listKind = 7;
+  gameFlow.listKind = ListKind::kPracticeConfirmation;
   OpenDialog("SelTestMatch2Dlg", ListDialogProc);
   if (gameFlow.chosenOpponent != 0) {
-    gameFlow.mode = kModePractice;
+    gameFlow.mode = Mode::kPractice;
     SendGameCommand(CommandId::kStartMatch);
   } else {
     OpenDialog("SinkiBox3", MenuDialogProc);
@@ -150,7 +141,7 @@ void Practice() {
 
 bool HandleCampaignCommand(platform::Window* window, int id) {
   if (id >= CommandId::kNationListFirst && id < CommandId::kNationListFirst + kRegionCount) {
-    gameFlow.listKind = static_cast<std::uint8_t>(id - CommandId::kNationListFirst + 1);
+    gameFlow.listKind = NationListOf(id - CommandId::kNationListFirst);
     OpenDialog("SelTeamDlg", ListDialogProc);
     return true;
   }
@@ -159,13 +150,13 @@ bool HandleCampaignCommand(platform::Window* window, int id) {
       NewCampaign(window);
       return true;
     case CommandId::kChooseRegion:
-      ShowScreen("SelChikuDlg", 1);
+      ShowScreen("SelChikuDlg", DisplayContent::kRegionChoice);
       return true;
     case CommandId::kQualifyingSchedule:
-      ShowScreen("DispSchedule1Dlg", 2);
+      ShowScreen("DispSchedule1Dlg", DisplayContent::kQualifyingSchedule);
       return true;
     case CommandId::kGroupSchedule:
-      ShowScreen("DispSchedule2Dlg", 8);
+      ShowScreen("DispSchedule2Dlg", DisplayContent::kGroupSchedule);
       return true;
     case CommandId::kPhaseMenu:
       OpenPhaseMenu();
@@ -181,13 +172,13 @@ bool HandleCampaignCommand(platform::Window* window, int id) {
       return true;
     case CommandId::kGroupDraw:
       DrawGroups();
-      ShowScreen("DispGroupLeag", 7);
+      ShowScreen("DispGroupLeag", DisplayContent::kGroups);
       return true;
     case CommandId::kOtherGroups:
       OtherGroups();
       return true;
     case CommandId::kBracket:
-      ShowScreen("DispTounament", 10);
+      ShowScreen("DispTounament", DisplayContent::kBracket);
       return true;
     case CommandId::kKnockoutResults:
       KnockoutResults();

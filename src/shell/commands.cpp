@@ -26,7 +26,8 @@ void OpenStartupMenu(platform::Window* window) {
     platform::SetMenu(window, shellState.menuIdle);
   }
   OpenDialog("SinkiBox", MenuDialogProc);
-  SendGameCommand(gameFlow.mode == 0 ? CommandId::kCampaignMode : CommandId::kResetMatch);
+  SendGameCommand(gameFlow.mode == Mode::kCampaign ? CommandId::kCampaignMode
+                                                   : CommandId::kResetMatch);
 }
 
 void TogglePause(platform::Window* window) {
@@ -43,19 +44,19 @@ void TogglePause(platform::Window* window) {
 
 // The question before the first menu; the match, if any, goes on behind it.
 void BackToFirstMenu() {
-  gameFlow.soundDialogMode = 0;
+  gameFlow.soundDialogMode = SoundDialogMode::kFirstMenuQuestion;
   if (OpenDialog("MessBox1", SoundDialogProc) == 1) SendGameCommand(CommandId::kStartupMenu);
 }
 
 void OpenLevelDialog() {
-  gameFlow.listKind = 8;
+  gameFlow.listKind = ListKind::kLevel;
   OpenDialog("SetLevelDlg", ListDialogProc);
   OpenDialog("SinkiBox", MenuDialogProc);
 }
 
 void OpenSoundDialog() {
   if (dialogWindows.soundDialog != nullptr) return;
-  gameFlow.soundDialogMode = 1;
+  gameFlow.soundDialogMode = SoundDialogMode::kSoundSwitch;
   OpenDialog("SetSoundDlg", SoundDialogProc);
 }
 

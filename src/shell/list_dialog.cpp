@@ -13,15 +13,6 @@ using platform::Param;
 
 namespace {
 
-constexpr int kListFriendly = 6;
-constexpr int kListPractice = 7;
-constexpr int kListLevel = 8;
-constexpr int kLevelCount = 4;
-
-bool IsRegionList(int kind) {
-  return kind >= 1 && kind <= kRegionCount;
-}
-
 void CheckLevel(platform::Window* dialog, int level) {
   for (int n = 0; n < kLevelCount; ++n) {
     platform::CheckButton(dialog, DialogItem::kLevelFirst + n, n == level);
@@ -29,13 +20,14 @@ void CheckLevel(platform::Window* dialog, int level) {
 }
 
 void FillList(platform::Window* dialog) {
-  const int kind = gameFlow.listKind;
-  if (IsRegionList(kind)) {
-    const int first = RegionFirstNation(kind - 1);
-    for (int i = 0; i < RegionNationCount(kind - 1); ++i) {
+  const ListKind kind = gameFlow.listKind;
+  if (IsNationList(kind)) {
+    const int region = RegionOfList(kind);
+    const int first = RegionFirstNation(region);
+    for (int i = 0; i < RegionNationCount(region); ++i) {
       platform::ListAddString(dialog, DialogItem::kNationList, NameOfNation(first + i + 1));
     }
-  } else if (kind == kListFriendly) {
+  } else if (kind == ListKind::kFriendlyOpponents) {
     for (int nation : FriendlyOpponents(gameFlow.userNation)) {
       platform::ListAddString(dialog, DialogItem::kNationList, NameOfNation(nation + 1));
     }
@@ -70,14 +62,14 @@ void Finish(platform::Window* dialog) {
 }
 
 void OnOk(platform::Window* dialog) {
-  const int kind = gameFlow.listKind;
-  if (IsRegionList(kind)) {
-    TakeRegionChoice(dialog, kind - 1);
-  } else if (kind == kListFriendly) {
+  const ListKind kind = gameFlow.listKind;
+  if (IsNationList(kind)) {
+    TakeRegionChoice(dialog, RegionOfList(kind));
+  } else if (kind == ListKind::kFriendlyOpponents) {
     TakeFriendlyChoice(dialog);
-  } else if (kind == kListPractice) {
+  } else if (kind == ListKind::kPracticeConfirmation) {
     gameFlow.chosenOpponent = kPracticeOpponent;
-  } else if (kind == kListLevel) {
+  } else if (kind == ListKind::kLevel) {
     gameFlow.level = dialogWindows.pendingLevel;
     SendGameCommand(CommandId::kLevelS + gameFlow.level);
   }
@@ -91,7 +83,7 @@ Param ListDialogProc(platform::Window* dialog, Msg msg, Param a, Param /*b*/) {
     case Msg::InitDialog:
       dialogWindows.nationList = dialog;
       FillList(dialog);
-      if (gameFlow.listKind == kListLevel) {
+      if (gameFlow.listKind == ListKind::kLevel) {
         dialogWindows.pendingLevel = gameFlow.level;
         CheckLevel(dialog, gameFlow.level);
       }

@@ -11,15 +11,13 @@
 
 namespace {
 
-constexpr int kPhaseQualifying = 2;
-constexpr int kPhaseGroupLeague = 3;
-
 void LoadAndPlayOn(platform::Window* window) {
   if (!LoadCampaign(kCampaignFileName)) {
     const FileFailureMessage message = LoadFailureMessage(fileErrorCode);
     platform::MessageBox(window, message.text, message.caption,
                          platform::mb::kOk | platform::mb::kIconWarning);
-    SendGameCommand(gameFlow.phase > 1 ? CommandId::kPhaseMenu : CommandId::kReopenStartupMenu);
+    SendGameCommand(gameFlow.phase > Phase::kSetUp ? CommandId::kPhaseMenu
+                                                   : CommandId::kReopenStartupMenu);
     return;
   }
   FillNationNames();
@@ -27,9 +25,9 @@ void LoadAndPlayOn(platform::Window* window) {
   // extra time, otherwise to its announcement and the match. The play-off is pending when it
   // has an opponent; the period alone says nothing, since a play-off won in extra time leaves
   // extra time standing in the records until the next match starts.
-  const bool league = gameFlow.phase == kPhaseQualifying || gameFlow.phase == kPhaseGroupLeague;
+  const bool league = gameFlow.phase == Phase::kQualifying || gameFlow.phase == Phase::kGroupLeague;
   if (league && gameFlow.playoffOpponent != 0) {
-    GoToPlayoff(gameFlow.phase == kPhaseGroupLeague ? "PlayoffMsg2" : "PlayoffMsg1");
+    GoToPlayoff(gameFlow.phase == Phase::kGroupLeague ? "PlayoffMsg2" : "PlayoffMsg1");
     return;
   }
   SendGameCommand(CommandId::kPhaseMenu);

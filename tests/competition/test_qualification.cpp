@@ -26,7 +26,7 @@ class Qualification : public CompetitionTest {
       ++j;
     }
     gameFlow.userNation = static_cast<std::uint8_t>(user - 1);
-    gameFlow.phase = static_cast<std::uint8_t>(phase);
+    gameFlow.phase = Phase(phase);
     gameFlow.region = static_cast<std::uint8_t>(region);
     gameFlow.playoffOpponent = 0;
   }

@@ -230,21 +230,21 @@ INSTANTIATE_TEST_SUITE_P(AtEachStage, CampaignRoundTrip,
 TEST_F(CampaignFile, TheStagesAreWhatTheyClaim) {
   // The round trips above mean little if the stages are not the situations they are named for.
   BuildCampaignAt(CampaignStage::kQualifying, kBuildSeed);
-  EXPECT_EQ(gameFlow.phase, 2);
+  EXPECT_EQ(gameFlow.phase, Phase::kQualifying);
   EXPECT_NE(UserFixtureOpponent(), 0);
   BuildCampaignAt(CampaignStage::kGroupLeague, kBuildSeed);
-  EXPECT_EQ(gameFlow.phase, 3);
+  EXPECT_EQ(gameFlow.phase, Phase::kGroupLeague);
   EXPECT_NE(QualifierTable[gameFlow.region][0], 0);
   for (const auto& [stage, round] : {std::pair{CampaignStage::kFirstRound, 0},
                                      {CampaignStage::kSemiFinal, 1},
                                      {CampaignStage::kFinal, 2}}) {
     BuildCampaignAt(stage, kBuildSeed);
-    EXPECT_EQ(gameFlow.phase, 4);
+    EXPECT_EQ(gameFlow.phase, Phase::kKnockout);
     EXPECT_EQ(gameFlow.roundIndex, round);
     EXPECT_NE(UserFixtureOpponent(), 0);
   }
   BuildCampaignAt(CampaignStage::kPendingPlayoff, kBuildSeed);
-  EXPECT_EQ(gameFlow.phase, 3);
+  EXPECT_EQ(gameFlow.phase, Phase::kGroupLeague);
   EXPECT_NE(gameFlow.playoffOpponent, 0);
   BuildCampaignAt(CampaignStage::kShootOut, kBuildSeed);
   EXPECT_EQ(match.periodKind, 2);
@@ -258,7 +258,7 @@ TEST_F(CampaignFile, NegativeAndWideValuesComeBack) {
   lastMatchResult.userGoals = 300;  // wider than a byte
   // Fields a campaign mostly leaves at their start-up values.
   gameFlow.chosenOpponent = 20;
-  gameFlow.messageKind = 9;
+  gameFlow.messageKind = MessageKind(9);
   TeamTable[3].reserved0 = 0xAB;
   TeamTable[3].ratings[4] = 0xCD;
   TeamTable[3].playerCountsB[10] = 0xEF;
@@ -310,7 +310,7 @@ TEST_F(CampaignFile, ASaveInOneProcessLoadsInAnother) {
 TEST_F(CampaignFile, FieldsSitAtTheirOffsets) {
   BuildCampaignAt(CampaignStage::kShootOut, kBuildSeed);
   gameFlow.chosenOpponent = 17;
-  gameFlow.messageKind = 6;
+  gameFlow.messageKind = MessageKind::kVictory;
   lastMatchResult.opponentGoals = 0x1234;
   Standings[1].goalsFor = 200;
   TeamTable[5].results[9] = 3;
@@ -423,7 +423,7 @@ class RefusedFile : public CampaignFile {
     good_ = SaveStage(CampaignStage::kShootOut, "good.$$$");
     // The game runs another campaign, so that a load that changed anything would show.
     BuildCampaignAt(CampaignStage::kQualifying, kBuildSeed + 1);
-    gameFlow.mode = 1;
+    gameFlow.mode = Mode::kFriendly;
     gameFlow.soundOff = 1;
     before_ = Records::Capture();
   }
@@ -458,7 +458,7 @@ TEST_F(RefusedFile, TheGoodFileItselfLoads) {
   // The refusals below are of single changes to this file.
   WriteBytes(kCampaignFileName, good_);
   EXPECT_TRUE(LoadCampaign(kCampaignFileName));
-  EXPECT_EQ(gameFlow.phase, 4);
+  EXPECT_EQ(gameFlow.phase, Phase::kKnockout);
 }
 
 TEST_F(RefusedFile, AFileCutShortAtAnyByte) {
