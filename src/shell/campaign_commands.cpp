@@ -8,13 +8,14 @@
 #include "competition/qualification.h"
 #include "competition/standings.h"
 #include "match/match_state.h"
+#include "resources/dialog_names.h"
 #include "shell/command_handlers.h"
 #include "shell/dialog_procs.h"
 #include "shell/game_flow.h"
 
 namespace {
 
-void ShowScreen(const char* dialog, DisplayContent content) {
+void ShowScreen(std::string_view dialog, DisplayContent content) {
   gameFlow.displayContent = content;
   OpenDialog(dialog, MenuDialogProc);
   gameFlow.displayContent = DisplayContent::kNone;
@@ -41,13 +42,13 @@ void NewCampaign(platform::Window* window) {
 void OpenPhaseMenu() {
   switch (gameFlow.phase) {
     case Phase::kQualifying:
-      OpenDialog("SinkiBox3", MenuDialogProc);
+      OpenDialog(DialogName::kSinkiBox3, MenuDialogProc);
       break;
     case Phase::kGroupLeague:
-      OpenDialog("SinkiBox4", MenuDialogProc);
+      OpenDialog(DialogName::kSinkiBox4, MenuDialogProc);
       break;
     case Phase::kKnockout:
-      OpenDialog("SinkiBox5", MenuDialogProc);
+      OpenDialog(DialogName::kSinkiBox5, MenuDialogProc);
       break;
     default:
       break;
@@ -62,7 +63,8 @@ void RoundResults() {
   ApplyRoundResults();
   // The standings after the round: the qualification check and the standings screen read them.
   ComputeStandings();
-  OpenDialog(groupLeague ? "DispRoundEndDlg2" : "DispRoundEndDlg1", MenuDialogProc);
+  OpenDialog(groupLeague ? DialogName::kDispRoundEndDlg2 : DialogName::kDispRoundEndDlg1,
+             MenuDialogProc);
   gameFlow.displayContent = DisplayContent::kNone;
 }
 
@@ -70,15 +72,15 @@ void CurrentStandings() {
   switch (gameFlow.phase) {
     case Phase::kQualifying:
       gameFlow.displayRegion = kDisplayOwnLeague;
-      ShowScreen("DispTaisenDlg1", DisplayContent::kStandings);
+      ShowScreen(DialogName::kDispTaisenDlg1, DisplayContent::kStandings);
       break;
     case Phase::kGroupLeague:
       gameFlow.displayGroup = leagueState.userGroup;
       gameFlow.displayRegion = kDisplayOwnLeague;
-      ShowScreen("DispTaisenDlg2", DisplayContent::kGroupStandings);
+      ShowScreen(DialogName::kDispTaisenDlg2, DisplayContent::kGroupStandings);
       break;
     case Phase::kKnockout:
-      ShowScreen("DispTounament", DisplayContent::kBracket);
+      ShowScreen(DialogName::kDispTounament, DisplayContent::kBracket);
       break;
     default:
       break;
@@ -93,7 +95,7 @@ void OtherRegions() {
     if (r == gameFlow.region) continue;
     ComputeRegionQualifying(r);
     gameFlow.displayRegion = static_cast<std::uint8_t>(r);
-    ShowScreen("DispTaisenDlg1", DisplayContent::kStandings);
+    ShowScreen(DialogName::kDispTaisenDlg1, DisplayContent::kStandings);
   }
 }
 
@@ -104,19 +106,19 @@ void OtherGroups() {
     if (g == leagueState.userGroup) continue;
     ComputeGroup(g);
     gameFlow.displayGroup = static_cast<std::uint8_t>(g);
-    ShowScreen("DispTaisenDlg1", DisplayContent::kGroupStandings);
+    ShowScreen(DialogName::kDispTaisenDlg1, DisplayContent::kGroupStandings);
   }
 }
 
 void KnockoutResults() {
   ComputeKnockoutRound(match.opponent, match.scoreA, match.scoreB);
-  ShowScreen("DispRoundEndDlg2", DisplayContent::kRoundResults);
+  ShowScreen(DialogName::kDispRoundEndDlg2, DisplayContent::kRoundResults);
 }
 
 void Friendly() {
   gameFlow.chosenOpponent = 0;
   gameFlow.listKind = ListKind::kFriendlyOpponents;
-  OpenDialog("SelTestMatchDlg", ListDialogProc);
+  OpenDialog(DialogName::kSelTestMatchDlg, ListDialogProc);
   if (gameFlow.chosenOpponent != 0) {
     gameFlow.mode = Mode::kFriendly;
     SendGameCommand(CommandId::kStartMatch);
@@ -128,12 +130,12 @@ void Friendly() {
 void Practice() {
   gameFlow.chosenOpponent = 0;
   gameFlow.listKind = ListKind::kPracticeConfirmation;
-  OpenDialog("SelTestMatch2Dlg", ListDialogProc);
+  OpenDialog(DialogName::kSelTestMatch2Dlg, ListDialogProc);
   if (gameFlow.chosenOpponent != 0) {
     gameFlow.mode = Mode::kPractice;
     SendGameCommand(CommandId::kStartMatch);
   } else {
-    OpenDialog("SinkiBox3", MenuDialogProc);
+    OpenDialog(DialogName::kSinkiBox3, MenuDialogProc);
   }
 }
 
@@ -142,7 +144,7 @@ void Practice() {
 bool HandleCampaignCommand(platform::Window* window, int id) {
   if (id >= CommandId::kNationListFirst && id < CommandId::kNationListFirst + kRegionCount) {
     gameFlow.listKind = NationListOf(id - CommandId::kNationListFirst);
-    OpenDialog("SelTeamDlg", ListDialogProc);
+    OpenDialog(DialogName::kSelTeamDlg, ListDialogProc);
     return true;
   }
   switch (id) {
@@ -150,13 +152,13 @@ bool HandleCampaignCommand(platform::Window* window, int id) {
       NewCampaign(window);
       return true;
     case CommandId::kChooseRegion:
-      ShowScreen("SelChikuDlg", DisplayContent::kRegionChoice);
+      ShowScreen(DialogName::kSelChikuDlg, DisplayContent::kRegionChoice);
       return true;
     case CommandId::kQualifyingSchedule:
-      ShowScreen("DispSchedule1Dlg", DisplayContent::kQualifyingSchedule);
+      ShowScreen(DialogName::kDispSchedule1Dlg, DisplayContent::kQualifyingSchedule);
       return true;
     case CommandId::kGroupSchedule:
-      ShowScreen("DispSchedule2Dlg", DisplayContent::kGroupSchedule);
+      ShowScreen(DialogName::kDispSchedule2Dlg, DisplayContent::kGroupSchedule);
       return true;
     case CommandId::kPhaseMenu:
       OpenPhaseMenu();
@@ -172,13 +174,13 @@ bool HandleCampaignCommand(platform::Window* window, int id) {
       return true;
     case CommandId::kGroupDraw:
       DrawGroups();
-      ShowScreen("DispGroupLeag", DisplayContent::kGroups);
+      ShowScreen(DialogName::kDispGroupLeag, DisplayContent::kGroups);
       return true;
     case CommandId::kOtherGroups:
       OtherGroups();
       return true;
     case CommandId::kBracket:
-      ShowScreen("DispTounament", DisplayContent::kBracket);
+      ShowScreen(DialogName::kDispTounament, DisplayContent::kBracket);
       return true;
     case CommandId::kKnockoutResults:
       KnockoutResults();

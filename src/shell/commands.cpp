@@ -2,6 +2,7 @@
 // start-up menu, pause, back to the first menu, the sound switch, the exit, the level and the
 // sound dialogs. The match and the campaign have handlers of their own.
 #include "match/match_state.h"
+#include "resources/dialog_names.h"
 #include "shell/command_handlers.h"
 #include "shell/command_log.h"
 #include "shell/dialog_procs.h"
@@ -25,7 +26,7 @@ void OpenStartupMenu(platform::Window* window) {
     gameFlow.paused = 0;
     platform::SetMenu(window, shellState.menuIdle);
   }
-  OpenDialog("SinkiBox", MenuDialogProc);
+  OpenDialog(DialogName::kSinkiBox, MenuDialogProc);
   SendGameCommand(gameFlow.mode == Mode::kCampaign ? CommandId::kCampaignMode
                                                    : CommandId::kResetMatch);
 }
@@ -45,19 +46,20 @@ void TogglePause(platform::Window* window) {
 // The question before the first menu; the match, if any, goes on behind it.
 void BackToFirstMenu() {
   gameFlow.soundDialogMode = SoundDialogMode::kFirstMenuQuestion;
-  if (OpenDialog("MessBox1", SoundDialogProc) == 1) SendGameCommand(CommandId::kStartupMenu);
+  if (OpenDialog(DialogName::kMessBox1, SoundDialogProc) == 1)
+    SendGameCommand(CommandId::kStartupMenu);
 }
 
 void OpenLevelDialog() {
   gameFlow.listKind = ListKind::kLevel;
-  OpenDialog("SetLevelDlg", ListDialogProc);
-  OpenDialog("SinkiBox", MenuDialogProc);
+  OpenDialog(DialogName::kSetLevelDlg, ListDialogProc);
+  OpenDialog(DialogName::kSinkiBox, MenuDialogProc);
 }
 
 void OpenSoundDialog() {
   if (dialogWindows.soundDialog != nullptr) return;
   gameFlow.soundDialogMode = SoundDialogMode::kSoundSwitch;
-  OpenDialog("SetSoundDlg", SoundDialogProc);
+  OpenDialog(DialogName::kSetSoundDlg, SoundDialogProc);
 }
 
 }  // namespace
@@ -94,7 +96,7 @@ bool HandleCommand(platform::Window* window, int id) {
       StartMatchTimer(window);
       return true;
     case CommandId::kReopenStartupMenu:
-      OpenDialog("SinkiBox", MenuDialogProc);
+      OpenDialog(DialogName::kSinkiBox, MenuDialogProc);
       return true;
     case CommandId::kLevelDialog:
       OpenLevelDialog();

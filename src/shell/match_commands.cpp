@@ -16,6 +16,7 @@
 #include "presentation/ceremony_drawing.h"
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
+#include "resources/dialog_names.h"
 #include "shell/command_handlers.h"
 #include "shell/dialog_procs.h"
 #include "shell/game_flow.h"
@@ -70,13 +71,13 @@ void SetMatchTitle(platform::Window* window) {
   platform::SetWindowTitle(window, platform::Format("%s  [ %s ]", kind, LevelName()));
 }
 
-void ShowMessage(const char* dialog, MessageKind kind) {
+void ShowMessage(std::string_view dialog, MessageKind kind) {
   gameFlow.messageKind = kind;
   OpenDialog(dialog, MessageDialogProc);
   gameFlow.messageKind = MessageKind::kMatchResult;
 }
 
-void ShowScreen(const char* dialog, DisplayContent content) {
+void ShowScreen(std::string_view dialog, DisplayContent content) {
   gameFlow.displayContent = content;
   OpenDialog(dialog, MenuDialogProc);
   gameFlow.displayContent = DisplayContent::kNone;
@@ -99,7 +100,7 @@ void StartMatch(platform::Window* window) {
     // 5. Nobody to play in this round.
     platform::ReleaseDC(window, dc);
     match.scoreA = match.scoreB = 0;
-    ShowMessage("MessBox2", MessageKind::kNoMatch);
+    ShowMessage(DialogName::kMessBox2, MessageKind::kNoMatch);
     SendGameCommand(CommandId::kEndOfMatch);
     return;
   }
@@ -125,7 +126,7 @@ void CelebrateTheCup(platform::Window* window) {
   victoryCelebration.animating = 0;
   gameFlow.messageKind = MessageKind::kVictory;
   StartMatchTimer(window);
-  OpenDialog("MessKanki2", MessageDialogProc);
+  OpenDialog(DialogName::kMessKanki2, MessageDialogProc);
   platform::KillTimer(window, kMatchTimerId);
   gameFlow.messageKind = MessageKind::kMatchResult;
   victoryCelebration.animating = 0;
@@ -146,7 +147,7 @@ PlayoffShootOut PlayoffPenalties() {
 // the match.
 }  // namespace
 
-void GoToPlayoff(const char* announcement) {
+void GoToPlayoff(std::string_view announcement) {
   if (match.periodKind == 1) {
     SendGameCommand(CommandId::kShootOut);
     return;
@@ -163,13 +164,14 @@ bool EndOfLeague() {
   const bool groupLeague = gameFlow.phase == Phase::kGroupLeague;
   if (gameFlow.playoffOpponent == 0) {
     gameFlow.displayRegion = groupLeague ? kDisplayGroupLeague : gameFlow.region;
-    ShowScreen(groupLeague ? "DispTaisenDlg2" : "DispTaisenDlg1", DisplayContent::kStandings);
+    ShowScreen(groupLeague ? DialogName::kDispTaisenDlg2 : DialogName::kDispTaisenDlg1,
+               DisplayContent::kStandings);
   }
   const PlayoffShootOut penalties = PlayoffPenalties();
   const bool qualified = DecideQualification(penalties);
   if (penalties.played) match.periodKind = 0;
   if (qualified && groupLeague) {
-    ShowMessage("MessBox2", MessageKind::kGroupPassed);
+    ShowMessage(DialogName::kMessBox2, MessageKind::kGroupPassed);
     knockoutTable.semiFinalists.fill(0);
     knockoutTable.finalists.fill(0);
     SendGameCommand(CommandId::kOtherGroups);
@@ -181,23 +183,24 @@ bool EndOfLeague() {
     return true;
   }
   if (qualified) {
-    ShowMessage("MessBox2", MessageKind::kQualified);
+    ShowMessage(DialogName::kMessBox2, MessageKind::kQualified);
     SendGameCommand(CommandId::kOtherRegions);
     gameFlow.phase = Phase::kGroupLeague;
     gameFlow.playoffOpponent = 0;
     SendGameCommand(CommandId::kGroupDraw);
     SetUpGroupLeague();
     SendGameCommand(CommandId::kGroupSchedule);
-    ShowMessage("MessKanki1", MessageKind::kDeparture);
+    ShowMessage(DialogName::kMessKanki1, MessageKind::kDeparture);
     SendGameCommand(CommandId::kPhaseMenu);
     return true;
   }
   if (gameFlow.playoffOpponent == 0) {
-    ShowMessage("MessBox2", groupLeague ? MessageKind::kGroupFailed : MessageKind::kNotQualified);
+    ShowMessage(DialogName::kMessBox2,
+                groupLeague ? MessageKind::kGroupFailed : MessageKind::kNotQualified);
     gameFlow.phase = Phase::kNone;
     return false;
   }
-  GoToPlayoff(groupLeague ? "PlayoffMsg2" : "PlayoffMsg1");
+  GoToPlayoff(groupLeague ? DialogName::kPlayoffMsg2 : DialogName::kPlayoffMsg1);
   return true;
 }
 
@@ -213,14 +216,14 @@ void EndMatch(platform::Window* window) {
   const bool campaign = gameFlow.mode == Mode::kCampaign;
   // 3, 4. The message of the result.
   if (campaign && gameFlow.phase == Phase::kKnockout && match.scoreA > match.scoreB) {
-    ShowMessage("MessBox3", MessageKind::kMatchResult);
+    ShowMessage(DialogName::kMessBox3, MessageKind::kMatchResult);
     if (gameFlow.roundIndex == kFinal) {
       CelebrateTheCup(window);
       return;
     }
   } else {
     if (match.opponent != 0 && (match.periodKind == 0 || match.periodKind == 3)) {
-      ShowMessage("MessBox2", MessageKind::kMatchResult);
+      ShowMessage(DialogName::kMessBox2, MessageKind::kMatchResult);
     }
     if (!campaign) {
       gameFlow.mode = Mode::kCampaign;
@@ -250,10 +253,10 @@ void EndMatch(platform::Window* window) {
     if (gameFlow.phase == Phase::kKnockout && gameFlow.roundIndex != kFinal) {
       SendGameCommand(CommandId::kKnockoutResults);
       ++gameFlow.roundIndex;
-      ShowScreen("DispTounament", DisplayContent::kBracket);
+      ShowScreen(DialogName::kDispTounament, DisplayContent::kBracket);
     }
   } else if (gameFlow.phase == Phase::kKnockout) {
-    ShowMessage("MessBox2",
+    ShowMessage(DialogName::kMessBox2,
                 gameFlow.roundIndex == kFinal ? MessageKind::kRunnerUp : MessageKind::kKnockedOut);
     gameFlow.phase = Phase::kNone;
   }

@@ -3,6 +3,7 @@
 // the old save as it was (see savegame/campaign_file.h).
 #include "competition/nations.h"
 #include "match/match_state.h"
+#include "resources/dialog_names.h"
 #include "savegame/campaign_file.h"
 #include "savegame/file_error.h"
 #include "shell/command_handlers.h"
@@ -27,7 +28,8 @@ void LoadAndPlayOn(platform::Window* window) {
   // extra time standing in the records until the next match starts.
   const bool league = gameFlow.phase == Phase::kQualifying || gameFlow.phase == Phase::kGroupLeague;
   if (league && gameFlow.playoffOpponent != 0) {
-    GoToPlayoff(gameFlow.phase == Phase::kGroupLeague ? "PlayoffMsg2" : "PlayoffMsg1");
+    GoToPlayoff(gameFlow.phase == Phase::kGroupLeague ? DialogName::kPlayoffMsg2
+                                                      : DialogName::kPlayoffMsg1);
     return;
   }
   SendGameCommand(CommandId::kPhaseMenu);
