@@ -4,12 +4,17 @@
 // lowest game floor.
 //
 // A field that holds one code of a fixed set has an enum class of the field's width as its
-// type (Mode, Phase, DisplayContent, MessageKind, ListKind): a bare number no longer compiles
-// in its place, and the value stays what the saved file and the scripts see (CodeValue). A
-// field that is mostly a number with a few special values keeps its integer type with named
+// type (Mode, Phase, DisplayContent, MessageKind): a bare number no longer compiles in its
+// place, and the value stays what the saved file and the scripts see (CodeValue). A field
+// that is mostly a number with a few special values keeps its integer type with named
 // constants of that width: the level (an index into the level tables, and counted from into
 // command and control ids), the knockout round (a roundIndex like any other) and the pairings
 // table shown (mostly a region).
+//
+// displayContent and messageKind say what the open display or message dialog shows: the
+// drawing and the timer tick read them, and messageKind is saved with the campaign. The shell
+// sets them in one place, its ShowScreen and ShowMessage (shell/dialog_procs.h), around the
+// dialog. The list and sound dialogs learn what they show from their dialog argument instead.
 #pragma once
 
 #include <cstdint>
@@ -61,36 +66,6 @@ enum class MessageKind : std::uint8_t {
   kNoMatch = 10,      // no match for the user's nation in this round
 };
 
-// What the list dialogs (ListDialogProc) offer (listKind, 8-bit).
-enum class ListKind : std::uint8_t {
-  kNone = 0,
-  kAsianNations = 1,  // SelTeamDlg: 1 to 5 the nations of region 0 to 4
-  kEuropeanNations = 2,
-  kSouthAmericanNations = 3,
-  kNorthAmericanNations = 4,
-  kAfricanNations = 5,
-  kFriendlyOpponents = 6,     // SelTestMatchDlg: the nations outside the user's region
-  kPracticeConfirmation = 7,  // SelTestMatch2Dlg: the youth selection, no list
-  kLevel = 8,                 // SetLevelDlg: the four level buttons
-};
-
-// The nation list of region 0 to 4, and the region of a nation list.
-constexpr ListKind NationListOf(int region) {
-  return static_cast<ListKind>(region + 1);
-}
-constexpr bool IsNationList(ListKind kind) {
-  return kind >= ListKind::kAsianNations && kind <= ListKind::kAfricanNations;
-}
-constexpr int RegionOfList(ListKind kind) {
-  return static_cast<int>(kind) - 1;
-}
-
-// What the sound dialog procedure (SoundDialogProc) serves (soundDialogMode, 8-bit).
-enum class SoundDialogMode : std::uint8_t {
-  kFirstMenuQuestion = 0,  // MessBox1: the question before the first menu
-  kSoundSwitch = 1,        // SetSoundDlg: the sound check
-};
-
 // The number a code stands for: what the saved file holds and what a script reads.
 template <typename Code>
 constexpr std::underlying_type_t<Code> CodeValue(Code code) {
@@ -128,10 +103,8 @@ struct GameFlowState {
   std::int32_t soundOff = 0;         // 0 sound on, 1 sound off
   DisplayContent displayContent = DisplayContent::kNone;  // what the display dialogs paint
   MessageKind messageKind = MessageKind::kMatchResult;    // what the message dialogs paint
-  ListKind listKind = ListKind::kNone;                    // what the list dialogs offer
   std::uint8_t displayRegion = 0;  // pairings table shown: region 0-4, or kDisplay... above
   std::uint8_t displayGroup = 0;   // group 0-3 shown by the group-results screen
-  SoundDialogMode soundDialogMode = SoundDialogMode::kFirstMenuQuestion;
 };
 
 struct LastMatchResult {

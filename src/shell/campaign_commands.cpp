@@ -13,13 +13,9 @@
 #include "shell/dialog_procs.h"
 #include "shell/game_flow.h"
 
-namespace {
+using platform::Param;
 
-void ShowScreen(std::string_view dialog, DisplayContent content) {
-  gameFlow.displayContent = content;
-  OpenDialog(dialog, MenuDialogProc);
-  gameFlow.displayContent = DisplayContent::kNone;
-}
+namespace {
 
 void NewCampaign(platform::Window* window) {
   if (gameFlow.phase != Phase::kNone) {
@@ -58,14 +54,12 @@ void OpenPhaseMenu() {
 void RoundResults() {
   const bool groupLeague = gameFlow.phase == Phase::kGroupLeague;
   if (!groupLeague && gameFlow.phase != Phase::kQualifying) return;
-  gameFlow.displayContent = DisplayContent::kRoundResults;
   CollectRoundResults();
   ApplyRoundResults();
   // The standings after the round: the qualification check and the standings screen read them.
   ComputeStandings();
-  OpenDialog(groupLeague ? DialogName::kDispRoundEndDlg2 : DialogName::kDispRoundEndDlg1,
-             MenuDialogProc);
-  gameFlow.displayContent = DisplayContent::kNone;
+  ShowScreen(groupLeague ? DialogName::kDispRoundEndDlg2 : DialogName::kDispRoundEndDlg1,
+             DisplayContent::kRoundResults);
 }
 
 void CurrentStandings() {
@@ -117,8 +111,7 @@ void KnockoutResults() {
 
 void Friendly() {
   gameFlow.chosenOpponent = 0;
-  gameFlow.listKind = ListKind::kFriendlyOpponents;
-  OpenDialog(DialogName::kSelTestMatchDlg, ListDialogProc);
+  OpenDialog(DialogName::kSelTestMatchDlg, ListDialogProc, Param(ListKind::kFriendlyOpponents));
   if (gameFlow.chosenOpponent != 0) {
     gameFlow.mode = Mode::kFriendly;
     SendGameCommand(CommandId::kStartMatch);
@@ -129,8 +122,7 @@ void Friendly() {
 
 void Practice() {
   gameFlow.chosenOpponent = 0;
-  gameFlow.listKind = ListKind::kPracticeConfirmation;
-  OpenDialog(DialogName::kSelTestMatch2Dlg, ListDialogProc);
+  OpenDialog(DialogName::kSelTestMatch2Dlg, ListDialogProc, Param(ListKind::kPracticeConfirmation));
   if (gameFlow.chosenOpponent != 0) {
     gameFlow.mode = Mode::kPractice;
     SendGameCommand(CommandId::kStartMatch);
@@ -143,8 +135,8 @@ void Practice() {
 
 bool HandleCampaignCommand(platform::Window* window, int id) {
   if (id >= CommandId::kNationListFirst && id < CommandId::kNationListFirst + kRegionCount) {
-    gameFlow.listKind = NationListOf(id - CommandId::kNationListFirst);
-    OpenDialog(DialogName::kSelTeamDlg, ListDialogProc);
+    OpenDialog(DialogName::kSelTeamDlg, ListDialogProc,
+               Param(NationListOf(id - CommandId::kNationListFirst)));
     return true;
   }
   switch (id) {

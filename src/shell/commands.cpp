@@ -11,6 +11,7 @@
 #include "shell/match_tick.h"
 
 using platform::Msg;
+using platform::Param;
 
 CommandLog commandLog;
 
@@ -45,21 +46,19 @@ void TogglePause(platform::Window* window) {
 
 // The question before the first menu; the match, if any, goes on behind it.
 void BackToFirstMenu() {
-  gameFlow.soundDialogMode = SoundDialogMode::kFirstMenuQuestion;
-  if (OpenDialog(DialogName::kMessBox1, SoundDialogProc) == 1)
+  if (OpenDialog(DialogName::kMessBox1, SoundDialogProc,
+                 Param(SoundDialogMode::kFirstMenuQuestion)) == 1)
     SendGameCommand(CommandId::kStartupMenu);
 }
 
 void OpenLevelDialog() {
-  gameFlow.listKind = ListKind::kLevel;
-  OpenDialog(DialogName::kSetLevelDlg, ListDialogProc);
+  OpenDialog(DialogName::kSetLevelDlg, ListDialogProc, Param(ListKind::kLevel));
   OpenDialog(DialogName::kSinkiBox, MenuDialogProc);
 }
 
 void OpenSoundDialog() {
   if (dialogWindows.soundDialog != nullptr) return;
-  gameFlow.soundDialogMode = SoundDialogMode::kSoundSwitch;
-  OpenDialog(DialogName::kSetSoundDlg, SoundDialogProc);
+  OpenDialog(DialogName::kSetSoundDlg, SoundDialogProc, Param(SoundDialogMode::kSoundSwitch));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // ListDialogProc: the nation lists of the region choice, the friendly opponents, the practice
-// confirmation and the level setting. listKind says which.
+// confirmation and the level setting. The ListKind it is opened with says which; it is kept in
+// dialogWindows while the list is open.
 #include <cstdint>
 
 #include "competition/fixtures.h"
@@ -20,7 +21,7 @@ void CheckLevel(platform::Window* dialog, int level) {
 }
 
 void FillList(platform::Window* dialog) {
-  const ListKind kind = gameFlow.listKind;
+  const ListKind kind = dialogWindows.listKind;
   if (IsNationList(kind)) {
     const int region = RegionOfList(kind);
     const int first = RegionFirstNation(region);
@@ -58,11 +59,12 @@ void TakeFriendlyChoice(platform::Window* dialog) {
 
 void Finish(platform::Window* dialog) {
   dialogWindows.nationList = nullptr;
+  dialogWindows.listKind = ListKind::kNone;
   platform::EndDialog(dialog, 1);
 }
 
 void OnOk(platform::Window* dialog) {
-  const ListKind kind = gameFlow.listKind;
+  const ListKind kind = dialogWindows.listKind;
   if (IsNationList(kind)) {
     TakeRegionChoice(dialog, RegionOfList(kind));
   } else if (kind == ListKind::kFriendlyOpponents) {
@@ -78,12 +80,13 @@ void OnOk(platform::Window* dialog) {
 
 }  // namespace
 
-Param ListDialogProc(platform::Window* dialog, Msg msg, Param a, Param /*b*/) {
+Param ListDialogProc(platform::Window* dialog, Msg msg, Param a, Param b) {
   switch (msg) {
     case Msg::InitDialog:
       dialogWindows.nationList = dialog;
+      dialogWindows.listKind = static_cast<ListKind>(b);
       FillList(dialog);
-      if (gameFlow.listKind == ListKind::kLevel) {
+      if (dialogWindows.listKind == ListKind::kLevel) {
         dialogWindows.pendingLevel = gameFlow.level;
         CheckLevel(dialog, gameFlow.level);
       }

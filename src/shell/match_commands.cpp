@@ -71,18 +71,6 @@ void SetMatchTitle(platform::Window* window) {
   platform::SetWindowTitle(window, platform::Format("%s  [ %s ]", kind, LevelName()));
 }
 
-void ShowMessage(std::string_view dialog, MessageKind kind) {
-  gameFlow.messageKind = kind;
-  OpenDialog(dialog, MessageDialogProc);
-  gameFlow.messageKind = MessageKind::kMatchResult;
-}
-
-void ShowScreen(std::string_view dialog, DisplayContent content) {
-  gameFlow.displayContent = content;
-  OpenDialog(dialog, MenuDialogProc);
-  gameFlow.displayContent = DisplayContent::kNone;
-}
-
 void StartMatch(platform::Window* window) {
   // 1. What the last match left.
   tickCounters.crowdFrames = 0;
@@ -124,11 +112,11 @@ void StartMatch(platform::Window* window) {
 void CelebrateTheCup(platform::Window* window) {
   if (gameFlow.soundOff == 0) platform::PlaySound("PSMAT006.wav", true);
   victoryCelebration.animating = 0;
-  gameFlow.messageKind = MessageKind::kVictory;
+  // The timer ticks only inside the dialog's loop, so it may start before the dialog opens and
+  // stop after it has closed.
   StartMatchTimer(window);
-  OpenDialog(DialogName::kMessKanki2, MessageDialogProc);
+  ShowMessage(DialogName::kMessKanki2, MessageKind::kVictory);
   platform::KillTimer(window, kMatchTimerId);
-  gameFlow.messageKind = MessageKind::kMatchResult;
   victoryCelebration.animating = 0;
   if (gameFlow.soundOff == 0) platform::PlaySound("silent", false);
   gameFlow.phase = Phase::kNone;

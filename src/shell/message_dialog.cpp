@@ -113,8 +113,20 @@ void ResetDialogWindows() {
   dialogWindows = DialogWindows{};
 }
 
-Param OpenDialog(std::string_view name, platform::DialogProc proc) {
-  return platform::DialogBox(shellState.instance, name, shellState.mainWindow, proc);
+Param OpenDialog(std::string_view name, platform::DialogProc proc, Param argument) {
+  return platform::DialogBoxParam(shellState.instance, name, shellState.mainWindow, proc, argument);
+}
+
+void ShowScreen(std::string_view name, DisplayContent content) {
+  gameFlow.displayContent = content;
+  OpenDialog(name, MenuDialogProc);
+  gameFlow.displayContent = DisplayContent::kNone;
+}
+
+void ShowMessage(std::string_view name, MessageKind kind) {
+  gameFlow.messageKind = kind;
+  OpenDialog(name, MessageDialogProc);
+  gameFlow.messageKind = MessageKind::kMatchResult;
 }
 
 void SendGameCommand(int id) {
@@ -160,11 +172,11 @@ Param MessageDialogProc(platform::Window* dialog, Msg msg, Param a, Param /*b*/)
   }
 }
 
-Param SoundDialogProc(platform::Window* dialog, Msg msg, Param a, Param /*b*/) {
+Param SoundDialogProc(platform::Window* dialog, Msg msg, Param a, Param b) {
   switch (msg) {
     case Msg::InitDialog:
       dialogWindows.soundDialog = dialog;
-      if (gameFlow.soundDialogMode == SoundDialogMode::kSoundSwitch) {
+      if (static_cast<SoundDialogMode>(b) == SoundDialogMode::kSoundSwitch) {
         platform::CheckButton(dialog, DialogItem::kSoundOn, gameFlow.soundOff == 0);
       }
       return 1;

@@ -3,10 +3,10 @@
 //   dialog_snapshots OUTPUT_FOLDER [GAME_FOLDER]
 //
 // Runs the game's own main window on the headless backend, in GAME_FOLDER when given (where
-// GDAT.DAT lies), opens each dialog template with the procedure and the selectors the game
-// uses for it, and saves dialog-NAME.png (several messages of MessBox2 as dialog-MessBox2-K.png
-// by message kind) and the open SOUND menu as menu-SOUND.png. Ends with exit code 1 when a dialog
-// cannot be opened.
+// GDAT.DAT lies), opens each dialog template with the procedure, the records and the argument
+// the game uses for it, and saves dialog-NAME.png (several messages of MessBox2 as
+// dialog-MessBox2-K.png by message kind) and the open SOUND menu as menu-SOUND.png. Ends with exit
+// code 1 when a dialog cannot be opened.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -34,6 +34,7 @@ struct Shot {
   std::string file;
   platform::DialogProc proc;
   std::function<void()> setUp;
+  platform::Param argument = 0;  // what the list and sound dialogs are opened with
 };
 
 std::string pendingFile;
@@ -69,17 +70,17 @@ std::vector<Shot> Shots() {
       {"SinkiBox4", "SinkiBox4", MenuDialogProc, plain},
       {"SinkiBox5", "SinkiBox5", MenuDialogProc, plain},
       {"SelChikuDlg", "SelChikuDlg", MenuDialogProc, content(1)},
-      {"SelTeamDlg", "SelTeamDlg", ListDialogProc,
-       [] { gameFlow.listKind = ListKind::kEuropeanNations; }},
-      {"SelTestMatchDlg", "SelTestMatchDlg", ListDialogProc,
-       [] { gameFlow.listKind = ListKind::kFriendlyOpponents; }},
-      {"SelTestMatch2Dlg", "SelTestMatch2Dlg", ListDialogProc,
-       [] { gameFlow.listKind = ListKind::kPracticeConfirmation; }},
-      {"SetLevelDlg", "SetLevelDlg", ListDialogProc, [] { gameFlow.listKind = ListKind::kLevel; }},
-      {"SetSoundDlg", "SetSoundDlg", SoundDialogProc,
-       [] { gameFlow.soundDialogMode = SoundDialogMode::kSoundSwitch; }},
-      {"MessBox1", "MessBox1", SoundDialogProc,
-       [] { gameFlow.soundDialogMode = SoundDialogMode::kFirstMenuQuestion; }},
+      {"SelTeamDlg", "SelTeamDlg", ListDialogProc, plain,
+       platform::Param(ListKind::kEuropeanNations)},
+      {"SelTestMatchDlg", "SelTestMatchDlg", ListDialogProc, plain,
+       platform::Param(ListKind::kFriendlyOpponents)},
+      {"SelTestMatch2Dlg", "SelTestMatch2Dlg", ListDialogProc, plain,
+       platform::Param(ListKind::kPracticeConfirmation)},
+      {"SetLevelDlg", "SetLevelDlg", ListDialogProc, plain, platform::Param(ListKind::kLevel)},
+      {"SetSoundDlg", "SetSoundDlg", SoundDialogProc, plain,
+       platform::Param(SoundDialogMode::kSoundSwitch)},
+      {"MessBox1", "MessBox1", SoundDialogProc, plain,
+       platform::Param(SoundDialogMode::kFirstMenuQuestion)},
       {"MessBox2", "MessBox2-0", MessageDialogProc, message(0)},
       {"MessBox3", "MessBox3", MessageDialogProc,
        [] {
@@ -151,7 +152,7 @@ int main(int argc, char** argv) {
     shot.setUp();
     pendingFile = shot.file;
     saved = false;
-    if (OpenDialog(shot.dialog, shot.proc) < 0 || !saved) {
+    if (OpenDialog(shot.dialog, shot.proc, shot.argument) < 0 || !saved) {
       std::fprintf(stderr, "dialog_snapshots: %s was not shown\n", shot.dialog.c_str());
       ++failures;
     }
