@@ -72,27 +72,27 @@ void SetMatchTitle(platform::Window* window) {
 }
 
 void StartMatch(platform::Window* window) {
-  // 1. What the last match left.
+  // What the last match left.
   tickCounters.crowdFrames = 0;
   match.periodKind = 0;
   match.kitsLoaded = 0;
   match.captionKind = 0;
   ResetCaptionState();
-  // 2. The empty pitch.
+  // The empty pitch.
   platform::DeviceContext* dc = platform::GetDC(window);
   DrawEmptyPitch(dc);
-  // 3, 4.
+  // The window's title, and whom the user meets.
   SetMatchTitle(window);
   SelectOpponent();
   if (match.opponent == 0) {
-    // 5. Nobody to play in this round.
+    // Nobody to play in this round.
     platform::ReleaseDC(window, dc);
     match.scoreA = match.scoreB = 0;
     ShowMessage(DialogName::kMessBox2, MessageKind::kNoMatch);
     SendGameCommand(CommandId::kEndOfMatch);
     return;
   }
-  // 6.
+  // The kick-off: the entrance, the clock, the scoreboard and the timer.
   match.controlledPlayer = 0;
   match.half = 1;
   match.keeperHoldTicks = 0;
@@ -193,7 +193,7 @@ bool EndOfLeague() {
 }
 
 void EndMatch(platform::Window* window) {
-  // 1, 2. The result, then the shoot-out's goals.
+  // The result, then the shoot-out's goals.
   lastMatchResult.userGoals = match.scoreA;
   lastMatchResult.opponentGoals = match.scoreB;
   lastMatchResult.opponent = match.opponent;
@@ -202,7 +202,7 @@ void EndMatch(platform::Window* window) {
     match.scoreB += match.shootGoalsB;
   }
   const bool campaign = gameFlow.mode == Mode::kCampaign;
-  // 3, 4. The message of the result.
+  // The message of the result.
   if (campaign && gameFlow.phase == Phase::kKnockout && match.scoreA > match.scoreB) {
     ShowMessage(DialogName::kMessBox3, MessageKind::kMatchResult);
     if (gameFlow.roundIndex == kFinal) {
@@ -219,12 +219,12 @@ void EndMatch(platform::Window* window) {
       return;
     }
   }
-  // 5, 6.
+  // The round's results; the next match's kick-off side starts cleared.
   gameFlow.lastRound = gameFlow.roundIndex;
   const bool league = gameFlow.phase == Phase::kQualifying || gameFlow.phase == Phase::kGroupLeague;
   if (gameFlow.playoffOpponent == 0 && league) SendGameCommand(CommandId::kRoundResults);
   match.userKicksOff = 0;
-  // 7. The campaign goes on.
+  // The campaign goes on.
   if (gameFlow.phase == Phase::kKnockout && match.scoreA == match.scoreB && match.periodKind == 1) {
     SendGameCommand(CommandId::kShootOut);
     return;
@@ -236,7 +236,7 @@ void EndMatch(platform::Window* window) {
       return;
     }
   }
-  // 8. The knockout tournament moves on, or ends for the user.
+  // The knockout tournament moves on, or ends for the user.
   if (match.scoreA > match.scoreB) {
     if (gameFlow.phase == Phase::kKnockout && gameFlow.roundIndex != kFinal) {
       SendGameCommand(CommandId::kKnockoutResults);
@@ -248,7 +248,7 @@ void EndMatch(platform::Window* window) {
                 gameFlow.roundIndex == kFinal ? MessageKind::kRunnerUp : MessageKind::kKnockedOut);
     gameFlow.phase = Phase::kNone;
   }
-  // 9.
+  // Back to the menu of the phase (none after the campaign has ended).
   SendGameCommand(CommandId::kPhaseMenu);
 }
 
