@@ -93,7 +93,7 @@ struct Fixture {
     platform::SelectBitmap(window, client);
 
     gameFlow.soundOff = 1;
-    gameFlow.mode = 1;
+    gameFlow.mode = Mode::kFriendly;
     gameFlow.userNation = 7;       // GER
     gameFlow.chosenOpponent = 15;  // BRA, with the dark overlay on every other player
     InitMatch();

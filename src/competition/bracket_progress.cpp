@@ -16,11 +16,12 @@ bool Holds(const List& list, int nationNumber) {
 }  // namespace
 
 bool StillIn(int nationNumber) {
-  if (gameFlow.roundIndex == 1) return Holds(knockoutTable.semiFinalists, nationNumber);
-  if (gameFlow.roundIndex == 2) return Holds(knockoutTable.finalists, nationNumber);
+  if (gameFlow.roundIndex == kSemiFinal) return Holds(knockoutTable.semiFinalists, nationNumber);
+  if (gameFlow.roundIndex == kFinal) return Holds(knockoutTable.finalists, nationNumber);
   return false;
 }
 
 bool ReachedSemiFinal(int nationNumber) {
-  return gameFlow.roundIndex != 0 && Holds(knockoutTable.semiFinalists, nationNumber);
+  return gameFlow.roundIndex != kKnockoutFirstRound &&
+         Holds(knockoutTable.semiFinalists, nationNumber);
 }

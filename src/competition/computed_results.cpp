@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int kPhaseGroupLeague = 3;
 constexpr int kHalvingAbove = 4;
 
 int TriesOf(int nationIndex) {
@@ -83,7 +82,7 @@ void CollectRoundResults() {
   ClearResults();
   const int user = gameFlow.userNation + 1;
   const int opponent = lastMatchResult.opponent;
-  if (gameFlow.phase == kPhaseGroupLeague || opponent != 0) {
+  if (gameFlow.phase == Phase::kGroupLeague || opponent != 0) {
     resultTable.home[0] = static_cast<std::uint8_t>(user);
     resultTable.away[0] = static_cast<std::uint8_t>(opponent);
     resultTable.homeGoals[0] = static_cast<std::uint8_t>(lastMatchResult.userGoals);
@@ -110,7 +109,7 @@ void ComputeKnockoutRound(int opponent, int userGoals, int opponentGoals) {
   AppendResult(user, opponent, userGoals, opponentGoals);
 
   auto& knockout = knockoutTable;
-  if (gameFlow.roundIndex == 0) {
+  if (gameFlow.roundIndex == kKnockoutFirstRound) {
     for (const auto& tie : kFirstRoundTies) {
       const int first = knockout.bracket[tie[0]];
       const int second = knockout.bracket[tie[1]];
@@ -120,7 +119,7 @@ void ComputeKnockoutRound(int opponent, int userGoals, int opponentGoals) {
       const int first = knockout.bracket[kFirstRoundTies[k][0]];
       knockout.semiFinalists[k] = static_cast<std::uint8_t>(TieWinner(first, 4));
     }
-  } else if (gameFlow.roundIndex == 1) {
+  } else if (gameFlow.roundIndex == kSemiFinal) {
     for (int k = 0; k < 2; ++k) {
       const int first = knockout.semiFinalists[2 * k];
       const int second = knockout.semiFinalists[2 * k + 1];

@@ -17,10 +17,6 @@ KnockoutTable knockoutTable;
 
 namespace {
 
-constexpr int kPhaseQualifying = 2;
-constexpr int kPhaseGroupLeague = 3;
-constexpr int kPhaseKnockout = 4;
-
 constexpr int kRegionPairingSizes[kRegionCount] = {6, 8, 6, 6, 6};
 constexpr int kPlacingTries = 1000;
 
@@ -186,10 +182,10 @@ int KnockoutOpponent(int nationNumber, int round) {
 int UserFixtureOpponent() {
   const int nation = gameFlow.userNation + 1;
   switch (gameFlow.phase) {
-    case kPhaseQualifying:
-    case kPhaseGroupLeague:
+    case Phase::kQualifying:
+    case Phase::kGroupLeague:
       return LeagueOpponent(nation, gameFlow.roundIndex);
-    case kPhaseKnockout:
+    case Phase::kKnockout:
       return KnockoutOpponent(nation, gameFlow.roundIndex);
     default:
       return 0;

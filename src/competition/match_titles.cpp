@@ -7,33 +7,29 @@
 
 namespace {
 
-constexpr int kPhaseQualifying = 2;
-constexpr int kPhaseGroupLeague = 3;
-constexpr int kPhaseKnockout = 4;
-
-constexpr const char* kLevelTags[4] = {"  [ LEVEL S ]", "  [ LEVEL 1 ]", "  [ LEVEL 2 ]",
-                                       "  [ LEVEL 3 ]"};
-constexpr const char* kKnockoutTitles[3] = {"ワールドカップ 決勝トーナメント1回戦",
-                                            "ワールドカップ 準決勝", "ワールドカップ 決勝"};
+constexpr const char* kLevelTags[kLevelCount] = {"  [ LEVEL S ]", "  [ LEVEL 1 ]", "  [ LEVEL 2 ]",
+                                                 "  [ LEVEL 3 ]"};
+constexpr const char* kKnockoutTitles[kFinal + 1] = {
+    "ワールドカップ 決勝トーナメント1回戦", "ワールドカップ 準決勝", "ワールドカップ 決勝"};
 
 }  // namespace
 
 bool CampaignMatchTitle(std::string* out) {
-  if (gameFlow.level > 3) return false;
+  if (gameFlow.level > kLevel3) return false;
   const int round = gameFlow.roundIndex + 1;
   std::string title;
   switch (gameFlow.phase) {
-    case kPhaseQualifying: {
+    case Phase::kQualifying: {
       std::string region;
       RegionName(&region, gameFlow.region);
       title = platform::Format("ワールドカップ %s地区予選 ラウンド %d", region.c_str(), round);
       break;
     }
-    case kPhaseGroupLeague:
+    case Phase::kGroupLeague:
       title = platform::Format("ワールドカップ グループリーグ ラウンド %d", round);
       break;
-    case kPhaseKnockout:
-      if (gameFlow.roundIndex > 2) return false;
+    case Phase::kKnockout:
+      if (gameFlow.roundIndex > kFinal) return false;
       title = kKnockoutTitles[gameFlow.roundIndex];
       break;
     default:

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kPhaseGroupLeague = 3;
 constexpr int kRegionTickets[kRegionCount] = {3, 5, 3, 2, 3};
 // The walk of the ranks looks no further than this rank, whatever a damaged table holds.
 constexpr int kLastRankWalked = 255;
@@ -23,7 +22,7 @@ int UsedEntries() {
 
 // The tickets of the user's league.
 int UserTickets() {
-  if (gameFlow.phase == kPhaseGroupLeague) return kGroupTickets;
+  if (gameFlow.phase == Phase::kGroupLeague) return kGroupTickets;
   return RegionTickets(gameFlow.region);
 }
 

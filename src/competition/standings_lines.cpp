@@ -23,7 +23,7 @@ int StandingsTickets(int displayRegion) {
     case 1:
       return 5;
     case 3:
-    case 10:
+    case kDisplayGroupLeague:
       return 2;
     default:
       return 0;

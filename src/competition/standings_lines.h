@@ -36,7 +36,8 @@ struct StandingsLine {
 };
 
 // The tickets shown for gameFlow.displayRegion: regions 0, 2 and 4 three, region 1 five,
-// region 3 two, the groups (10) two; anything else (the user's own view, 100) none.
+// region 3 two, the groups (kDisplayGroupLeague) two; anything else (the user's own view,
+// kDisplayOwnLeague) none.
 int StandingsTickets(int displayRegion);
 // Whether the user's nation (gameFlow.userNation) stands in a slot below teamCount.
 bool UserInStandings();

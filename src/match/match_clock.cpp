@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int kModeCampaign = 0;
-constexpr int kPhaseKnockout = 4;
 constexpr int kHalfTimeCaptionTicks = 40;
 constexpr int kExtraTimeCaptionTicks = 160;
 
@@ -54,8 +52,8 @@ std::string ClockText() {
 }
 
 bool ExtraTimeFollows() {
-  return gameFlow.mode == kModeCampaign &&
-         (gameFlow.playoffOpponent != 0 || gameFlow.phase == kPhaseKnockout) &&
+  return gameFlow.mode == Mode::kCampaign &&
+         (gameFlow.playoffOpponent != 0 || gameFlow.phase == Phase::kKnockout) &&
          match.periodKind == 0 && match.scoreA == match.scoreB;
 }
 

@@ -14,17 +14,6 @@
 
 namespace {
 
-// Game modes and campaign phases of GameFlowState.
-constexpr int kModeCampaign = 0;
-constexpr int kModePractice = 2;
-constexpr int kPhaseQualifying = 2;
-constexpr int kPhaseGroupLeague = 3;
-
-constexpr int kLevelS = 0;
-constexpr int kLevel1 = 1;
-constexpr int kLevel2 = 2;
-constexpr int kLevel3 = 3;
-
 constexpr int kHighestLevelCode = 5;  // the fastest team B with values of its own
 
 // A level setting outside 0 to 3 plays as the default LEVEL 3.
@@ -104,7 +93,7 @@ constexpr SpeedCodes kCapLevel3 = {-1, 0, 0, 0, 0, 0, 0, 0, 0, -1, 0};
 const SpeedCodes& CapRow() {
   switch (PlayedLevel()) {
     case kLevelS:
-      return gameFlow.phase >= kPhaseGroupLeague ? kCapLevelSLate : kCapLevelSEarly;
+      return gameFlow.phase >= Phase::kGroupLeague ? kCapLevelSLate : kCapLevelSEarly;
     case kLevel1:
       return kCapLevel1;
     case kLevel2:
@@ -175,7 +164,7 @@ int FindCampaignOpponent() {
 
 void SelectOpponent() {
   int opponent = 0;
-  if (gameFlow.mode == kModeCampaign) {
+  if (gameFlow.mode == Mode::kCampaign) {
     opponent = gameFlow.playoffOpponent != 0 ? gameFlow.playoffOpponent : FindCampaignOpponent();
   } else {
     opponent = gameFlow.chosenOpponent;
@@ -199,16 +188,16 @@ void SelectOpponent() {
     match.darkOverlayB = static_cast<std::uint8_t>(DarkOverlayMode(opponent - 1));
   }
 
-  const bool qualifying = gameFlow.phase == kPhaseQualifying;
+  const bool qualifying = gameFlow.phase == Phase::kQualifying;
   const int rating = qualifying ? rival.qualifyingStrength : rival.strength;
-  match.levelCode = StrengthCode(rating, qualifying, gameFlow.mode == kModePractice);
+  match.levelCode = StrengthCode(rating, qualifying, gameFlow.mode == Mode::kPractice);
 }
 
 void InitMatch() {
   SelectOpponent();
   match.walkStep = 1;
   match.captionTimer = 0;
-  match.matchKind = gameFlow.mode != kModeCampaign ? gameFlow.mode - 1 : 0;
+  match.matchKind = gameFlow.mode != Mode::kCampaign ? CodeValue(gameFlow.mode) - 1 : 0;
 
   match.pitchLeft = 30;
   match.pitchTop = 60;

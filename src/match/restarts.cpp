@@ -37,7 +37,7 @@ void Goal(platform::DeviceContext* dc, bool teamBScored) {
   if (view != nullptr) view->ShowScore(dc);
   match.userKicksOff = teamBScored ? 1 : 0;  // the side that conceded kicks off
   SetUpKickOff();
-  if (gameFlow.mode == 0) StartGoalCelebration(teamBScored);
+  if (gameFlow.mode == Mode::kCampaign) StartGoalCelebration(teamBScored);
   match.matchEvent = event;
 }
 

@@ -20,6 +20,11 @@ inline constexpr int kIdCancel = 2;
 // nested message loop until EndDialog. Returns the result given to EndDialog, or -1 when the
 // template does not exist. The owner keeps receiving timers and paints meanwhile.
 Param DialogBox(Instance* instance, std::string_view templateName, Window* owner, DialogProc proc);
+// DialogBox with an argument: `initParam` arrives as the b of Msg::InitDialog (DialogBox hands
+// the procedure 0), so that one procedure can serve many dialogs and learn from its opener
+// what this one shows.
+Param DialogBoxParam(Instance* instance, std::string_view templateName, Window* owner,
+                     DialogProc proc, Param initParam);
 void EndDialog(Window* dialog, Param result);
 bool IsDialog(Window* window);
 std::string_view DialogTemplateName(Window* dialog);  // "messagebox" for message boxes

@@ -66,7 +66,7 @@ void DrawSide(DeviceContext* dc, PathPens& pens, bool right, int boxX, int y, in
   const int inner = right ? boxX : boxX + 16 * b;
   const int joinX = inner + inwards * 5 * b;
   const int sideX = inner + inwards * 10 * b;
-  const bool knockoutStarted = gameFlow.roundIndex != 0;
+  const bool knockoutStarted = gameFlow.roundIndex != kKnockoutFirstRound;
   int tieMiddle[2] = {};
   bool tieInFinal[2] = {};
   for (int tie = 0; tie < 2; ++tie) {
@@ -87,7 +87,7 @@ void DrawSide(DeviceContext* dc, PathPens& pens, bool right, int boxX, int y, in
       pens.Line(OnPath(nation), joinX, level, joinX, middle);
     }
     pens.Line(knockoutStarted && (OnPath(first) || OnPath(second)), joinX, middle, sideX, middle);
-    tieInFinal[tie] = gameFlow.roundIndex > 1 && (StillIn(first) || StillIn(second));
+    tieInFinal[tie] = gameFlow.roundIndex >= kFinal && (StillIn(first) || StillIn(second));
   }
   const int sideMiddle = y + 3 * c + c / 2;
   for (int tie = 0; tie < 2; ++tie) {

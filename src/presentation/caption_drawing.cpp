@@ -18,8 +18,6 @@ using platform::Rgb;
 
 namespace {
 
-constexpr int kModeCampaign = 0;
-constexpr int kPhaseQualifying = 2, kPhaseGroupLeague = 3, kPhaseKnockout = 4;
 constexpr platform::Color kRed = Rgb(255, 0, 0);
 constexpr platform::Color kWhite = Rgb(255, 255, 255);
 
@@ -127,20 +125,20 @@ void DrawTunnelClosed(DeviceContext* dc) {
 }
 
 std::string FixtureTitle() {
-  if (gameFlow.mode != kModeCampaign) return "    親 善 試 合      ";
+  if (gameFlow.mode != Mode::kCampaign) return "    親 善 試 合      ";
   const int round = gameFlow.roundIndex + 1;
   switch (gameFlow.phase) {
-    case kPhaseQualifying: {
+    case Phase::kQualifying: {
       std::string region;
       RegionName(&region, gameFlow.region);
       return platform::Format("ワールドカップ %s地区予選 ラウンド %d", region.c_str(), round);
     }
-    case kPhaseGroupLeague:
+    case Phase::kGroupLeague:
       return platform::Format("ワールドカップ 1次リーグ ラウンド %d", round);
-    case kPhaseKnockout:
-      if (gameFlow.roundIndex == 0) return "ワールドカップ 決勝トーナメント1回戦";
-      if (gameFlow.roundIndex == 1) return "ワールドカップ 準決勝";
-      if (gameFlow.roundIndex == 2) return "ワールドカップ 決勝";
+    case Phase::kKnockout:
+      if (gameFlow.roundIndex == kKnockoutFirstRound) return "ワールドカップ 決勝トーナメント1回戦";
+      if (gameFlow.roundIndex == kSemiFinal) return "ワールドカップ 準決勝";
+      if (gameFlow.roundIndex == kFinal) return "ワールドカップ 決勝";
       return "";
     default:
       return "";

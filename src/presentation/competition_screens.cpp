@@ -30,8 +30,7 @@ constexpr platform::Color kBlue = Rgb(0, 0, 255);
 constexpr platform::Color kScheduleGreen = Rgb(0, 255, 0);
 constexpr int kNameCells = 20;       // names are padded to 20 characters
 constexpr int kHalfWidthPixels = 8;  // the fixed system font's half-width advance
-constexpr int kPhaseQualifying = 2, kPhaseKnockout = 4;
-constexpr int kRowHeight = 22;  // standings rows
+constexpr int kRowHeight = 22;       // standings rows
 constexpr int kStandingsColumns[] = {8, 34, 42, 50, 58};
 constexpr int kStandingsWidthChars = 72;
 
@@ -150,13 +149,13 @@ std::string RegionNameOf(int region) {
 
 // "ラウンド%d 対戦結果", or the knockout round's heading.
 std::string RoundResultsHeading() {
-  if (gameFlow.phase == kPhaseKnockout) {
+  if (gameFlow.phase == Phase::kKnockout) {
     switch (gameFlow.roundIndex) {
-      case 0:
+      case kKnockoutFirstRound:
         return "決勝トーナメント1回戦 対戦結果";
-      case 1:
+      case kSemiFinal:
         return "決勝トーナメント準決勝 対戦結果";
-      case 2:
+      case kFinal:
         return "決勝トーナメント決勝 対戦結果";
       default:
         return "";
@@ -166,10 +165,10 @@ std::string RoundResultsHeading() {
 }
 
 std::string StandingsHeading() {
-  if (gameFlow.displayRegion == 100) {
+  if (gameFlow.displayRegion == kDisplayOwnLeague) {
     return platform::Format("%s 地区予選 対戦結果", RegionNameOf(gameFlow.region).c_str());
   }
-  if (gameFlow.displayRegion == 10) {
+  if (gameFlow.displayRegion == kDisplayGroupLeague) {
     return platform::Format("グループリーグ %s対戦結果", GroupHeading(leagueState.userGroup));
   }
   return platform::Format("%s 地区予選 対戦結果", RegionNameOf(gameFlow.displayRegion).c_str());
@@ -320,7 +319,7 @@ void DrawStandingsTable(DeviceContext* dc, int left, int top) {
   TextIn(dc, left + 9 + 50 * cw, top + 1, "得点", kBlack);
   TextIn(dc, left + 9 + 58 * cw, top + 1, "結果", kBlack);
   int y = top + 23;
-  for (const StandingsLine& line : StandingsLines(tickets, gameFlow.phase == kPhaseQualifying)) {
+  for (const StandingsLine& line : StandingsLines(tickets, gameFlow.phase == Phase::kQualifying)) {
     DrawStandingsLine(dc, left, y, line);
     y += kRowHeight;
   }
@@ -358,34 +357,34 @@ void DrawGroupsScreen(DeviceContext* dc) {
 void DrawDisplayContent(DeviceContext* dc) {
   if (dc == nullptr) return;
   switch (gameFlow.displayContent) {
-    case 1:
+    case DisplayContent::kRegionChoice:
       DrawWorldMap(dc);
       break;
-    case 2:
+    case DisplayContent::kQualifyingSchedule:
       TransparentText(dc, 110, 10, TicketNotice(gameFlow.region), kRed);
       DrawSchedule(dc, 10, 10);
       break;
-    case 3:
+    case DisplayContent::kRoundResults:
       DrawRoundResults(dc);
       break;
-    case 4:
+    case DisplayContent::kStandings:
       TransparentText(dc, 10, 10, StandingsHeading(), kBlack);
       ShowStandings(dc, 10, 50);
       break;
-    case 5:
+    case DisplayContent::kPlayoffOpponent:
       DrawPlayoffNotice(dc);
       break;
-    case 7:
+    case DisplayContent::kGroups:
       DrawGroupsScreen(dc);
       break;
-    case 8:
+    case DisplayContent::kGroupSchedule:
       DrawGroupSchedule(dc);
       break;
-    case 10:
+    case DisplayContent::kBracket:
       DrawBracketLines(dc, 10, 40, 8, 20);
       DrawBracketNames(dc, 10, 40, 8, 20);
       break;
-    case 11:
+    case DisplayContent::kGroupStandings:
       TransparentText(dc, 10, 10, GroupResultsHeading(gameFlow.displayGroup), kBlack);
       ShowStandings(dc, 10, 50);
       break;

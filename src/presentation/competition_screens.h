@@ -26,11 +26,11 @@ void ShowStandings(platform::DeviceContext* dc, int x, int y);
 void DrawGroupsScreen(platform::DeviceContext* dc);
 
 // What the display dialog of gameFlow.displayContent shows in its client area:
-//   1 the world map (loaded the first time)      2 the qualifying schedule and its tickets
-//   3 the results of the round just played       4 a region's (or the user's) standings
-//   5 the play-off opponent                      7 the four groups
-//   8 the user's group schedule                  10 the knockout bracket
-//   11 a group's standings (gameFlow.displayGroup)
+//   kRegionChoice the world map (loaded the first time), kQualifyingSchedule the qualifying
+//   schedule and its tickets, kRoundResults the results of the round just played, kStandings
+//   a region's (or the user's) standings, kPlayoffOpponent the play-off opponent, kGroups the
+//   four groups, kGroupSchedule the user's group schedule, kBracket the knockout bracket,
+//   kGroupStandings a group's standings (gameFlow.displayGroup).
 // Anything else draws nothing.
 void DrawDisplayContent(platform::DeviceContext* dc);
 

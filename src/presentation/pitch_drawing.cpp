@@ -283,7 +283,7 @@ void DrawLines(DeviceContext* dc) {
 void DrawCrowd(DeviceContext* dc) {
   const int width = ViewWidth();
   const Picture& general = bitmapStore.slots[kCrowd];
-  const bool generalOnly = gameFlow.mode == 2 || gameFlow.phase <= 1;
+  const bool generalOnly = gameFlow.mode == Mode::kPractice || gameFlow.phase <= Phase::kSetUp;
   const int n = width / 200;
   int t = 0;
   for (int x = 0; x < width; x += kTileWidth, ++t) {
@@ -302,7 +302,8 @@ void DrawWallStrip(DeviceContext* dc) {
 }
 
 void DrawBoards(DeviceContext* dc) {
-  const Picture& board = bitmapStore.slots[gameFlow.mode == 0 ? kBoardCampaign : kBoardFriendly];
+  const Picture& board =
+      bitmapStore.slots[gameFlow.mode == Mode::kCampaign ? kBoardCampaign : kBoardFriendly];
   for (int i = 0; i < 5; ++i) {
     CopyDib(dc, i * viewLayout.charWidth * 20 - match.scrollX + 90, 44, board);
   }

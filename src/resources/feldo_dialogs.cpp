@@ -2,6 +2,7 @@
 // opponent, level and sound choices, the messages after a match and the display screens.
 #include "resources/feldo_dialogs.h"
 
+#include "resources/dialog_names.h"
 #include "resources/feldo_commands.h"
 
 using platform::ControlKind;
@@ -64,7 +65,7 @@ std::vector<DialogTemplate> FeldoDialogTemplates() {
   std::vector<DialogTemplate> dialogs;
 
   dialogs.push_back(
-      DialogTemplate{"SinkiBox",
+      DialogTemplate{DialogName::kSinkiBox,
                      DialogFrame::Frameless,
                      "",
                      180,
@@ -75,7 +76,7 @@ std::vector<DialogTemplate> FeldoDialogTemplates() {
                       Button(kChangeLevel, "対戦相手の強さを変更する  ", 24, 82, 130, 14),
                       Button(kExit, "ゲームを終了する  ", 24, 102, 130, 14)}});
 
-  dialogs.push_back(PhaseMenu("SinkiBox3", "地区予選メニュー", 175,
+  dialogs.push_back(PhaseMenu(DialogName::kSinkiBox3, "地区予選メニュー", 175,
                               {{kPlayRound, "ワールドカップ地区予選を戦う"},
                                {kFriendly, "親善試合を行う"},
                                {kPractice, "練習試合を行う"},
@@ -83,13 +84,13 @@ std::vector<DialogTemplate> FeldoDialogTemplates() {
                                {kSoundSwitch, "サウンド切り替え  "},
                                {CommandId::kSaveCampaign, "ゲームをセーブする "},
                                {kExit, "ゲームを終了する  "}}));
-  dialogs.push_back(PhaseMenu("SinkiBox4", "グループリーグメニュー", 140,
+  dialogs.push_back(PhaseMenu(DialogName::kSinkiBox4, "グループリーグメニュー", 140,
                               {{kPlayRound, "ワールドカップ グループリーグを戦う"},
                                {kStandings, "順位を見る"},
                                {kSoundSwitch, "サウンド切り替え  "},
                                {CommandId::kSaveCampaign, "ゲームをセーブする "},
                                {kExit, "ゲームを終了する  "}}));
-  dialogs.push_back(PhaseMenu("SinkiBox5", "決勝トーナメントメニュー", 140,
+  dialogs.push_back(PhaseMenu(DialogName::kSinkiBox5, "決勝トーナメントメニュー", 140,
                               {{kPlayRound, "ワールドカップ 決勝トーナメントを戦う"},
                                {kStandings, "対戦表を見る"},
                                {kSoundSwitch, "サウンド切り替え  "},
@@ -97,7 +98,7 @@ std::vector<DialogTemplate> FeldoDialogTemplates() {
                                {kExit, "ゲームを終了する  "}}));
 
   dialogs.push_back(DialogTemplate{
-      "SelChikuDlg",
+      DialogName::kSelChikuDlg,
       DialogFrame::Popup,
       "プレイする地区と代表選択",
       280,
@@ -107,12 +108,12 @@ std::vector<DialogTemplate> FeldoDialogTemplates() {
        Button(210, "アフリカ", 10, 84, 80, 14), Button(206, "アジア", 100, 54, 80, 14),
        ControlTemplate{ControlKind::Edit, kInfoLine, "", 40, 144, 210, 12, 0}}});
 
-  dialogs.push_back(DialogTemplate{"SelTeamDlg", DialogFrame::Popup, "プレイする国を選択", 160, 110,
-                                   NationListControls()});
-  dialogs.push_back(DialogTemplate{"SelTestMatchDlg", DialogFrame::Popup, "親善試合の対戦国を選択",
-                                   160, 110, NationListControls()});
+  dialogs.push_back(DialogTemplate{DialogName::kSelTeamDlg, DialogFrame::Popup,
+                                   "プレイする国を選択", 160, 110, NationListControls()});
+  dialogs.push_back(DialogTemplate{DialogName::kSelTestMatchDlg, DialogFrame::Popup,
+                                   "親善試合の対戦国を選択", 160, 110, NationListControls()});
   dialogs.push_back(DialogTemplate{
-      "SelTestMatch2Dlg",
+      DialogName::kSelTestMatch2Dlg,
       DialogFrame::Popup,
       "練習試合を行う",
       180,
@@ -122,7 +123,7 @@ std::vector<DialogTemplate> FeldoDialogTemplates() {
        DefaultButton(kOk, "OK", 24, 60, 42, 10), Button(kCancel, "CANCEL", 114, 60, 42, 10)}});
 
   dialogs.push_back(DialogTemplate{
-      "SetLevelDlg",
+      DialogName::kSetLevelDlg,
       DialogFrame::Popup,
       "レベル設定",
       150,
@@ -134,7 +135,7 @@ std::vector<DialogTemplate> FeldoDialogTemplates() {
        DefaultButton(kOk, "Ok", 24, 82, 32, 14), Button(kCancel, "Cancel", 94, 82, 32, 14)}});
 
   dialogs.push_back(DialogTemplate{
-      "SetSoundDlg",
+      DialogName::kSetSoundDlg,
       DialogFrame::Popup,
       "サウンド設定",
       100,
@@ -142,7 +143,7 @@ std::vector<DialogTemplate> FeldoDialogTemplates() {
       {Radio(kSoundOn, "  サウンド ON", 4, 4, 80, 8), DefaultButton(kOk, "Ok", 30, 30, 32, 14)}});
 
   dialogs.push_back(DialogTemplate{
-      "MessBox1",
+      DialogName::kMessBox1,
       DialogFrame::Frameless,
       "",
       160,
@@ -150,35 +151,37 @@ std::vector<DialogTemplate> FeldoDialogTemplates() {
       {ControlTemplate{ControlKind::StaticCentred, 0, "最初のメニューを開きます", 0, 22, 160, 8, 0},
        Button(kOk, " OK ", 30, 50, 32, 12), DefaultButton(kCancel, "Cancel", 90, 50, 32, 12)}});
 
-  dialogs.push_back(MessageDialog("MessBox2", DialogFrame::Frameless, "", 180, 80, 70, 50));
-  dialogs.push_back(MessageDialog("MessBox3", DialogFrame::Popup, "ワールドカップ 決勝トーナメント",
-                                  200, 120, 80, 70));
-  dialogs.push_back(MessageDialog("MessKanki1", DialogFrame::Popup,
+  dialogs.push_back(
+      MessageDialog(DialogName::kMessBox2, DialogFrame::Frameless, "", 180, 80, 70, 50));
+  dialogs.push_back(MessageDialog(DialogName::kMessBox3, DialogFrame::Popup,
+                                  "ワールドカップ 決勝トーナメント", 200, 120, 80, 70));
+  dialogs.push_back(MessageDialog(DialogName::kMessKanki1, DialogFrame::Popup,
                                   "予選突破! いざワールドカップへ", 240, 160, 100, 130));
-  dialogs.push_back(MessageDialog("MessKanki2", DialogFrame::Popup,
+  dialogs.push_back(MessageDialog(DialogName::kMessKanki2, DialogFrame::Popup,
                                   "ワールドカップ優勝!  喜びのイレブン", 240, 180, 100, 160));
 
   // 20 units taller than it once was, the OK button with it: Europe's seven rounds reach down
   // to 215 units and would run under the button.
-  dialogs.push_back(DisplayDialog("DispSchedule1Dlg", "地区予選対戦スケジュール", 430, 240, "OK",
-                                  194, 222, 42, 10));
-  dialogs.push_back(DisplayDialog("DispSchedule2Dlg", "グループリーグ対戦スケジュール", 430, 190,
-                                  "OK", 174, 170, 42, 10));
-  dialogs.push_back(
-      DisplayDialog("DispRoundEndDlg1", "地区予選対戦結果", 280, 190, "OK", 124, 150, 42, 10));
-  dialogs.push_back(DisplayDialog("DispRoundEndDlg2", "ワールドカップグループリーグ対戦結果", 280,
-                                  190, "OK", 124, 150, 42, 10));
-  dialogs.push_back(
-      DisplayDialog("DispTaisenDlg1", "地区予選対戦表", 300, 190, "OK", 134, 150, 42, 10));
-  dialogs.push_back(
-      DisplayDialog("DispTaisenDlg2", "グループリーグ対戦表", 300, 190, "OK", 134, 150, 42, 10));
-  dialogs.push_back(
-      DisplayDialog("DispGroupLeag", "グループリーグ組み分け", 280, 190, "OK", 124, 150, 42, 10));
-  dialogs.push_back(
-      DisplayDialog("DispTounament", "決勝トーナメント対戦", 300, 190, "OK", 124, 150, 42, 10));
-  dialogs.push_back(
-      DisplayDialog("PlayoffMsg1", "地区予選プレイオフ", 200, 120, " OK ", 80, 70, 32, 12));
-  dialogs.push_back(
-      DisplayDialog("PlayoffMsg2", "グループリーグ プレイオフ", 200, 120, " OK ", 80, 70, 32, 12));
+  dialogs.push_back(DisplayDialog(DialogName::kDispSchedule1Dlg, "地区予選対戦スケジュール", 430,
+                                  240, "OK", 194, 222, 42, 10));
+  dialogs.push_back(DisplayDialog(DialogName::kDispSchedule2Dlg, "グループリーグ対戦スケジュール",
+                                  430, 190, "OK", 174, 170, 42, 10));
+  dialogs.push_back(DisplayDialog(DialogName::kDispRoundEndDlg1, "地区予選対戦結果", 280, 190, "OK",
+                                  124, 150, 42, 10));
+  dialogs.push_back(DisplayDialog(DialogName::kDispRoundEndDlg2,
+                                  "ワールドカップグループリーグ対戦結果", 280, 190, "OK", 124, 150,
+                                  42, 10));
+  dialogs.push_back(DisplayDialog(DialogName::kDispTaisenDlg1, "地区予選対戦表", 300, 190, "OK",
+                                  134, 150, 42, 10));
+  dialogs.push_back(DisplayDialog(DialogName::kDispTaisenDlg2, "グループリーグ対戦表", 300, 190,
+                                  "OK", 134, 150, 42, 10));
+  dialogs.push_back(DisplayDialog(DialogName::kDispGroupLeag, "グループリーグ組み分け", 280, 190,
+                                  "OK", 124, 150, 42, 10));
+  dialogs.push_back(DisplayDialog(DialogName::kDispTounament, "決勝トーナメント対戦", 300, 190,
+                                  "OK", 124, 150, 42, 10));
+  dialogs.push_back(DisplayDialog(DialogName::kPlayoffMsg1, "地区予選プレイオフ", 200, 120, " OK ",
+                                  80, 70, 32, 12));
+  dialogs.push_back(DisplayDialog(DialogName::kPlayoffMsg2, "グループリーグ プレイオフ", 200, 120,
+                                  " OK ", 80, 70, 32, 12));
   return dialogs;
 }

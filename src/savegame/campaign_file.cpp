@@ -103,6 +103,11 @@ class ImageWriter {
  public:
   explicit ImageWriter(CampaignBytes* bytes) : bytes_(bytes) {}
   void Byte(std::uint8_t& value) { (*bytes_)[at_++] = value; }
+  // A code of one byte, written as the number it stands for.
+  template <typename Code>
+  void CodeByte(Code& value) {
+    (*bytes_)[at_++] = CodeValue(value);
+  }
   void Word(std::int32_t& value) {
     const auto low16 = static_cast<std::uint16_t>(value);
     (*bytes_)[at_++] = static_cast<std::uint8_t>(low16 & 0xFF);
@@ -125,6 +130,10 @@ class ImageReader {
  public:
   explicit ImageReader(const CampaignBytes* bytes) : bytes_(bytes) {}
   void Byte(std::uint8_t& value) { value = (*bytes_)[at_++]; }
+  template <typename Code>
+  void CodeByte(Code& value) {
+    value = static_cast<Code>((*bytes_)[at_++]);
+  }
   void Word(std::int32_t& value) {
     const unsigned low = (*bytes_)[at_++];
     const unsigned high = (*bytes_)[at_++];
@@ -147,7 +156,7 @@ class ImageReader {
 // The file layout: every field in its order and width. The same walk writes and reads.
 template <typename Image>
 void WalkLayout(Image& io, CampaignSnapshot& s) {
-  io.Byte(s.flow.phase);
+  io.CodeByte(s.flow.phase);
   io.Byte(s.flow.level);
   io.Byte(s.flow.roundIndex);
   io.Byte(s.flow.roundCount);
@@ -174,7 +183,7 @@ void WalkLayout(Image& io, CampaignSnapshot& s) {
   for (int j = 0; j < kSavedStandings; ++j) io.Word(s.standings[j].goalsFor);
   for (int j = 0; j < kSavedStandings; ++j) io.Word(s.standings[j].goalDifference);
   for (int j = 0; j < kSavedStandings; ++j) io.Byte(s.standings[j].rank);
-  io.Byte(s.flow.messageKind);
+  io.CodeByte(s.flow.messageKind);
   io.Byte(s.flow.playoffOpponent);
   for (auto& row : s.qualifiers) io.Block(row.data(), kQualifierColumns);
   for (auto& group : s.groups) io.Block(group.data(), kGroupSize);
@@ -210,8 +219,6 @@ void WalkLayout(Image& io, CampaignSnapshot& s) {
 
 // ----- the checks a loaded file must pass
 
-constexpr int kMaxLevel = 3;
-constexpr int kMaxMessageKind = 10;
 constexpr int kMaxPeriodKind = 3;
 constexpr int kMaxResult = 3;  // a TeamRecord result: 0 not played, 1 won, 2 lost, 3 drawn
 constexpr int kMaxStrength = 6;
@@ -220,8 +227,6 @@ constexpr int kFirstKit = 1;
 constexpr int kLastKit = 27;
 constexpr int kMaxLeagueGoals = 255;  // goalsFor is an 8-bit sum in the TeamRecord
 constexpr int kMaxShootKick = 2 * kShootOutRows;
-constexpr int kDisplayGroups = 10;
-constexpr int kDisplayOwn = 100;
 
 bool InRange(int value, int low, int high) {
   return value >= low && value <= high;
@@ -243,12 +248,13 @@ bool AllNationNumbers(const Row& row) {
 bool FlowIsValid(const CampaignSnapshot& s) {
   const GameFlowState& f = s.flow;
   const bool displayRegionKnown = f.displayRegion < kRegionCount ||
-                                  f.displayRegion == kDisplayGroups ||
-                                  f.displayRegion == kDisplayOwn;
-  return f.level <= kMaxLevel && f.roundIndex < kPairingRounds && f.roundCount < kPairingRounds &&
-         f.lastRound < kPairingRounds && f.userNation < kNationCount && f.region < kRegionCount &&
+                                  f.displayRegion == kDisplayGroupLeague ||
+                                  f.displayRegion == kDisplayOwnLeague;
+  return f.phase <= Phase::kKnockout && f.level <= kLevel3 && f.roundIndex < kPairingRounds &&
+         f.roundCount < kPairingRounds && f.lastRound < kPairingRounds &&
+         f.userNation < kNationCount && f.region < kRegionCount &&
          IsNationNumber(f.chosenOpponent) && s.chosenOpponentAgain == f.chosenOpponent &&
-         f.messageKind <= kMaxMessageKind && IsNationNumber(f.playoffOpponent) &&
+         f.messageKind <= MessageKind::kNoMatch && IsNationNumber(f.playoffOpponent) &&
          displayRegionKnown;
 }
 
@@ -322,11 +328,6 @@ bool TeamsAreValid(const CampaignSnapshot& s) {
 // ----- the checks of the fields against each other: the file must be a campaign the game can
 // play on from where it stands, and save again
 
-constexpr int kPhaseQualifying = 2;
-constexpr int kPhaseGroupLeague = 3;
-constexpr int kPhaseKnockout = 4;
-constexpr int kFinalRound = 2;  // the knockout's rounds: 0 first round, 1 semi-final, 2 final
-
 template <typename Row>
 bool Holds(const Row& row, int nation) {
   for (auto value : row) {
@@ -397,7 +398,7 @@ bool LeagueFitsPhase(const CampaignSnapshot& s) {
   int teams = 0;
   int size = 0;
   int tickets = 0;
-  if (f.phase == kPhaseQualifying) {
+  if (f.phase == Phase::kQualifying) {
     teams = RegionNationCount(f.region);
     size = RegionPairingSize(f.region);
     tickets = RegionTickets(f.region);
@@ -431,7 +432,7 @@ bool KnockoutFitsRound(const CampaignSnapshot& s) {
   const GameFlowState& f = s.flow;
   const KnockoutTable& k = s.knockout;
   const int user = f.userNation + 1;
-  if (f.roundIndex > kFinalRound || f.playoffOpponent != 0) return false;
+  if (f.roundIndex > kFinal || f.playoffOpponent != 0) return false;
   if (!DrawnNations(k.bracket.data(), int(k.bracket.size())) || !Holds(k.bracket, user)) {
     return false;
   }
@@ -445,7 +446,7 @@ bool KnockoutFitsRound(const CampaignSnapshot& s) {
     }
     if (!Holds(k.semiFinalists, user)) return false;
   }
-  if (f.roundIndex == kFinalRound) {
+  if (f.roundIndex == kFinal) {
     for (int tie = 0; tie < 2; ++tie) {
       const int winner = k.finalists[tie];
       if (winner != k.semiFinalists[2 * tie] && winner != k.semiFinalists[2 * tie + 1]) {
@@ -463,10 +464,10 @@ bool FieldsAgree(const CampaignSnapshot& s) {
   const int first = RegionFirstNation(f.region);
   if (f.userNation < first || f.userNation >= first + RegionNationCount(f.region)) return false;
   switch (f.phase) {
-    case kPhaseQualifying:
-    case kPhaseGroupLeague:
+    case Phase::kQualifying:
+    case Phase::kGroupLeague:
       return LeagueFitsPhase(s);
-    case kPhaseKnockout:
+    case Phase::kKnockout:
       return KnockoutFitsRound(s);
     default:
       return false;  // no campaign under way: the game never saves one

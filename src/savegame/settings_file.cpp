@@ -11,7 +11,6 @@
 namespace {
 
 constexpr int kSettingsBytes = 2;
-constexpr std::uint8_t kDefaultLevel = 3;
 
 }  // namespace
 
@@ -30,7 +29,7 @@ void ReadSettings() {
     return;
   }
   // A level above 3 would index past the level tables; any sound byte but "off" means on.
-  gameFlow.level = bytes[0] > kDefaultLevel ? kDefaultLevel : bytes[0];
+  gameFlow.level = bytes[0] > kLevel3 ? kLevel3 : bytes[0];
   gameFlow.soundOff = bytes[1] == 1 ? 1 : 0;
 }
 

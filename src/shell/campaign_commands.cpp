@@ -8,55 +8,43 @@
 #include "competition/qualification.h"
 #include "competition/standings.h"
 #include "match/match_state.h"
+#include "resources/dialog_names.h"
 #include "shell/command_handlers.h"
 #include "shell/dialog_procs.h"
 #include "shell/game_flow.h"
 
+using platform::Param;
+
 namespace {
 
-constexpr int kModeFriendly = 1;
-constexpr int kModePractice = 2;
-constexpr int kPhaseSetUp = 1;
-constexpr int kPhaseQualifying = 2;
-constexpr int kPhaseGroupLeague = 3;
-constexpr int kPhaseKnockout = 4;
-constexpr int kOwnTable = 100;
-constexpr int kGroupTables = 10;
-
-void ShowScreen(const char* dialog, int content) {
-  gameFlow.displayContent = static_cast<std::uint8_t>(content);
-  OpenDialog(dialog, MenuDialogProc);
-  gameFlow.displayContent = 0;
-}
-
 void NewCampaign(platform::Window* window) {
-  if (gameFlow.phase != 0) {
+  if (gameFlow.phase != Phase::kNone) {
     const int answer = platform::MessageBox(
         window, "現在進行中のゲームを中止してワールドカップ予選から始めます!",
         "新しくゲームを始める", platform::mb::kOkCancel | platform::mb::kIconWarning);
     if (answer != platform::kIdOk) return;
   }
   InitTeamDatabase();
-  gameFlow.phase = kPhaseSetUp;
+  gameFlow.phase = Phase::kSetUp;
   SendGameCommand(CommandId::kChooseRegion);
   SetUpQualifying();
   SendGameCommand(CommandId::kQualifyingSchedule);
   gameFlow.playoffOpponent = 0;
-  gameFlow.phase = kPhaseQualifying;
+  gameFlow.phase = Phase::kQualifying;
   gameFlow.roundIndex = 0;
   SendGameCommand(CommandId::kPhaseMenu);
 }
 
 void OpenPhaseMenu() {
   switch (gameFlow.phase) {
-    case kPhaseQualifying:
-      OpenDialog("SinkiBox3", MenuDialogProc);
+    case Phase::kQualifying:
+      OpenDialog(DialogName::kSinkiBox3, MenuDialogProc);
       break;
-    case kPhaseGroupLeague:
-      OpenDialog("SinkiBox4", MenuDialogProc);
+    case Phase::kGroupLeague:
+      OpenDialog(DialogName::kSinkiBox4, MenuDialogProc);
       break;
-    case kPhaseKnockout:
-      OpenDialog("SinkiBox5", MenuDialogProc);
+    case Phase::kKnockout:
+      OpenDialog(DialogName::kSinkiBox5, MenuDialogProc);
       break;
     default:
       break;
@@ -64,30 +52,29 @@ void OpenPhaseMenu() {
 }
 
 void RoundResults() {
-  const bool groupLeague = gameFlow.phase == kPhaseGroupLeague;
-  if (!groupLeague && gameFlow.phase != kPhaseQualifying) return;
-  gameFlow.displayContent = 3;
+  const bool groupLeague = gameFlow.phase == Phase::kGroupLeague;
+  if (!groupLeague && gameFlow.phase != Phase::kQualifying) return;
   CollectRoundResults();
   ApplyRoundResults();
   // The standings after the round: the qualification check and the standings screen read them.
   ComputeStandings();
-  OpenDialog(groupLeague ? "DispRoundEndDlg2" : "DispRoundEndDlg1", MenuDialogProc);
-  gameFlow.displayContent = 0;
+  ShowScreen(groupLeague ? DialogName::kDispRoundEndDlg2 : DialogName::kDispRoundEndDlg1,
+             DisplayContent::kRoundResults);
 }
 
 void CurrentStandings() {
   switch (gameFlow.phase) {
-    case kPhaseQualifying:
-      gameFlow.displayRegion = kOwnTable;
-      ShowScreen("DispTaisenDlg1", 4);
+    case Phase::kQualifying:
+      gameFlow.displayRegion = kDisplayOwnLeague;
+      ShowScreen(DialogName::kDispTaisenDlg1, DisplayContent::kStandings);
       break;
-    case kPhaseGroupLeague:
+    case Phase::kGroupLeague:
       gameFlow.displayGroup = leagueState.userGroup;
-      gameFlow.displayRegion = kOwnTable;
-      ShowScreen("DispTaisenDlg2", 11);
+      gameFlow.displayRegion = kDisplayOwnLeague;
+      ShowScreen(DialogName::kDispTaisenDlg2, DisplayContent::kGroupStandings);
       break;
-    case kPhaseKnockout:
-      ShowScreen("DispTounament", 10);
+    case Phase::kKnockout:
+      ShowScreen(DialogName::kDispTounament, DisplayContent::kBracket);
       break;
     default:
       break;
@@ -102,32 +89,31 @@ void OtherRegions() {
     if (r == gameFlow.region) continue;
     ComputeRegionQualifying(r);
     gameFlow.displayRegion = static_cast<std::uint8_t>(r);
-    ShowScreen("DispTaisenDlg1", 4);
+    ShowScreen(DialogName::kDispTaisenDlg1, DisplayContent::kStandings);
   }
 }
 
 void OtherGroups() {
   RecordGroupQualifiers();
-  gameFlow.displayRegion = kGroupTables;
+  gameFlow.displayRegion = kDisplayGroupLeague;
   for (int g = 0; g < kGroupCount; ++g) {
     if (g == leagueState.userGroup) continue;
     ComputeGroup(g);
     gameFlow.displayGroup = static_cast<std::uint8_t>(g);
-    ShowScreen("DispTaisenDlg1", 11);
+    ShowScreen(DialogName::kDispTaisenDlg1, DisplayContent::kGroupStandings);
   }
 }
 
 void KnockoutResults() {
   ComputeKnockoutRound(match.opponent, match.scoreA, match.scoreB);
-  ShowScreen("DispRoundEndDlg2", 3);
+  ShowScreen(DialogName::kDispRoundEndDlg2, DisplayContent::kRoundResults);
 }
 
 void Friendly() {
   gameFlow.chosenOpponent = 0;
-  gameFlow.listKind = 6;
-  OpenDialog("SelTestMatchDlg", ListDialogProc);
+  OpenDialog(DialogName::kSelTestMatchDlg, ListDialogProc, Param(ListKind::kFriendlyOpponents));
   if (gameFlow.chosenOpponent != 0) {
-    gameFlow.mode = kModeFriendly;
+    gameFlow.mode = Mode::kFriendly;
     SendGameCommand(CommandId::kStartMatch);
   } else {
     SendGameCommand(CommandId::kPhaseMenu);
@@ -136,13 +122,12 @@ void Friendly() {
 
 void Practice() {
   gameFlow.chosenOpponent = 0;
-  gameFlow.listKind = 7;
-  OpenDialog("SelTestMatch2Dlg", ListDialogProc);
+  OpenDialog(DialogName::kSelTestMatch2Dlg, ListDialogProc, Param(ListKind::kPracticeConfirmation));
   if (gameFlow.chosenOpponent != 0) {
-    gameFlow.mode = kModePractice;
+    gameFlow.mode = Mode::kPractice;
     SendGameCommand(CommandId::kStartMatch);
   } else {
-    OpenDialog("SinkiBox3", MenuDialogProc);
+    OpenDialog(DialogName::kSinkiBox3, MenuDialogProc);
   }
 }
 
@@ -150,8 +135,8 @@ void Practice() {
 
 bool HandleCampaignCommand(platform::Window* window, int id) {
   if (id >= CommandId::kNationListFirst && id < CommandId::kNationListFirst + kRegionCount) {
-    gameFlow.listKind = static_cast<std::uint8_t>(id - CommandId::kNationListFirst + 1);
-    OpenDialog("SelTeamDlg", ListDialogProc);
+    OpenDialog(DialogName::kSelTeamDlg, ListDialogProc,
+               Param(NationListOf(id - CommandId::kNationListFirst)));
     return true;
   }
   switch (id) {
@@ -159,13 +144,13 @@ bool HandleCampaignCommand(platform::Window* window, int id) {
       NewCampaign(window);
       return true;
     case CommandId::kChooseRegion:
-      ShowScreen("SelChikuDlg", 1);
+      ShowScreen(DialogName::kSelChikuDlg, DisplayContent::kRegionChoice);
       return true;
     case CommandId::kQualifyingSchedule:
-      ShowScreen("DispSchedule1Dlg", 2);
+      ShowScreen(DialogName::kDispSchedule1Dlg, DisplayContent::kQualifyingSchedule);
       return true;
     case CommandId::kGroupSchedule:
-      ShowScreen("DispSchedule2Dlg", 8);
+      ShowScreen(DialogName::kDispSchedule2Dlg, DisplayContent::kGroupSchedule);
       return true;
     case CommandId::kPhaseMenu:
       OpenPhaseMenu();
@@ -181,13 +166,13 @@ bool HandleCampaignCommand(platform::Window* window, int id) {
       return true;
     case CommandId::kGroupDraw:
       DrawGroups();
-      ShowScreen("DispGroupLeag", 7);
+      ShowScreen(DialogName::kDispGroupLeag, DisplayContent::kGroups);
       return true;
     case CommandId::kOtherGroups:
       OtherGroups();
       return true;
     case CommandId::kBracket:
-      ShowScreen("DispTounament", 10);
+      ShowScreen(DialogName::kDispTounament, DisplayContent::kBracket);
       return true;
     case CommandId::kKnockoutResults:
       KnockoutResults();

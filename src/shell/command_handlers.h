@@ -4,6 +4,8 @@
 // handle.
 #pragma once
 
+#include <string_view>
+
 #include "platform/platform.h"
 
 bool HandleMatchCommand(platform::Window* window, int id);
@@ -14,7 +16,7 @@ bool HandleSaveCommand(platform::Window* window, int id);
 // A play-off is pending (after a level match, or in a loaded campaign): to the penalties when
 // extra time has been played, otherwise the announcement (PlayoffMsg1 or PlayoffMsg2) and the
 // play-off match.
-void GoToPlayoff(const char* announcement);
+void GoToPlayoff(std::string_view announcement);
 
 // Starts timer 1; a refusal is reported with a warning box and the game goes on without ticks.
 void StartMatchTimer(platform::Window* window);

@@ -2,6 +2,7 @@
 // start-up menu, pause, back to the first menu, the sound switch, the exit, the level and the
 // sound dialogs. The match and the campaign have handlers of their own.
 #include "match/match_state.h"
+#include "resources/dialog_names.h"
 #include "shell/command_handlers.h"
 #include "shell/command_log.h"
 #include "shell/dialog_procs.h"
@@ -10,6 +11,7 @@
 #include "shell/match_tick.h"
 
 using platform::Msg;
+using platform::Param;
 
 CommandLog commandLog;
 
@@ -25,8 +27,9 @@ void OpenStartupMenu(platform::Window* window) {
     gameFlow.paused = 0;
     platform::SetMenu(window, shellState.menuIdle);
   }
-  OpenDialog("SinkiBox", MenuDialogProc);
-  SendGameCommand(gameFlow.mode == 0 ? CommandId::kCampaignMode : CommandId::kResetMatch);
+  OpenDialog(DialogName::kSinkiBox, MenuDialogProc);
+  SendGameCommand(gameFlow.mode == Mode::kCampaign ? CommandId::kCampaignMode
+                                                   : CommandId::kResetMatch);
 }
 
 void TogglePause(platform::Window* window) {
@@ -43,20 +46,19 @@ void TogglePause(platform::Window* window) {
 
 // The question before the first menu; the match, if any, goes on behind it.
 void BackToFirstMenu() {
-  gameFlow.soundDialogMode = 0;
-  if (OpenDialog("MessBox1", SoundDialogProc) == 1) SendGameCommand(CommandId::kStartupMenu);
+  if (OpenDialog(DialogName::kMessBox1, SoundDialogProc,
+                 Param(SoundDialogMode::kFirstMenuQuestion)) == 1)
+    SendGameCommand(CommandId::kStartupMenu);
 }
 
 void OpenLevelDialog() {
-  gameFlow.listKind = 8;
-  OpenDialog("SetLevelDlg", ListDialogProc);
-  OpenDialog("SinkiBox", MenuDialogProc);
+  OpenDialog(DialogName::kSetLevelDlg, ListDialogProc, Param(ListKind::kLevel));
+  OpenDialog(DialogName::kSinkiBox, MenuDialogProc);
 }
 
 void OpenSoundDialog() {
   if (dialogWindows.soundDialog != nullptr) return;
-  gameFlow.soundDialogMode = 1;
-  OpenDialog("SetSoundDlg", SoundDialogProc);
+  OpenDialog(DialogName::kSetSoundDlg, SoundDialogProc, Param(SoundDialogMode::kSoundSwitch));
 }
 
 }  // namespace
@@ -93,7 +95,7 @@ bool HandleCommand(platform::Window* window, int id) {
       StartMatchTimer(window);
       return true;
     case CommandId::kReopenStartupMenu:
-      OpenDialog("SinkiBox", MenuDialogProc);
+      OpenDialog(DialogName::kSinkiBox, MenuDialogProc);
       return true;
     case CommandId::kLevelDialog:
       OpenLevelDialog();

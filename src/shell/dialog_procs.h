@@ -1,21 +1,57 @@
 // The dialog procedures of the menus and screens between matches. Each serves many dialog
-// templates and learns what to show from a selector of gameFlow that the opener sets before
-// opening the dialog: displayContent for MenuDialogProc, listKind for ListDialogProc,
-// messageKind for MessageDialogProc, soundDialogMode for SoundDialogProc. Buttons never act on
-// the game themselves: they end their dialog and send a command to the main window.
+// templates and learns what to show from its opener:
+// - ListDialogProc and SoundDialogProc from their dialog argument (the b of InitDialog): a
+//   ListKind, a SoundDialogMode;
+// - MenuDialogProc and MessageDialogProc from gameFlow.displayContent and gameFlow.messageKind,
+//   which the drawing and the timer tick read as well: ShowScreen and ShowMessage below set
+//   them for as long as the dialog is open (a loaded campaign brings its messageKind back).
+// Buttons never act on the game themselves: they end their dialog and send a command to the
+// main window.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "base/game_flow_state.h"
 #include "platform/platform.h"
+
+// What a list dialog (ListDialogProc) offers: its dialog argument.
+enum class ListKind : std::uint8_t {
+  kNone = 0,
+  kAsianNations = 1,  // SelTeamDlg: 1 to 5 the nations of region 0 to 4
+  kEuropeanNations = 2,
+  kSouthAmericanNations = 3,
+  kNorthAmericanNations = 4,
+  kAfricanNations = 5,
+  kFriendlyOpponents = 6,     // SelTestMatchDlg: the nations outside the user's region
+  kPracticeConfirmation = 7,  // SelTestMatch2Dlg: the youth selection, no list
+  kLevel = 8,                 // SetLevelDlg: the four level buttons
+};
+
+// The nation list of region 0 to 4, and the region of a nation list.
+constexpr ListKind NationListOf(int region) {
+  return static_cast<ListKind>(region + 1);
+}
+constexpr bool IsNationList(ListKind kind) {
+  return kind >= ListKind::kAsianNations && kind <= ListKind::kAfricanNations;
+}
+constexpr int RegionOfList(ListKind kind) {
+  return static_cast<int>(kind) - 1;
+}
+
+// What the sound dialog procedure (SoundDialogProc) serves: its dialog argument.
+enum class SoundDialogMode : std::uint8_t {
+  kFirstMenuQuestion = 0,  // MessBox1: the question before the first menu
+  kSoundSwitch = 1,        // SetSoundDlg: the sound check
+};
 
 // The dialogs that another button may have to close first, and the level being chosen.
 // Process-wide, one instance.
 struct DialogWindows {
   platform::Window* soundDialog = nullptr;    // SetSoundDlg or MessBox1 while open
   platform::Window* nationList = nullptr;     // the open list dialog (nation, opponent, level)
+  ListKind listKind = ListKind::kNone;        // what the open list dialog offers
   platform::Window* messageDialog = nullptr;  // the open message dialog
   std::uint8_t pendingLevel = 3;              // the level radio button chosen, until OK
 };
@@ -33,9 +69,16 @@ platform::Param MessageDialogProc(platform::Window* dialog, platform::Msg msg, p
 platform::Param SoundDialogProc(platform::Window* dialog, platform::Msg msg, platform::Param a,
                                 platform::Param b);
 
-// Opens a dialog of the game's resources, modal to the main window; returns its result (-1
-// when there is no such template).
-platform::Param OpenDialog(std::string_view name, platform::DialogProc proc);
+// Opens a dialog of the game's resources, modal to the main window, with `argument` as the b
+// of its InitDialog; returns its result (-1 when there is no such template).
+platform::Param OpenDialog(std::string_view name, platform::DialogProc proc,
+                           platform::Param argument = 0);
+// A display screen with MenuDialogProc: gameFlow.displayContent is `content` while it is
+// open, DisplayContent::kNone afterwards.
+void ShowScreen(std::string_view name, DisplayContent content);
+// A message with MessageDialogProc: gameFlow.messageKind is `kind` while it is open,
+// MessageKind::kMatchResult afterwards.
+void ShowMessage(std::string_view name, MessageKind kind);
 
 // Sends a command to the main window and returns when it has run.
 void SendGameCommand(int id);

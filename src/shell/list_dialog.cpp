@@ -1,5 +1,6 @@
 // ListDialogProc: the nation lists of the region choice, the friendly opponents, the practice
-// confirmation and the level setting. listKind says which.
+// confirmation and the level setting. The ListKind it is opened with says which; it is kept in
+// dialogWindows while the list is open.
 #include <cstdint>
 
 #include "competition/fixtures.h"
@@ -13,15 +14,6 @@ using platform::Param;
 
 namespace {
 
-constexpr int kListFriendly = 6;
-constexpr int kListPractice = 7;
-constexpr int kListLevel = 8;
-constexpr int kLevelCount = 4;
-
-bool IsRegionList(int kind) {
-  return kind >= 1 && kind <= kRegionCount;
-}
-
 void CheckLevel(platform::Window* dialog, int level) {
   for (int n = 0; n < kLevelCount; ++n) {
     platform::CheckButton(dialog, DialogItem::kLevelFirst + n, n == level);
@@ -29,13 +21,14 @@ void CheckLevel(platform::Window* dialog, int level) {
 }
 
 void FillList(platform::Window* dialog) {
-  const int kind = gameFlow.listKind;
-  if (IsRegionList(kind)) {
-    const int first = RegionFirstNation(kind - 1);
-    for (int i = 0; i < RegionNationCount(kind - 1); ++i) {
+  const ListKind kind = dialogWindows.listKind;
+  if (IsNationList(kind)) {
+    const int region = RegionOfList(kind);
+    const int first = RegionFirstNation(region);
+    for (int i = 0; i < RegionNationCount(region); ++i) {
       platform::ListAddString(dialog, DialogItem::kNationList, NameOfNation(first + i + 1));
     }
-  } else if (kind == kListFriendly) {
+  } else if (kind == ListKind::kFriendlyOpponents) {
     for (int nation : FriendlyOpponents(gameFlow.userNation)) {
       platform::ListAddString(dialog, DialogItem::kNationList, NameOfNation(nation + 1));
     }
@@ -66,18 +59,19 @@ void TakeFriendlyChoice(platform::Window* dialog) {
 
 void Finish(platform::Window* dialog) {
   dialogWindows.nationList = nullptr;
+  dialogWindows.listKind = ListKind::kNone;
   platform::EndDialog(dialog, 1);
 }
 
 void OnOk(platform::Window* dialog) {
-  const int kind = gameFlow.listKind;
-  if (IsRegionList(kind)) {
-    TakeRegionChoice(dialog, kind - 1);
-  } else if (kind == kListFriendly) {
+  const ListKind kind = dialogWindows.listKind;
+  if (IsNationList(kind)) {
+    TakeRegionChoice(dialog, RegionOfList(kind));
+  } else if (kind == ListKind::kFriendlyOpponents) {
     TakeFriendlyChoice(dialog);
-  } else if (kind == kListPractice) {
+  } else if (kind == ListKind::kPracticeConfirmation) {
     gameFlow.chosenOpponent = kPracticeOpponent;
-  } else if (kind == kListLevel) {
+  } else if (kind == ListKind::kLevel) {
     gameFlow.level = dialogWindows.pendingLevel;
     SendGameCommand(CommandId::kLevelS + gameFlow.level);
   }
@@ -86,12 +80,13 @@ void OnOk(platform::Window* dialog) {
 
 }  // namespace
 
-Param ListDialogProc(platform::Window* dialog, Msg msg, Param a, Param /*b*/) {
+Param ListDialogProc(platform::Window* dialog, Msg msg, Param a, Param b) {
   switch (msg) {
     case Msg::InitDialog:
       dialogWindows.nationList = dialog;
+      dialogWindows.listKind = static_cast<ListKind>(b);
       FillList(dialog);
-      if (gameFlow.listKind == kListLevel) {
+      if (dialogWindows.listKind == ListKind::kLevel) {
         dialogWindows.pendingLevel = gameFlow.level;
         CheckLevel(dialog, gameFlow.level);
       }

@@ -71,11 +71,11 @@ void OnCreate(platform::Window* window, const platform::CreateParams* params) {
   viewLayout.captionShift = 24;
   // 7.
   match.half = 0;
-  gameFlow.level = 3;
-  gameFlow.phase = 0;
+  gameFlow.level = kLevel3;
+  gameFlow.phase = Phase::kNone;
   gameFlow.region = 0;
   gameFlow.userNation = 0;
-  gameFlow.displayContent = 0;
+  gameFlow.displayContent = DisplayContent::kNone;
   match.saveResult = 0;
   match.saveTicks = 0;
   // 8. The random source: 1, then the calendar time (or the seed asked for).
@@ -132,7 +132,7 @@ void OnPaint(platform::Window* window) {
 }
 
 void OnClose(platform::Window* window) {
-  if (gameFlow.phase != 0) {
+  if (gameFlow.phase != Phase::kNone) {
     const bool playing = match.half != 0 || match.periodKind > 1;
     if (playing && gameFlow.paused == 0) {
       platform::SendMessage(window, Msg::Command, CommandId::kPause, 0);

@@ -16,6 +16,7 @@
 #include "presentation/ceremony_drawing.h"
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
+#include "resources/dialog_names.h"
 #include "shell/command_handlers.h"
 #include "shell/dialog_procs.h"
 #include "shell/game_flow.h"
@@ -24,19 +25,11 @@
 
 namespace {
 
-constexpr int kModeCampaign = 0;
-constexpr int kModePractice = 2;
-constexpr int kPhaseNone = 0;
-constexpr int kPhaseQualifying = 2;
-constexpr int kPhaseGroupLeague = 3;
-constexpr int kPhaseKnockout = 4;
-constexpr int kFinal = 2;
-
-constexpr const char* kLevelNames[4] = {"LEVEL S", "LEVEL 1", "LEVEL 2", "LEVEL 3"};
+constexpr const char* kLevelNames[kLevelCount] = {"LEVEL S", "LEVEL 1", "LEVEL 2", "LEVEL 3"};
 
 // The name of the level setting; a damaged setting reads as LEVEL 3.
 const char* LevelName() {
-  return kLevelNames[gameFlow.level > 3 ? 3 : gameFlow.level];
+  return kLevelNames[gameFlow.level > kLevel3 ? kLevel3 : gameFlow.level];
 }
 
 void SetSpriteSheetSlots() {
@@ -69,49 +62,37 @@ void DrawEmptyPitch(platform::DeviceContext* dc) {
 }
 
 void SetMatchTitle(platform::Window* window) {
-  if (gameFlow.mode == kModeCampaign) {
+  if (gameFlow.mode == Mode::kCampaign) {
     std::string title;
     if (CampaignMatchTitle(&title)) platform::SetWindowTitle(window, title);
     return;
   }
-  const char* kind = gameFlow.mode == kModePractice ? "練習試合" : "親善試合";
+  const char* kind = gameFlow.mode == Mode::kPractice ? "練習試合" : "親善試合";
   platform::SetWindowTitle(window, platform::Format("%s  [ %s ]", kind, LevelName()));
 }
 
-void ShowMessage(const char* dialog, int kind) {
-  gameFlow.messageKind = static_cast<std::uint8_t>(kind);
-  OpenDialog(dialog, MessageDialogProc);
-  gameFlow.messageKind = 0;
-}
-
-void ShowScreen(const char* dialog, int content) {
-  gameFlow.displayContent = static_cast<std::uint8_t>(content);
-  OpenDialog(dialog, MenuDialogProc);
-  gameFlow.displayContent = 0;
-}
-
 void StartMatch(platform::Window* window) {
-  // 1. What the last match left.
+  // What the last match left.
   tickCounters.crowdFrames = 0;
   match.periodKind = 0;
   match.kitsLoaded = 0;
   match.captionKind = 0;
   ResetCaptionState();
-  // 2. The empty pitch.
+  // The empty pitch.
   platform::DeviceContext* dc = platform::GetDC(window);
   DrawEmptyPitch(dc);
-  // 3, 4.
+  // The window's title, and whom the user meets.
   SetMatchTitle(window);
   SelectOpponent();
   if (match.opponent == 0) {
-    // 5. Nobody to play in this round.
+    // Nobody to play in this round.
     platform::ReleaseDC(window, dc);
     match.scoreA = match.scoreB = 0;
-    ShowMessage("MessBox2", 10);
+    ShowMessage(DialogName::kMessBox2, MessageKind::kNoMatch);
     SendGameCommand(CommandId::kEndOfMatch);
     return;
   }
-  // 6.
+  // The kick-off: the entrance, the clock, the scoreboard and the timer.
   match.controlledPlayer = 0;
   match.half = 1;
   match.keeperHoldTicks = 0;
@@ -131,14 +112,14 @@ void StartMatch(platform::Window* window) {
 void CelebrateTheCup(platform::Window* window) {
   if (gameFlow.soundOff == 0) platform::PlaySound("PSMAT006.wav", true);
   victoryCelebration.animating = 0;
-  gameFlow.messageKind = 6;
+  // The timer ticks only inside the dialog's loop, so it may start before the dialog opens and
+  // stop after it has closed.
   StartMatchTimer(window);
-  OpenDialog("MessKanki2", MessageDialogProc);
+  ShowMessage(DialogName::kMessKanki2, MessageKind::kVictory);
   platform::KillTimer(window, kMatchTimerId);
-  gameFlow.messageKind = 0;
   victoryCelebration.animating = 0;
   if (gameFlow.soundOff == 0) platform::PlaySound("silent", false);
-  gameFlow.phase = kPhaseNone;
+  gameFlow.phase = Phase::kNone;
 }
 
 // How the play-off just ended, for the qualification check.
@@ -154,12 +135,12 @@ PlayoffShootOut PlayoffPenalties() {
 // the match.
 }  // namespace
 
-void GoToPlayoff(const char* announcement) {
+void GoToPlayoff(std::string_view announcement) {
   if (match.periodKind == 1) {
     SendGameCommand(CommandId::kShootOut);
     return;
   }
-  ShowScreen(announcement, 5);
+  ShowScreen(announcement, DisplayContent::kPlayoffOpponent);
   SendGameCommand(CommandId::kStartMatch);
 }
 
@@ -168,49 +149,51 @@ namespace {
 // The last round of a league was played. True when the flow goes on elsewhere (the caller
 // stops), false when it goes on with the result of the match.
 bool EndOfLeague() {
-  const bool groupLeague = gameFlow.phase == kPhaseGroupLeague;
+  const bool groupLeague = gameFlow.phase == Phase::kGroupLeague;
   if (gameFlow.playoffOpponent == 0) {
-    gameFlow.displayRegion = groupLeague ? 10 : gameFlow.region;
-    ShowScreen(groupLeague ? "DispTaisenDlg2" : "DispTaisenDlg1", 4);
+    gameFlow.displayRegion = groupLeague ? kDisplayGroupLeague : gameFlow.region;
+    ShowScreen(groupLeague ? DialogName::kDispTaisenDlg2 : DialogName::kDispTaisenDlg1,
+               DisplayContent::kStandings);
   }
   const PlayoffShootOut penalties = PlayoffPenalties();
   const bool qualified = DecideQualification(penalties);
   if (penalties.played) match.periodKind = 0;
   if (qualified && groupLeague) {
-    ShowMessage("MessBox2", 3);
+    ShowMessage(DialogName::kMessBox2, MessageKind::kGroupPassed);
     knockoutTable.semiFinalists.fill(0);
     knockoutTable.finalists.fill(0);
     SendGameCommand(CommandId::kOtherGroups);
     gameFlow.playoffOpponent = 0;
-    gameFlow.phase = kPhaseKnockout;
+    gameFlow.phase = Phase::kKnockout;
     SendGameCommand(CommandId::kBracket);
     gameFlow.roundIndex = 0;
     SendGameCommand(CommandId::kPhaseMenu);
     return true;
   }
   if (qualified) {
-    ShowMessage("MessBox2", 1);
+    ShowMessage(DialogName::kMessBox2, MessageKind::kQualified);
     SendGameCommand(CommandId::kOtherRegions);
-    gameFlow.phase = kPhaseGroupLeague;
+    gameFlow.phase = Phase::kGroupLeague;
     gameFlow.playoffOpponent = 0;
     SendGameCommand(CommandId::kGroupDraw);
     SetUpGroupLeague();
     SendGameCommand(CommandId::kGroupSchedule);
-    ShowMessage("MessKanki1", 5);
+    ShowMessage(DialogName::kMessKanki1, MessageKind::kDeparture);
     SendGameCommand(CommandId::kPhaseMenu);
     return true;
   }
   if (gameFlow.playoffOpponent == 0) {
-    ShowMessage("MessBox2", groupLeague ? 4 : 2);
-    gameFlow.phase = kPhaseNone;
+    ShowMessage(DialogName::kMessBox2,
+                groupLeague ? MessageKind::kGroupFailed : MessageKind::kNotQualified);
+    gameFlow.phase = Phase::kNone;
     return false;
   }
-  GoToPlayoff(groupLeague ? "PlayoffMsg2" : "PlayoffMsg1");
+  GoToPlayoff(groupLeague ? DialogName::kPlayoffMsg2 : DialogName::kPlayoffMsg1);
   return true;
 }
 
 void EndMatch(platform::Window* window) {
-  // 1, 2. The result, then the shoot-out's goals.
+  // The result, then the shoot-out's goals.
   lastMatchResult.userGoals = match.scoreA;
   lastMatchResult.opponentGoals = match.scoreB;
   lastMatchResult.opponent = match.opponent;
@@ -218,31 +201,31 @@ void EndMatch(platform::Window* window) {
     match.scoreA += match.shootGoalsA;
     match.scoreB += match.shootGoalsB;
   }
-  const bool campaign = gameFlow.mode == kModeCampaign;
-  // 3, 4. The message of the result.
-  if (campaign && gameFlow.phase == kPhaseKnockout && match.scoreA > match.scoreB) {
-    ShowMessage("MessBox3", 0);
+  const bool campaign = gameFlow.mode == Mode::kCampaign;
+  // The message of the result.
+  if (campaign && gameFlow.phase == Phase::kKnockout && match.scoreA > match.scoreB) {
+    ShowMessage(DialogName::kMessBox3, MessageKind::kMatchResult);
     if (gameFlow.roundIndex == kFinal) {
       CelebrateTheCup(window);
       return;
     }
   } else {
     if (match.opponent != 0 && (match.periodKind == 0 || match.periodKind == 3)) {
-      ShowMessage("MessBox2", 0);
+      ShowMessage(DialogName::kMessBox2, MessageKind::kMatchResult);
     }
     if (!campaign) {
-      gameFlow.mode = kModeCampaign;
+      gameFlow.mode = Mode::kCampaign;
       SendGameCommand(CommandId::kPhaseMenu);
       return;
     }
   }
-  // 5, 6.
+  // The round's results; the next match's kick-off side starts cleared.
   gameFlow.lastRound = gameFlow.roundIndex;
-  const bool league = gameFlow.phase == kPhaseQualifying || gameFlow.phase == kPhaseGroupLeague;
+  const bool league = gameFlow.phase == Phase::kQualifying || gameFlow.phase == Phase::kGroupLeague;
   if (gameFlow.playoffOpponent == 0 && league) SendGameCommand(CommandId::kRoundResults);
   match.userKicksOff = 0;
-  // 7. The campaign goes on.
-  if (gameFlow.phase == kPhaseKnockout && match.scoreA == match.scoreB && match.periodKind == 1) {
+  // The campaign goes on.
+  if (gameFlow.phase == Phase::kKnockout && match.scoreA == match.scoreB && match.periodKind == 1) {
     SendGameCommand(CommandId::kShootOut);
     return;
   }
@@ -253,25 +236,26 @@ void EndMatch(platform::Window* window) {
       return;
     }
   }
-  // 8. The knockout tournament moves on, or ends for the user.
+  // The knockout tournament moves on, or ends for the user.
   if (match.scoreA > match.scoreB) {
-    if (gameFlow.phase == kPhaseKnockout && gameFlow.roundIndex != kFinal) {
+    if (gameFlow.phase == Phase::kKnockout && gameFlow.roundIndex != kFinal) {
       SendGameCommand(CommandId::kKnockoutResults);
       ++gameFlow.roundIndex;
-      ShowScreen("DispTounament", 10);
+      ShowScreen(DialogName::kDispTounament, DisplayContent::kBracket);
     }
-  } else if (gameFlow.phase == kPhaseKnockout) {
-    ShowMessage("MessBox2", gameFlow.roundIndex == kFinal ? 8 : 7);
-    gameFlow.phase = kPhaseNone;
+  } else if (gameFlow.phase == Phase::kKnockout) {
+    ShowMessage(DialogName::kMessBox2,
+                gameFlow.roundIndex == kFinal ? MessageKind::kRunnerUp : MessageKind::kKnockedOut);
+    gameFlow.phase = Phase::kNone;
   }
-  // 9.
+  // Back to the menu of the phase (none after the campaign has ended).
   SendGameCommand(CommandId::kPhaseMenu);
 }
 
 // Commands 25 to 28: in the campaign only while its match records are set up (not after a
 // practice match); outside it the window title follows the level.
 void ChangeLevel(int level) {
-  if (gameFlow.mode == kModeCampaign) {
+  if (gameFlow.mode == Mode::kCampaign) {
     if (match.matchKind != 0) {
       platform::MessageBeep();
       return;
@@ -285,7 +269,7 @@ void ChangeLevel(int level) {
 }
 
 void RetitleForLevel(platform::Window* window) {
-  const char* kind = gameFlow.mode == kModePractice ? "練習試合" : "親善試合";
+  const char* kind = gameFlow.mode == Mode::kPractice ? "練習試合" : "親善試合";
   platform::SetWindowTitle(window,
                            platform::Format("サッカー   %s        [ %s ]    ", kind, LevelName()));
   InitMatch();
@@ -296,7 +280,7 @@ void RetitleForLevel(platform::Window* window) {
 bool HandleMatchCommand(platform::Window* window, int id) {
   switch (id) {
     case CommandId::kCampaignMode:
-      gameFlow.mode = kModeCampaign;
+      gameFlow.mode = Mode::kCampaign;
       ResetMatch();
       return true;
     case CommandId::kResetMatch:

@@ -145,7 +145,7 @@ void OnMatchTimer(platform::Window* window) {
   CountDown(&match.userKickTicks);
 
   // 2. The cup celebration: while its dialog is open the tick only moves the team photo on.
-  if (gameFlow.messageKind == 6) {
+  if (gameFlow.messageKind == MessageKind::kVictory) {
     if (victoryCelebration.animating != 0) {
       CountDown(&victoryCelebration.countdown);
       if (victoryCelebration.countdown == 0) {

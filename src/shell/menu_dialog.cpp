@@ -89,7 +89,7 @@ void OnMenuCommand(platform::Window* dialog, int id) {
       SendGameCommand(CommandId::kSoundDialog);
       return;
     case DialogItem::kOk:
-      if (gameFlow.displayContent == 1) CloseNationList();
+      if (gameFlow.displayContent == DisplayContent::kRegionChoice) CloseNationList();
       platform::EndDialog(dialog, 1);
       return;
     case DialogItem::kCancel:
@@ -115,7 +115,7 @@ void OnMenuCommand(platform::Window* dialog, int id) {
 Param MenuDialogProc(platform::Window* dialog, Msg msg, Param a, Param /*b*/) {
   switch (msg) {
     case Msg::InitDialog:
-      if (gameFlow.displayContent == 1) WriteInfoLine(dialog);
+      if (gameFlow.displayContent == DisplayContent::kRegionChoice) WriteInfoLine(dialog);
       return 1;
     case Msg::Paint:
       PaintContent(dialog);

@@ -28,21 +28,21 @@ struct TwoLines {
 };
 
 // The two-line messages by messageKind; x 0 for the kinds that have none.
-TwoLines MessageLines(int kind) {
+TwoLines MessageLines(MessageKind kind) {
   switch (kind) {
-    case 1:
+    case MessageKind::kQualified:
       return {84, "地区予選を通過しました。", "ワールドカップ出場決定です。"};
-    case 2:
+    case MessageKind::kNotQualified:
       return {84, "残念! ", "地区予選を通過できませんでした"};
-    case 3:
+    case MessageKind::kGroupPassed:
       return {84, "グループリーグを通過しました。", "次は決勝トーナメントです。"};
-    case 4:
+    case MessageKind::kGroupFailed:
       return {60, "残念! ", "グループリーグを通過できませんでした"};
-    case 7:
+    case MessageKind::kKnockedOut:
       return {60, "残念! ", "決勝トーナメント敗退です"};
-    case 8:
+    case MessageKind::kRunnerUp:
       return {60, "        大健闘 !  ", "        準優勝です  "};
-    case 10:
+    case MessageKind::kNoMatch:
       return {60, "      このラウンドは   ", "      試合がありません  "};
     default:
       return {0, nullptr, nullptr};
@@ -53,18 +53,18 @@ TwoLines MessageLines(int kind) {
 std::string ResultComment() {
   const bool roundsRemain = gameFlow.roundIndex + 1 != gameFlow.roundCount;
   switch (gameFlow.phase) {
-    case 4:
+    case Phase::kKnockout:
       if (match.scoreA > match.scoreB) {
-        if (gameFlow.roundIndex == 0) return "準決勝に進みます";
-        if (gameFlow.roundIndex == 1) return "次は、いよいよ決勝です";
+        if (gameFlow.roundIndex == kKnockoutFirstRound) return "準決勝に進みます";
+        if (gameFlow.roundIndex == kSemiFinal) return "次は、いよいよ決勝です";
         return platform::Format("おめでとう！ %s優勝です",
                                 NameOfNation(gameFlow.userNation + 1).c_str());
       }
       return "残念! 次へ進めません。";
-    case 2:
+    case Phase::kQualifying:
       return roundsRemain ? platform::Format("地区予選 ラウンド%dへ", gameFlow.roundIndex + 2)
                           : std::string("地区予選 全ラウンドを終了");
-    case 3:
+    case Phase::kGroupLeague:
       return roundsRemain ? platform::Format("グループリーグ ラウンド%dへ", gameFlow.roundIndex + 2)
                           : std::string("グループリーグ 全ラウンドを終了");
     default:
@@ -84,18 +84,18 @@ void PaintMatchResult(platform::DeviceContext* dc) {
     return;
   }
   platform::TextOut(dc, x + 48, 40, platform::Format("%d   -   %d", match.scoreA, match.scoreB));
-  if (gameFlow.mode == 0) platform::TextOut(dc, x, 80, ResultComment());
+  if (gameFlow.mode == Mode::kCampaign) platform::TextOut(dc, x, 80, ResultComment());
 }
 
 void PaintMessage(platform::Window* dialog) {
   platform::DeviceContext* dc = platform::GetDC(dialog);
   platform::SelectFont(dc, platform::StockFont(platform::StockObject::SystemFixedFont));
   platform::SetBkMode(dc, platform::BkMode::Transparent);
-  if (gameFlow.messageKind == 0) {
+  if (gameFlow.messageKind == MessageKind::kMatchResult) {
     PaintMatchResult(dc);
-  } else if (gameFlow.messageKind == 5) {
+  } else if (gameFlow.messageKind == MessageKind::kDeparture) {
     DrawDepartureScreen(dc);
-  } else if (gameFlow.messageKind == 6) {
+  } else if (gameFlow.messageKind == MessageKind::kVictory) {
     DrawVictoryScreen(dc);
   } else {
     const TwoLines lines = MessageLines(gameFlow.messageKind);
@@ -113,8 +113,20 @@ void ResetDialogWindows() {
   dialogWindows = DialogWindows{};
 }
 
-Param OpenDialog(std::string_view name, platform::DialogProc proc) {
-  return platform::DialogBox(shellState.instance, name, shellState.mainWindow, proc);
+Param OpenDialog(std::string_view name, platform::DialogProc proc, Param argument) {
+  return platform::DialogBoxParam(shellState.instance, name, shellState.mainWindow, proc, argument);
+}
+
+void ShowScreen(std::string_view name, DisplayContent content) {
+  gameFlow.displayContent = content;
+  OpenDialog(name, MenuDialogProc);
+  gameFlow.displayContent = DisplayContent::kNone;
+}
+
+void ShowMessage(std::string_view name, MessageKind kind) {
+  gameFlow.messageKind = kind;
+  OpenDialog(name, MessageDialogProc);
+  gameFlow.messageKind = MessageKind::kMatchResult;
 }
 
 void SendGameCommand(int id) {
@@ -160,11 +172,11 @@ Param MessageDialogProc(platform::Window* dialog, Msg msg, Param a, Param /*b*/)
   }
 }
 
-Param SoundDialogProc(platform::Window* dialog, Msg msg, Param a, Param /*b*/) {
+Param SoundDialogProc(platform::Window* dialog, Msg msg, Param a, Param b) {
   switch (msg) {
     case Msg::InitDialog:
       dialogWindows.soundDialog = dialog;
-      if (gameFlow.soundDialogMode == 1) {
+      if (static_cast<SoundDialogMode>(b) == SoundDialogMode::kSoundSwitch) {
         platform::CheckButton(dialog, DialogItem::kSoundOn, gameFlow.soundOff == 0);
       }
       return 1;

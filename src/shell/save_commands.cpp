@@ -3,6 +3,7 @@
 // the old save as it was (see savegame/campaign_file.h).
 #include "competition/nations.h"
 #include "match/match_state.h"
+#include "resources/dialog_names.h"
 #include "savegame/campaign_file.h"
 #include "savegame/file_error.h"
 #include "shell/command_handlers.h"
@@ -11,15 +12,13 @@
 
 namespace {
 
-constexpr int kPhaseQualifying = 2;
-constexpr int kPhaseGroupLeague = 3;
-
 void LoadAndPlayOn(platform::Window* window) {
   if (!LoadCampaign(kCampaignFileName)) {
     const FileFailureMessage message = LoadFailureMessage(fileErrorCode);
     platform::MessageBox(window, message.text, message.caption,
                          platform::mb::kOk | platform::mb::kIconWarning);
-    SendGameCommand(gameFlow.phase > 1 ? CommandId::kPhaseMenu : CommandId::kReopenStartupMenu);
+    SendGameCommand(gameFlow.phase > Phase::kSetUp ? CommandId::kPhaseMenu
+                                                   : CommandId::kReopenStartupMenu);
     return;
   }
   FillNationNames();
@@ -27,9 +26,10 @@ void LoadAndPlayOn(platform::Window* window) {
   // extra time, otherwise to its announcement and the match. The play-off is pending when it
   // has an opponent; the period alone says nothing, since a play-off won in extra time leaves
   // extra time standing in the records until the next match starts.
-  const bool league = gameFlow.phase == kPhaseQualifying || gameFlow.phase == kPhaseGroupLeague;
+  const bool league = gameFlow.phase == Phase::kQualifying || gameFlow.phase == Phase::kGroupLeague;
   if (league && gameFlow.playoffOpponent != 0) {
-    GoToPlayoff(gameFlow.phase == kPhaseGroupLeague ? "PlayoffMsg2" : "PlayoffMsg1");
+    GoToPlayoff(gameFlow.phase == Phase::kGroupLeague ? DialogName::kPlayoffMsg2
+                                                      : DialogName::kPlayoffMsg1);
     return;
   }
   SendGameCommand(CommandId::kPhaseMenu);

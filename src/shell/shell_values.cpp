@@ -14,8 +14,8 @@
 
 void RegisterShellValues() {
   using platform::RegisterValue;
-  RegisterValue("mode", [] { return gameFlow.mode; });
-  RegisterValue("phase", [] { return gameFlow.phase; });
+  RegisterValue("mode", [] { return CodeValue(gameFlow.mode); });
+  RegisterValue("phase", [] { return CodeValue(gameFlow.phase); });
   RegisterValue("level", [] { return gameFlow.level; });
   RegisterValue("soundOff", [] { return gameFlow.soundOff; });
   RegisterValue("region", [] { return gameFlow.region; });

@@ -40,7 +40,7 @@ TEST_F(CampaignRun, FromTheQualifyingToTheFinal) {
     const int user = gameFlow.userNation + 1;
 
     SetUpQualifying();
-    gameFlow.phase = 2;
+    gameFlow.phase = Phase::kQualifying;
     PlayUsersLeague();
     // Unbeaten with 4-0 wins: alone on top.
     ASSERT_TRUE(DecideQualification());
@@ -57,7 +57,7 @@ TEST_F(CampaignRun, FromTheQualifyingToTheFinal) {
     EXPECT_EQ(drawn.count(0), 0u);
     EXPECT_EQ(drawn.count(user), 1u);
 
-    gameFlow.phase = 3;
+    gameFlow.phase = Phase::kGroupLeague;
     SetUpGroupLeague();
     EXPECT_EQ(gameFlow.roundCount, 3);
     PlayUsersLeague();
@@ -77,7 +77,7 @@ TEST_F(CampaignRun, FromTheQualifyingToTheFinal) {
           << "bracket entry " << entry;
     }
 
-    gameFlow.phase = 4;
+    gameFlow.phase = Phase::kKnockout;
     for (int round = 0; round < 3; ++round) {
       gameFlow.roundIndex = static_cast<std::uint8_t>(round);
       const int opponent = UserFixtureOpponent();

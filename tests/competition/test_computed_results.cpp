@@ -137,7 +137,7 @@ TEST_F(ComputedResults, ARoundOfTheUsersLeague) {
   for (int region = 0; region < kRegionCount; ++region) {
     SCOPED_TRACE(region);
     gameFlow.region = static_cast<std::uint8_t>(region);
-    gameFlow.phase = 2;
+    gameFlow.phase = Phase::kQualifying;
     gameFlow.userNation = static_cast<std::uint8_t>(RegionFirstNation(region) + 1);
     SetUpQualifying();
     for (int round = 0; round < gameFlow.roundCount; ++round) {
@@ -178,7 +178,7 @@ TEST_F(ComputedResults, TheGroupLeagueAlwaysListsTheUsersMatch) {
   GroupTable = {{{1, 7, 15, 26}, {2, 8, 16, 21}, {5, 9, 27, 22}, {10, 17, 11, 28}}};
   gameFlow.userNation = 15;
   SetUpGroupLeague();
-  gameFlow.phase = 3;
+  gameFlow.phase = Phase::kGroupLeague;
   gameFlow.lastRound = 1;
   lastMatchResult = LastMatchResult{0, 0, 0};  // no opponent recorded: still entry 0
   CollectRoundResults();

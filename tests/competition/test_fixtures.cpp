@@ -117,7 +117,7 @@ TEST_F(Fixtures, QualifyingOfEveryRegion) {
     // Each nation meets every other nation of its region once over the rounds, and has a
     // round without a match only in the five-nation region, exactly once.
     for (int user = first; user < first + teamCounts[region]; ++user) {
-      gameFlow.phase = 2;
+      gameFlow.phase = Phase::kQualifying;
       gameFlow.userNation = static_cast<std::uint8_t>(user);
       std::multiset<int> met;
       int byes = 0;
@@ -146,7 +146,7 @@ TEST_F(Fixtures, TheFiveNationRegionsFreeRounds) {
   const int freeSlot[5] = {4, 0, 2, 1, 3};
   for (int round = 0; round < 5; ++round) {
     EXPECT_EQ(leagueState.pairing[freeSlot[round]][round], 6) << round;
-    gameFlow.phase = 2;
+    gameFlow.phase = Phase::kQualifying;
     gameFlow.roundIndex = static_cast<std::uint8_t>(round);
     gameFlow.userNation = static_cast<std::uint8_t>(leagueState.slots[freeSlot[round]] - 1);
     EXPECT_EQ(UserFixtureOpponent(), 0) << round;
@@ -204,7 +204,7 @@ TEST_F(Fixtures, GroupLeagueOfTheUsersGroup) {
   EXPECT_EQ(leagueState.slots[4], 0);
   ExpectRoundRobin(4);
 
-  gameFlow.phase = 3;
+  gameFlow.phase = Phase::kGroupLeague;
   std::set<int> met;
   for (int round = 0; round < 3; ++round) {
     gameFlow.roundIndex = static_cast<std::uint8_t>(round);
@@ -238,18 +238,18 @@ TEST_F(Fixtures, FriendlyOpponentsComeFromOtherRegions) {
 
 TEST_F(Fixtures, TitlesOfCampaignMatches) {
   std::string title = "unchanged";
-  gameFlow.phase = 2;
+  gameFlow.phase = Phase::kQualifying;
   gameFlow.region = 3;
   gameFlow.roundIndex = 4;
   gameFlow.level = 0;
   ASSERT_TRUE(CampaignMatchTitle(&title));
   EXPECT_EQ(title, "ワールドカップ 北中米カリブ地区予選 ラウンド 5  [ LEVEL S ]");
-  gameFlow.phase = 3;
+  gameFlow.phase = Phase::kGroupLeague;
   gameFlow.roundIndex = 0;
   gameFlow.level = 3;
   ASSERT_TRUE(CampaignMatchTitle(&title));
   EXPECT_EQ(title, "ワールドカップ グループリーグ ラウンド 1  [ LEVEL 3 ]");
-  gameFlow.phase = 4;
+  gameFlow.phase = Phase::kKnockout;
   gameFlow.level = 2;
   const char* knockout[3] = {"ワールドカップ 決勝トーナメント1回戦  [ LEVEL 2 ]",
                              "ワールドカップ 準決勝  [ LEVEL 2 ]",
@@ -267,7 +267,7 @@ TEST_F(Fixtures, TitlesOfCampaignMatches) {
   gameFlow.level = 4;
   EXPECT_FALSE(CampaignMatchTitle(&title));
   gameFlow.level = 1;
-  gameFlow.phase = 1;
+  gameFlow.phase = Phase::kSetUp;
   EXPECT_FALSE(CampaignMatchTitle(&title));
   EXPECT_EQ(title, "unchanged");
 }

@@ -27,7 +27,7 @@ class Qualification : public CompetitionTest {
       ++j;
     }
     gameFlow.userNation = static_cast<std::uint8_t>(user - 1);
-    gameFlow.phase = static_cast<std::uint8_t>(phase);
+    gameFlow.phase = Phase(phase);
     gameFlow.region = static_cast<std::uint8_t>(region);
     gameFlow.playoffOpponent = 0;
   }
@@ -358,7 +358,7 @@ void ExpectTheTableAndTheDecisionsAgree(int region, int group, const std::uint8_
     SCOPED_TRACE(slot);
     const int user = Standings[slot].nation;
     gameFlow.userNation = std::uint8_t(user - 1);
-    gameFlow.phase = qualifying ? 2 : 3;
+    gameFlow.phase = qualifying ? Phase::kQualifying : Phase::kGroupLeague;
     gameFlow.region = std::uint8_t(qualifying ? region : TeamTable[user - 1].region);
     gameFlow.playoffOpponent = 0;
     const std::vector<StandingsLine> lines = StandingsLines(tickets, qualifying);

@@ -154,7 +154,7 @@ TEST_F(KickOff, PlayersStandStillAndTheBallIsTossed) {
 }
 
 TEST_F(KickOff, InitMatchResetsTheScoreAndGivesTeamBTheFirstKickOff) {
-  gameFlow.mode = 2;
+  gameFlow.mode = Mode::kPractice;
   gameFlow.chosenOpponent = 32;
   match.scoreA = 3;
   match.goalsB2 = 1;
@@ -179,7 +179,7 @@ TEST_F(KickOff, InitMatchResetsTheScoreAndGivesTeamBTheFirstKickOff) {
   EXPECT_EQ(match.mirrorX, 926);
   EXPECT_EQ(match.mirrorY, 510);
 
-  gameFlow.mode = 1;
+  gameFlow.mode = Mode::kFriendly;
   gameFlow.chosenOpponent = 8;
   InitMatch();
   EXPECT_EQ(match.matchKind, 0);
@@ -240,7 +240,7 @@ using Codes = std::array<int, 10>;  // players 1 to 10: d1-d4, m5-m7, f8-f10
 
 Codes Install(int level, int phase, int code, int scoreA, int scoreB) {
   gameFlow.level = static_cast<std::uint8_t>(level);
-  gameFlow.phase = static_cast<std::uint8_t>(phase);
+  gameFlow.phase = Phase(phase);
   match.scoreA = scoreA;
   match.scoreB = scoreB;
   InstallOpponentSpeeds(code);

@@ -93,32 +93,35 @@ TEST_F(MatchClock, HalfTimeChangesEndsWithTeamAKickingOffUnderTheCaption) {
 }
 
 struct ExtraTimeCase {
-  int mode, phase, playoffOpponent, scoreA, scoreB;
+  Mode mode;
+  Phase phase;
+  int playoffOpponent, scoreA, scoreB;
   bool extraTime;
 };
 
 TEST_F(MatchClock, ExtraTimeFollowsOnlyALevelKnockoutOrPlayoffMatchOfTheCampaign) {
   const ExtraTimeCase cases[] = {
-      {1, 0, 0, 1, 1, false},   // a level friendly
-      {2, 0, 0, 0, 0, false},   // a level practice match
-      {0, 3, 0, 2, 2, false},   // a level group-league match
-      {0, 2, 0, 1, 1, false},   // a level qualifying match
-      {0, 4, 0, 1, 1, true},    // a level knockout match
-      {0, 2, 17, 0, 0, true},   // a level play-off
-      {0, 4, 0, 2, 1, false},   // a decided knockout match
-      {0, 2, 17, 0, 1, false},  // a decided play-off
+      {Mode::kFriendly, Phase::kNone, 0, 1, 1, false},         // a level friendly
+      {Mode::kPractice, Phase::kNone, 0, 0, 0, false},         // a level practice match
+      {Mode::kCampaign, Phase::kGroupLeague, 0, 2, 2, false},  // a level group-league match
+      {Mode::kCampaign, Phase::kQualifying, 0, 1, 1, false},   // a level qualifying match
+      {Mode::kCampaign, Phase::kKnockout, 0, 1, 1, true},      // a level knockout match
+      {Mode::kCampaign, Phase::kQualifying, 17, 0, 0, true},   // a level play-off
+      {Mode::kCampaign, Phase::kKnockout, 0, 2, 1, false},     // a decided knockout match
+      {Mode::kCampaign, Phase::kQualifying, 17, 0, 1, false},  // a decided play-off
   };
   for (const ExtraTimeCase& c : cases) {
     SetUp();
     gameFlow.mode = c.mode;
-    gameFlow.phase = std::uint8_t(c.phase);
+    gameFlow.phase = c.phase;
     gameFlow.playoffOpponent = std::uint8_t(c.playoffOpponent);
     match.half = 2;
     match.scoreA = c.scoreA;
     match.scoreB = c.scoreB;
     SetClock(0, 1);
     const int over = Second();
-    EXPECT_EQ(over, c.extraTime ? 0 : 1) << c.mode << "/" << c.phase << "/" << c.playoffOpponent;
+    EXPECT_EQ(over, c.extraTime ? 0 : 1)
+        << CodeValue(c.mode) << "/" << int(CodeValue(c.phase)) << "/" << c.playoffOpponent;
     EXPECT_EQ(match.periodKind, c.extraTime ? 1 : 0);
     EXPECT_EQ(match.half, c.extraTime ? 2 : 0);
     if (c.extraTime) {
@@ -130,8 +133,8 @@ TEST_F(MatchClock, ExtraTimeFollowsOnlyALevelKnockoutOrPlayoffMatchOfTheCampaign
 }
 
 TEST_F(MatchClock, ExtraTimeEndsTheMatchEvenWhenStillLevel) {
-  gameFlow.mode = 0;
-  gameFlow.phase = 4;
+  gameFlow.mode = Mode::kCampaign;
+  gameFlow.phase = Phase::kKnockout;
   match.half = 2;
   match.periodKind = 1;
   match.scoreA = match.scoreB = 2;

@@ -65,7 +65,7 @@ TEST_F(Goals, GoalByTeamBInTheSecondHalfCountsThereAndTeamAKicksOff) {
 }
 
 TEST_F(Goals, NoCelebrationOutsideTheCampaign) {
-  gameFlow.mode = 1;
+  gameFlow.mode = Mode::kFriendly;
   PutBall(902, 250);
   CheckGoalAndOut(nullptr);
   EXPECT_EQ(match.scoreA, 1);

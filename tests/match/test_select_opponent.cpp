@@ -29,7 +29,7 @@ class SelectOpponentTest : public ::testing::Test {
 
   // A friendly of `user` against `opponent` (nation indices) with a fresh pairing.
   static void Friendly(int user, int opponent) {
-    gameFlow.mode = 1;
+    gameFlow.mode = Mode::kFriendly;
     gameFlow.userNation = static_cast<std::uint8_t>(user);
     gameFlow.chosenOpponent = static_cast<std::uint8_t>(opponent + 1);
     match.kitsLoaded = 0;
@@ -39,9 +39,9 @@ class SelectOpponentTest : public ::testing::Test {
   // The strength code of a match against an opponent with rating r, played at `level` while
   // the campaign is in `phase` (the play-off route gives a campaign opponent directly).
   static int CampaignCode(int level, int phase, int r) {
-    gameFlow.mode = 0;
+    gameFlow.mode = Mode::kCampaign;
     gameFlow.level = static_cast<std::uint8_t>(level);
-    gameFlow.phase = static_cast<std::uint8_t>(phase);
+    gameFlow.phase = Phase(phase);
     gameFlow.userNation = kJapan;
     gameFlow.playoffOpponent = kEngland + 1;
     TeamTable[kEngland].strength = static_cast<std::uint8_t>(r);
@@ -51,9 +51,9 @@ class SelectOpponentTest : public ::testing::Test {
   }
 
   static int PracticeCode(int level, int phase, int r) {
-    gameFlow.mode = 2;
+    gameFlow.mode = Mode::kPractice;
     gameFlow.level = static_cast<std::uint8_t>(level);
-    gameFlow.phase = static_cast<std::uint8_t>(phase);
+    gameFlow.phase = Phase(phase);
     gameFlow.chosenOpponent = kYouthSelection + 1;
     TeamTable[kYouthSelection].strength = static_cast<std::uint8_t>(r);
     TeamTable[kYouthSelection].qualifyingStrength = static_cast<std::uint8_t>(r);
@@ -100,18 +100,18 @@ TEST_F(SelectOpponentTest, StrengthCodeForEveryLevelPhaseAndRating) {
 
 TEST_F(SelectOpponentTest, StrengthCodeReadsTheRatingOfThePhase) {
   InitTeamDatabase();
-  gameFlow.mode = 0;
+  gameFlow.mode = Mode::kCampaign;
   gameFlow.level = 0;
   gameFlow.userNation = kJapan;
 
   // Group league at LEVEL S against Italy (World Cup rating 6).
-  gameFlow.phase = 3;
+  gameFlow.phase = Phase::kGroupLeague;
   gameFlow.playoffOpponent = kItaly + 1;
   SelectOpponent();
   EXPECT_EQ(match.levelCode, 6);
 
   // Qualifying at LEVEL S: England's qualifying rating 3 stays 3, Uruguay's 2 becomes 4.
-  gameFlow.phase = 2;
+  gameFlow.phase = Phase::kQualifying;
   gameFlow.playoffOpponent = kEngland + 1;
   SelectOpponent();
   EXPECT_EQ(match.levelCode, 3);
@@ -124,14 +124,14 @@ TEST_F(SelectOpponentTest, StrengthCodeReadsTheRatingOfThePhase) {
   gameFlow.playoffOpponent = kCameroon + 1;
   SelectOpponent();
   EXPECT_EQ(match.levelCode, 3);
-  gameFlow.phase = 4;
+  gameFlow.phase = Phase::kKnockout;
   SelectOpponent();
   EXPECT_EQ(match.levelCode, 4);
 }
 
 TEST_F(SelectOpponentTest, PracticeAgainstTheYouthSelectionNeverGetsTheFinalIncrease) {
   InitTeamDatabase();
-  gameFlow.mode = 2;
+  gameFlow.mode = Mode::kPractice;
   gameFlow.chosenOpponent = kYouthSelection + 1;
   gameFlow.level = 3;
   SelectOpponent();
@@ -149,8 +149,8 @@ TEST_F(SelectOpponentTest, PracticeAgainstTheYouthSelectionNeverGetsTheFinalIncr
 // Opponent
 
 TEST_F(SelectOpponentTest, CampaignPrefersAPendingPlayOff) {
-  gameFlow.mode = 0;
-  gameFlow.phase = 2;
+  gameFlow.mode = Mode::kCampaign;
+  gameFlow.phase = Phase::kQualifying;
   gameFlow.userNation = kCanada;
   leagueState.slots = {kCanada + 1, kUsa + 1};
   leagueState.pairing[0][0] = 2;
@@ -164,8 +164,8 @@ TEST_F(SelectOpponentTest, CampaignPrefersAPendingPlayOff) {
 }
 
 TEST_F(SelectOpponentTest, NoOpponentChangesNothingElse) {
-  gameFlow.mode = 0;
-  gameFlow.phase = 4;
+  gameFlow.mode = Mode::kCampaign;
+  gameFlow.phase = Phase::kKnockout;
   gameFlow.roundIndex = 2;  // the final, but the user is not in it
   match.levelCode = 2;
   match.kitA = 9;
@@ -176,7 +176,7 @@ TEST_F(SelectOpponentTest, NoOpponentChangesNothingElse) {
   EXPECT_EQ(match.kitsLoaded, 0);
 
   // A nation number past the table counts as nobody.
-  gameFlow.mode = 1;
+  gameFlow.mode = Mode::kFriendly;
   gameFlow.chosenOpponent = 40;
   SelectOpponent();
   EXPECT_EQ(match.opponent, 0);
@@ -277,7 +277,7 @@ class CampaignOpponent : public SelectOpponentTest {
  protected:
   // A five-nation league of North/Central America paired as six: slot 5 stays empty.
   void SetUpFiveNationLeague() {
-    gameFlow.phase = 2;
+    gameFlow.phase = Phase::kQualifying;
     leagueState.slots = {21, 22, 23, 24, 25, 0};
     leagueState.teamCount = 5;
     const int rounds[5][3][2] = {{{0, 1}, {2, 3}, {4, 5}},
@@ -303,7 +303,7 @@ TEST_F(CampaignOpponent, LeagueRoundWithAndWithoutABye) {
     EXPECT_EQ(FindCampaignOpponent(), expected[round]) << "round " << round;
   }
   // A pairing entry of 0 is a round without a match as well.
-  gameFlow.phase = 3;
+  gameFlow.phase = Phase::kGroupLeague;
   gameFlow.roundIndex = 1;
   leagueState.pairing[4][1] = 0;
   EXPECT_EQ(FindCampaignOpponent(), 0);
@@ -320,7 +320,7 @@ TEST_F(CampaignOpponent, UserInNoSlotPlaysForSlotZero) {
 }
 
 TEST_F(CampaignOpponent, KnockoutRounds) {
-  gameFlow.phase = 4;
+  gameFlow.phase = Phase::kKnockout;
   // Winners and runners-up of groups A to D.
   knockoutTable.bracket = {kItaly + 1, kJapan + 1,  kBrazil + 1,  kGermany + 1,
                            kUsa + 1,   kCanada + 1, kEngland + 1, kTunisia + 1};
@@ -356,7 +356,7 @@ TEST_F(CampaignOpponent, NoCampaignPhaseHasNoOpponent) {
   SetUpFiveNationLeague();
   gameFlow.userNation = 20;
   for (int phase : {0, 1}) {
-    gameFlow.phase = static_cast<std::uint8_t>(phase);
+    gameFlow.phase = Phase(phase);
     EXPECT_EQ(FindCampaignOpponent(), 0) << phase;
   }
 }

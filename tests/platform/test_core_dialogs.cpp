@@ -82,6 +82,34 @@ TEST_F(Dialogs, ADialogOpenedFromADialogRunsNestedAndReturnsInOrder) {
   EXPECT_EQ(Lines("Timer 1").size(), 3u);
 }
 
+// Logs the argument each dialog was opened with; button 10 opens "Inner" from inside with 99.
+Param ArgumentProc(Window* dialog, Msg msg, Param a, Param b) {
+  if (msg == Msg::InitDialog) {
+    Log().push_back("opened " + std::string(DialogTemplateName(dialog)) + " with " +
+                    std::to_string(b));
+    return 1;
+  }
+  if (msg != Msg::Command) return 0;
+  if (a == 10) DialogBoxParam(dialog->instance, "Inner", dialog, ArgumentProc, 99);
+  if (a == kIdOk) EndDialog(dialog, a);
+  return 0;
+}
+
+TEST_F(Dialogs, EachDialogLearnsItsOwnArgumentFromInitDialog) {
+  PlaySteps({
+      [] { EXPECT_TRUE(hl::PressControl(10)); },
+      [] { EXPECT_TRUE(hl::PressControl(kIdOk)); },  // Inner
+      [] { EXPECT_TRUE(hl::PressControl(kIdOk)); },  // Outer
+      [] { EXPECT_TRUE(hl::PressControl(kIdOk)); },  // Outer without an argument
+  });
+  EXPECT_EQ(DialogBoxParam(instance, "Outer", main, ArgumentProc, -1234), kIdOk);
+  EXPECT_EQ(DialogBox(instance, "Outer", main, ArgumentProc), kIdOk);
+  EXPECT_EQ(Lines("opened"),
+            (std::vector<std::string>{"opened Outer with -1234", "opened Inner with 99",
+                                      "opened Outer with 0"}));
+  EXPECT_EQ(DialogBoxParam(instance, "Nowhere", main, ArgumentProc, 5), -1);
+}
+
 TEST_F(Dialogs, TheMainWindowKeepsTimersAndPaintsWhileADialogIsOpen) {
   SetTimer(main, 1, 10);
   PlaySteps({

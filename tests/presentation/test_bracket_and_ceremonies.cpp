@@ -235,7 +235,7 @@ TEST_F(PairingCeremonyPictures, UfoByKitClassWithTwoKitsOfTheirOwn) {
 }
 
 TEST_F(PairingCeremonyPictures, CrowdsAndFlagsOfBothNationsThroughTheOpponentChoice) {
-  gameFlow.mode = 1;
+  gameFlow.mode = Mode::kFriendly;
   gameFlow.userNation = 10;  // the Netherlands' crowd is 8 whatever its kit
   gameFlow.chosenOpponent = 15;
   SelectOpponent();
@@ -248,7 +248,7 @@ TEST_F(PairingCeremonyPictures, CrowdsAndFlagsOfBothNationsThroughTheOpponentCho
   EXPECT_TRUE(Holds(bitmapStore.supportersFlag2[1], "SS2F_BRA.BMP"));
   // The youth selection has no supporters' flag.
   match.kitsLoaded = 0;
-  gameFlow.mode = 2;
+  gameFlow.mode = Mode::kPractice;
   gameFlow.chosenOpponent = kPracticeOpponent;
   SelectOpponent();
   EXPECT_FALSE(bitmapStore.supportersFlag1[1]);

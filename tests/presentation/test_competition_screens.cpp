@@ -26,7 +26,7 @@ class CompetitionScreens : public screen_test::ScreenTest {
   void Qualifying(int region, int userNation) {
     gameFlow.region = std::uint8_t(region);
     gameFlow.userNation = std::uint8_t(userNation);
-    gameFlow.phase = 2;
+    gameFlow.phase = Phase::kQualifying;
     SetUpQualifying();
   }
   // The pairings of a round in the order the schedule draws them.
@@ -156,7 +156,7 @@ TEST_F(CompetitionScreens, StandingsOfTheLargestLeagueWithMarks) {
 TEST_F(CompetitionScreens, StandingsOfTheSmallestLeagueInTheGroupLeagueWording) {
   Qualifying(3, 22);
   ReverseOrderRecords();
-  gameFlow.phase = 3;
+  gameFlow.phase = Phase::kGroupLeague;
   gameFlow.displayRegion = 3;  // two tickets
   ShowStandings(dc, 10, 50);
   ExpectStandings(2, "決勝Tへ");
@@ -216,8 +216,8 @@ TEST_F(CompetitionScreens, DisplayDialogHeadings) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.heading);
     Clear(kWhite);
-    gameFlow.displayContent = std::uint8_t(c.content);
-    gameFlow.phase = std::uint8_t(c.phase);
+    gameFlow.displayContent = DisplayContent(c.content);
+    gameFlow.phase = Phase(c.phase);
     gameFlow.roundIndex = std::uint8_t(c.roundIndex);
     gameFlow.displayRegion = std::uint8_t(c.displayRegion);
     gameFlow.displayGroup = std::uint8_t(c.displayGroup);

@@ -44,7 +44,7 @@ class PairingPictures : public archive_test::ArchiveTest {
                                    entries_[std::size_t(position)]);
   }
   static void Friendly(int user, int opponent) {
-    gameFlow.mode = 1;
+    gameFlow.mode = Mode::kFriendly;
     gameFlow.userNation = static_cast<std::uint8_t>(user);
     gameFlow.chosenOpponent = static_cast<std::uint8_t>(opponent + 1);
     SelectOpponent();

@@ -124,7 +124,7 @@ class CrowdStrip : public PitchViewTest {
 };
 
 TEST_F(CrowdStrip, CampaignMatchShowsBothSidesSupportersAtTheEnds) {
-  gameFlow.phase = 2;
+  gameFlow.phase = Phase::kQualifying;
   DrawCrowd(dc);
   // Client width 900: n = 4; tiles 0-2 team A, 3-5 general, 6-8 team B; none at x 900.
   EXPECT_EQ(Tiles(), "aaagggbbb.");
@@ -136,22 +136,22 @@ TEST_F(CrowdStrip, CampaignMatchShowsBothSidesSupportersAtTheEnds) {
 }
 
 TEST_F(CrowdStrip, PracticeAndNoCampaignShowTheGeneralCrowdOnly) {
-  gameFlow.phase = 3;
-  gameFlow.mode = 2;  // practice
+  gameFlow.phase = Phase::kGroupLeague;
+  gameFlow.mode = Mode::kPractice;
   DrawCrowd(dc);
   EXPECT_EQ(Tiles(), "ggggggggg.");
 
   for (int phase : {0, 1}) {
     Clear(kWhite);
-    gameFlow.mode = 1;  // a friendly outside a campaign
-    gameFlow.phase = std::uint8_t(phase);
+    gameFlow.mode = Mode::kFriendly;  // a friendly outside a campaign
+    gameFlow.phase = Phase(phase);
     DrawCrowd(dc);
     EXPECT_EQ(Tiles(), "ggggggggg.") << "phase " << phase;
   }
 }
 
 TEST_F(CrowdStrip, MissingSupportersPicturesFallBackToTheGeneralCrowd) {
-  gameFlow.phase = 4;
+  gameFlow.phase = Phase::kKnockout;
   bitmapStore.crowd[0] = Picture{};
   bitmapStore.crowd[1] = Picture{};
   DrawCrowd(dc);
@@ -200,10 +200,10 @@ TEST_F(Boards, ABoardAtANegativeXIsNotDrawnAtAll) {
 }
 
 TEST_F(Boards, FriendlyAndPracticeMatchesShowTheOtherBoard) {
-  for (int mode : {1, 2}) {
+  for (Mode mode : {Mode::kFriendly, Mode::kPractice}) {
     gameFlow.mode = mode;
     DrawBoards(dc);
-    EXPECT_EQ(Pixel(90, 44), kFriendlyBoard) << "mode " << mode;
+    EXPECT_EQ(Pixel(90, 44), kFriendlyBoard) << "mode " << CodeValue(mode);
   }
 }
 

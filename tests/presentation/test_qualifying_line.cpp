@@ -24,7 +24,7 @@ using screen_test::Color;
 
 constexpr Color kRed = screen_test::Rgb(255, 0, 0), kBlue = screen_test::Rgb(0, 0, 255);
 
-constexpr int kQualifying = 2, kGroupLeague = 3;
+constexpr Phase kQualifying = Phase::kQualifying, kGroupLeague = Phase::kGroupLeague;
 
 class QualifyingLine : public screen_test::ScreenTest {
  protected:
@@ -36,13 +36,13 @@ class QualifyingLine : public screen_test::ScreenTest {
   };
 
   // The final table as the end of the league shows it, with the user in `userSlot`.
-  void ShowFinalTable(int phase, int region, int userSlot) {
-    gameFlow.phase = std::uint8_t(phase);
+  void ShowFinalTable(Phase phase, int region, int userSlot) {
+    gameFlow.phase = phase;
     gameFlow.region = std::uint8_t(region);
     gameFlow.userNation = std::uint8_t(leagueState.slots[std::size_t(userSlot)] - 1);
     gameFlow.playoffOpponent = 0;
-    gameFlow.displayContent = 4;
-    gameFlow.displayRegion = std::uint8_t(phase == kGroupLeague ? 10 : region);
+    gameFlow.displayContent = DisplayContent::kStandings;
+    gameFlow.displayRegion = std::uint8_t(phase == kGroupLeague ? kDisplayGroupLeague : region);
     Clear(kWhite);
     DrawDisplayContent(dc);
   }
@@ -67,7 +67,7 @@ class QualifyingLine : public screen_test::ScreenTest {
 
   // A table without a play-off, the same with each nation of the league as the user; the
   // decision passes the user whose line is marked in red and no other.
-  void ExpectEveryUsersTableAndDecision(int phase, int region, const std::vector<Row>& table) {
+  void ExpectEveryUsersTableAndDecision(Phase phase, int region, const std::vector<Row>& table) {
     for (const Row& own : table) {
       SCOPED_TRACE(own.slot);
       ShowFinalTable(phase, region, own.slot);

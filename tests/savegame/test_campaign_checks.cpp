@@ -291,7 +291,7 @@ TEST(CampaignChecks, EveryFileTheLoaderTakesPlaysOnAndIsSavedToAFileItTakes) {
       FillNationNames();
       SeedRandom(std::uint32_t(trial));
       ContinueCampaign();
-      if (gameFlow.phase < 2) continue;  // the campaign ended: nothing to save
+      if (gameFlow.phase < Phase::kQualifying) continue;  // the campaign ended: nothing to save
       ++playedOn;
       const Bytes saved = Image();
       ASSERT_TRUE(Load(saved)) << "the game could not load its own save";

@@ -234,21 +234,21 @@ INSTANTIATE_TEST_SUITE_P(AtEachStage, CampaignRoundTrip,
 TEST_F(CampaignFile, TheStagesAreWhatTheyClaim) {
   // The round trips above mean little if the stages are not the situations they are named for.
   BuildCampaignAt(CampaignStage::kQualifying, kBuildSeed);
-  EXPECT_EQ(gameFlow.phase, 2);
+  EXPECT_EQ(gameFlow.phase, Phase::kQualifying);
   EXPECT_NE(UserFixtureOpponent(), 0);
   BuildCampaignAt(CampaignStage::kGroupLeague, kBuildSeed);
-  EXPECT_EQ(gameFlow.phase, 3);
+  EXPECT_EQ(gameFlow.phase, Phase::kGroupLeague);
   EXPECT_NE(QualifierTable[gameFlow.region][0], 0);
   for (const auto& [stage, round] : {std::pair{CampaignStage::kFirstRound, 0},
                                      {CampaignStage::kSemiFinal, 1},
                                      {CampaignStage::kFinal, 2}}) {
     BuildCampaignAt(stage, kBuildSeed);
-    EXPECT_EQ(gameFlow.phase, 4);
+    EXPECT_EQ(gameFlow.phase, Phase::kKnockout);
     EXPECT_EQ(gameFlow.roundIndex, round);
     EXPECT_NE(UserFixtureOpponent(), 0);
   }
   BuildCampaignAt(CampaignStage::kPendingPlayoff, kBuildSeed);
-  EXPECT_EQ(gameFlow.phase, 3);
+  EXPECT_EQ(gameFlow.phase, Phase::kGroupLeague);
   EXPECT_NE(gameFlow.playoffOpponent, 0);
   BuildCampaignAt(CampaignStage::kShootOut, kBuildSeed);
   EXPECT_EQ(match.periodKind, 2);
@@ -262,7 +262,7 @@ TEST_F(CampaignFile, NegativeAndWideValuesComeBack) {
   lastMatchResult.userGoals = 300;  // wider than a byte
   // Fields a campaign mostly leaves at their start-up values.
   gameFlow.chosenOpponent = 20;
-  gameFlow.messageKind = 9;
+  gameFlow.messageKind = MessageKind(9);
   TeamTable[3].reserved0 = 0xAB;
   TeamTable[3].ratings[4] = 0xCD;
   TeamTable[3].playerCountsB[10] = 0xEF;
@@ -328,7 +328,7 @@ TEST_F(CampaignFile, ASaveInOneProcessLoadsInAnother) {
 TEST_F(CampaignFile, FieldsSitAtTheirOffsets) {
   BuildCampaignAt(CampaignStage::kShootOut, kBuildSeed);
   gameFlow.chosenOpponent = 17;
-  gameFlow.messageKind = 6;
+  gameFlow.messageKind = MessageKind::kVictory;
   lastMatchResult.opponentGoals = 0x1234;
   Standings[1].goalsFor = 200;
   TeamTable[5].results[9] = 3;
@@ -400,6 +400,27 @@ TEST_F(CampaignFile, FieldsSitAtTheirOffsets) {
   EXPECT_EQ(b[848 + 98 * 31 + 96], 2);  // the youth selection's first kit
 }
 
+// FNV-1a over the bytes: a short fingerprint of a whole file.
+std::uint64_t Fingerprint(const Bytes& bytes) {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (std::uint8_t byte : bytes) hash = (hash ^ byte) * 1099511628211ull;
+  return hash;
+}
+
+TEST_F(CampaignFile, EveryStageSavesTheBytesItAlwaysSaved) {
+  // Fingerprints of the files saved at each stage as the game has always written them: a save
+  // that moves, widens or drops a field (or writes a code as another number) changes them.
+  const std::uint64_t kSaved[kCampaignStageCount] = {
+      0x8d5f9f6fbe36cca2, 0xb4b2ac4d61dc0b3d, 0x01f8b78190de0788, 0x6ead96b929077788,
+      0x15e476f6b6e407cc, 0xe9d19451b6fd1782, 0xa82a88b72a4c4245};
+  for (int stage = 0; stage < kCampaignStageCount; ++stage) {
+    SCOPED_TRACE(CampaignStageName(CampaignStage(stage)));
+    const Bytes bytes = SaveStage(CampaignStage(stage));
+    ASSERT_EQ(bytes.size(), 3984u);
+    EXPECT_EQ(Fingerprint(bytes), kSaved[stage]);
+  }
+}
+
 // ---------------------------------------------------------------------------------------
 // A file that does not pass leaves the game exactly as it was
 
@@ -420,7 +441,7 @@ class RefusedFile : public CampaignFile {
     good_ = SaveStage(CampaignStage::kShootOut, "good.$$$");
     // The game runs another campaign, so that a load that changed anything would show.
     BuildCampaignAt(CampaignStage::kQualifying, kBuildSeed + 1);
-    gameFlow.mode = 1;
+    gameFlow.mode = Mode::kFriendly;
     gameFlow.soundOff = 1;
     before_ = Records::Capture();
   }
@@ -455,7 +476,7 @@ TEST_F(RefusedFile, TheGoodFileItselfLoads) {
   // The refusals below are of single changes to this file.
   WriteBytes(kCampaignFileName, good_);
   EXPECT_TRUE(LoadCampaign(kCampaignFileName));
-  EXPECT_EQ(gameFlow.phase, 4);
+  EXPECT_EQ(gameFlow.phase, Phase::kKnockout);
 }
 
 TEST_F(RefusedFile, AFileCutShortAtAnyByte) {

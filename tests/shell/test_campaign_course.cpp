@@ -85,14 +85,14 @@ std::vector<std::string> Tail(const campaign::Report& r, const std::string& from
   for (const campaign::Seen& s : r.seen) {
     if (found < which && s.name == from) ++found;
     if (found == which) {
-      out.push_back(s.name + " " + std::to_string(s.messageKind) + "/" +
-                    std::to_string(s.displayContent));
+      out.push_back(s.name + " " + std::to_string(CodeValue(s.messageKind)) + "/" +
+                    std::to_string(CodeValue(s.displayContent)));
     }
   }
   return out;
 }
 
-int CountSeen(const campaign::Report& r, const std::string& name, int messageKind) {
+int CountSeen(const campaign::Report& r, const std::string& name, MessageKind messageKind) {
   int n = 0;
   for (const campaign::Seen& s : r.seen) n += s.name == name && s.messageKind == messageKind;
   return n;
@@ -122,16 +122,17 @@ TEST_F(CampaignCourse, TheTitleIsCelebratedAfterTheStagesInTheirOrder) {
                 "DispTaisenDlg1 0/4", "DispTaisenDlg1 0/4", "DispTaisenDlg1 0/4",
                 "DispGroupLeag 0/7", "DispSchedule2Dlg 0/8", "MessKanki1 5/0", "SinkiBox4 0/0"}));
   // The end of the group league: the qualification, the other groups, the bracket.
-  EXPECT_EQ(CountSeen(r, "MessBox2", 3), 1);
+  EXPECT_EQ(CountSeen(r, "MessBox2", MessageKind::kGroupPassed), 1);
   // The final: the win, the cup, and nothing after it.
   const std::vector<std::string> end = Tail(r, "MessKanki2");
   EXPECT_EQ(end, (std::vector<std::string>{"MessKanki2 6/0"}));
-  EXPECT_EQ(CountSeen(r, "MessBox3", 0), 3);
+  EXPECT_EQ(CountSeen(r, "MessBox3", MessageKind::kMatchResult), 3);
   // The team photo: after the frame of the dialog's first paint, one every 15 ticks of the 60
   // watched (the first after 10: ticks 10, 25, 40, 55), and none once the dialog has closed.
   EXPECT_EQ(r.photoFramesOpen, 4);
   EXPECT_EQ(r.photoFramesAfter, 0);
-  EXPECT_EQ(CountSeen(r, "DispTounament", 0), 3);  // after the groups and two knockout wins
+  // After the groups and two knockout wins.
+  EXPECT_EQ(CountSeen(r, "DispTounament", MessageKind::kMatchResult), 3);
 }
 
 TEST_F(CampaignCourse, ElimininationInTheQualifyingEndsWithItsMessage) {
@@ -156,7 +157,9 @@ TEST_F(CampaignCourse, ALevelKnockoutTieGoesThroughExtraTimeAndPenaltiesToItsEnd
   EXPECT_EQ(r.extraTimes, knockoutMatches);
   EXPECT_EQ(r.shootOuts, knockoutMatches);
   // Each knockout match ends level: its result, then the shoot-out's, then what follows.
-  EXPECT_EQ(CountSeen(r, "MessBox3", 0) + CountSeen(r, "MessBox2", 7) + CountSeen(r, "MessBox2", 8),
+  EXPECT_EQ(CountSeen(r, "MessBox3", MessageKind::kMatchResult) +
+                CountSeen(r, "MessBox2", MessageKind::kKnockedOut) +
+                CountSeen(r, "MessBox2", MessageKind::kRunnerUp),
             knockoutMatches);
 }
 

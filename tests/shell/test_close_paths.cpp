@@ -111,7 +111,7 @@ TEST_F(ClosePaths, WithNoCampaignTheProgramEndsAtOnceAndKeepsTheSettings) {
 }
 
 TEST_F(ClosePaths, CancelDuringAMatchPausesAsksAndResumes) {
-  gameFlow.phase = 2;
+  gameFlow.phase = Phase::kQualifying;
   match.half = 1;
   platform::SetMenu(window_, shellState.menuRunning);
   platform::SendMessage(window_, platform::Msg::Close);
@@ -125,7 +125,7 @@ TEST_F(ClosePaths, CancelDuringAMatchPausesAsksAndResumes) {
 }
 
 TEST_F(ClosePaths, CancelWhilePausedLeavesThePauseAndAsksOnce) {
-  gameFlow.phase = 3;
+  gameFlow.phase = Phase::kGroupLeague;
   match.half = 2;
   platform::SendMessage(window_, platform::Msg::Command, CommandId::kPause);
   ASSERT_EQ(gameFlow.paused, 1);
@@ -137,7 +137,7 @@ TEST_F(ClosePaths, CancelWhilePausedLeavesThePauseAndAsksOnce) {
 }
 
 TEST_F(ClosePaths, CancelBetweenMatchesReopensThePhaseMenu) {
-  gameFlow.phase = 2;
+  gameFlow.phase = Phase::kQualifying;
   match.half = 0;
   platform::SendMessage(window_, platform::Msg::Close);
   EXPECT_EQ(questions_, 1);
@@ -147,7 +147,7 @@ TEST_F(ClosePaths, CancelBetweenMatchesReopensThePhaseMenu) {
 }
 
 TEST_F(ClosePaths, OkDuringACampaignEndsTheProgram) {
-  gameFlow.phase = 4;
+  gameFlow.phase = Phase::kKnockout;
   match.half = 1;
   answer_ = platform::kIdOk;
   platform::SendMessage(window_, platform::Msg::Close);

@@ -56,8 +56,8 @@ void PressEscape() {
 
 struct Seen {
   std::string name;
-  int messageKind;
-  int displayContent;
+  MessageKind messageKind;
+  DisplayContent displayContent;
 };
 
 class GameFlow : public ::testing::Test {
@@ -228,7 +228,7 @@ TEST_F(GameFlow, TheFriendlyListHoldsOnlyNationsOfOtherRegions) {
   for (const Case c :
        {Case{2, 0, 7, 25}, Case{2, 24, 31, 25}, Case{22, 20, 26, 26}, Case{10, 6, 15, 23}}) {
     gameFlow.userNation = std::uint8_t(c.userNation);
-    gameFlow.mode = 0;
+    gameFlow.mode = Mode::kCampaign;
     int count = -1;
     OnDialog("SelTestMatchDlg", [&](platform::Window* list) {
       count = platform::ListCount(list, DialogItem::kNationList);
@@ -240,17 +240,17 @@ TEST_F(GameFlow, TheFriendlyListHoldsOnlyNationsOfOtherRegions) {
     EXPECT_EQ(count, c.count) << c.userNation;
     EXPECT_EQ(gameFlow.chosenOpponent, c.expectedOpponent) << c.userNation;
     EXPECT_EQ(match.opponent, c.expectedOpponent) << c.userNation;
-    EXPECT_EQ(gameFlow.mode, 1);
+    EXPECT_EQ(gameFlow.mode, Mode::kFriendly);
     EXPECT_EQ(match.half, 1);
     EXPECT_EQ(platform::GetMenu(window_), shellState.menuRunning);
   }
 }
 
 TEST_F(GameFlow, AFriendlyWithoutAChoiceReopensThePhaseMenu) {
-  gameFlow.phase = 2;
+  gameFlow.phase = Phase::kQualifying;
   OnDialog("SelTestMatchDlg", [](platform::Window*) { hl::PressControl(DialogItem::kOk); });
   Command(CommandId::kFriendly);
-  EXPECT_EQ(gameFlow.mode, 0);
+  EXPECT_EQ(gameFlow.mode, Mode::kCampaign);
   EXPECT_EQ(match.half, 0);
   EXPECT_EQ(SeenNames(), (std::vector<std::string>{"SelTestMatchDlg", "SinkiBox3"}));
 }
@@ -260,21 +260,21 @@ TEST_F(GameFlow, ThePracticeOpponentIsTheYouthSelection) {
   OnDialog("SelTestMatch2Dlg", [](platform::Window*) { hl::PressControl(DialogItem::kOk); });
   Command(CommandId::kPractice);
   platform::KillTimer(window_, kMatchTimerId);
-  EXPECT_EQ(gameFlow.mode, 2);
+  EXPECT_EQ(gameFlow.mode, Mode::kPractice);
   EXPECT_EQ(match.opponent, kPracticeOpponent);
   EXPECT_EQ(match.matchKind, 0);  // set by the next reset of the match records
   EXPECT_EQ(platform::GetWindowTitle(window_), "練習試合  [ LEVEL 3 ]");
 }
 
 TEST_F(GameFlow, AFriendlyResultReturnsToThePhaseMenuWithModeBackAtZero) {
-  gameFlow.phase = 2;
-  gameFlow.mode = 1;
+  gameFlow.phase = Phase::kQualifying;
+  gameFlow.mode = Mode::kFriendly;
   gameFlow.userNation = 2;
   match.opponent = 7;
   match.scoreA = 3;
   match.scoreB = 1;
   Command(CommandId::kEndOfMatch);
-  EXPECT_EQ(gameFlow.mode, 0);
+  EXPECT_EQ(gameFlow.mode, Mode::kCampaign);
   EXPECT_EQ(lastMatchResult.userGoals, 3);
   EXPECT_EQ(lastMatchResult.opponentGoals, 1);
   EXPECT_EQ(lastMatchResult.opponent, 7);
@@ -288,7 +288,7 @@ TEST_F(GameFlow, AQualifyingRoundEndsWithItsResultsAndTheNextRound) {
   gameFlow.region = 0;
   gameFlow.userNation = 2;
   SetUpQualifying();
-  gameFlow.phase = 2;
+  gameFlow.phase = Phase::kQualifying;
   gameFlow.roundIndex = 0;
   const int opponent = UserFixtureOpponent();
   match.opponent = std::uint8_t(opponent);
@@ -298,31 +298,31 @@ TEST_F(GameFlow, AQualifyingRoundEndsWithItsResultsAndTheNextRound) {
   EXPECT_EQ(gameFlow.roundIndex, 1);
   EXPECT_EQ(gameFlow.lastRound, 0);
   EXPECT_EQ(SeenNames(), (std::vector<std::string>{"MessBox2", "DispRoundEndDlg1", "SinkiBox3"}));
-  EXPECT_EQ(seen_[1].displayContent, 3);
+  EXPECT_EQ(seen_[1].displayContent, DisplayContent::kRoundResults);
   if (opponent != 0) {
     EXPECT_EQ(resultTable.home[0], 3);
     EXPECT_EQ(resultTable.away[0], opponent);
     EXPECT_EQ(resultTable.homeGoals[0], 2);
   }
-  EXPECT_EQ(gameFlow.displayContent, 0);  // reset after the screen
+  EXPECT_EQ(gameFlow.displayContent, DisplayContent::kNone);  // reset after the screen
 }
 
 TEST_F(GameFlow, AKnockoutDefeatEndsTheCampaign) {
-  gameFlow.phase = 4;
+  gameFlow.phase = Phase::kKnockout;
   gameFlow.roundIndex = 1;
   match.opponent = 8;
   match.scoreA = 0;
   match.scoreB = 2;
   Command(CommandId::kEndOfMatch);
-  EXPECT_EQ(gameFlow.phase, 0);
+  EXPECT_EQ(gameFlow.phase, Phase::kNone);
   ASSERT_EQ(seen_.size(), 2u);  // the result, the message; no phase menu in phase 0
-  EXPECT_EQ(seen_[0].messageKind, 0);
+  EXPECT_EQ(seen_[0].messageKind, MessageKind::kMatchResult);
   EXPECT_EQ(seen_[1].name, "MessBox2");
-  EXPECT_EQ(seen_[1].messageKind, 7);
+  EXPECT_EQ(seen_[1].messageKind, MessageKind::kKnockedOut);
 }
 
 TEST_F(GameFlow, AWonFinalIsCelebratedWithTheTimerRunningAndItsMusic) {
-  gameFlow.phase = 4;
+  gameFlow.phase = Phase::kKnockout;
   gameFlow.roundIndex = 2;
   match.opponent = 8;
   match.scoreA = 1;
@@ -336,33 +336,33 @@ TEST_F(GameFlow, AWonFinalIsCelebratedWithTheTimerRunningAndItsMusic) {
   OnDialog("MessKanki2", [](platform::Window*) {});
   Command(CommandId::kEndOfMatch);
   EXPECT_EQ(SeenNames(), (std::vector<std::string>{"MessBox3", "MessKanki2"}));
-  EXPECT_EQ(seen_[1].messageKind, 6);
+  EXPECT_EQ(seen_[1].messageKind, MessageKind::kVictory);
   EXPECT_EQ(music, "PSMAT006.wav");
   EXPECT_EQ(match.clockMillis, 500);
   EXPECT_EQ(platform::CurrentSound(), "");  // ended after the celebration
-  EXPECT_EQ(gameFlow.phase, 0);
-  EXPECT_EQ(gameFlow.messageKind, 0);
+  EXPECT_EQ(gameFlow.phase, Phase::kNone);
+  EXPECT_EQ(gameFlow.messageKind, MessageKind::kMatchResult);
 }
 
 TEST_F(GameFlow, ALevelKnockoutAfterExtraTimeGoesToPenalties) {
-  gameFlow.phase = 4;
+  gameFlow.phase = Phase::kKnockout;
   match.opponent = 8;
   match.scoreA = match.scoreB = 1;
   match.periodKind = 1;
   Command(CommandId::kEndOfMatch);
   EXPECT_EQ(commandLog.received[CommandId::kShootOut], 1);
   EXPECT_TRUE(seen_.empty());
-  EXPECT_EQ(gameFlow.phase, 4);
+  EXPECT_EQ(gameFlow.phase, Phase::kKnockout);
 }
 
 TEST_F(GameFlow, AMatchWithoutAnOpponentIsReportedAndCountsNil) {
-  gameFlow.phase = 0;
-  gameFlow.mode = 0;
+  gameFlow.phase = Phase::kNone;
+  gameFlow.mode = Mode::kCampaign;
   match.scoreA = 4;
   Command(CommandId::kStartMatch);
   ASSERT_EQ(seen_.size(), 1u);
   EXPECT_EQ(seen_[0].name, "MessBox2");
-  EXPECT_EQ(seen_[0].messageKind, 10);
+  EXPECT_EQ(seen_[0].messageKind, MessageKind::kNoMatch);
   EXPECT_EQ(commandLog.received[CommandId::kEndOfMatch], 1);
   EXPECT_EQ(commandLog.received[CommandId::kStartTimer], 0);
   EXPECT_EQ(lastMatchResult.userGoals, 0);
@@ -408,7 +408,7 @@ TEST_F(GameFlow, TheLevelDialogSetsTheLevelAndReopensTheStartupMenu) {
 }
 
 TEST_F(GameFlow, AfterAPracticeMatchTheCampaignLevelOnlyBeeps) {
-  gameFlow.mode = 0;
+  gameFlow.mode = Mode::kCampaign;
   match.matchKind = 1;
   Command(CommandId::kLevel1);
   EXPECT_EQ(gameFlow.level, 3);
@@ -418,7 +418,7 @@ TEST_F(GameFlow, AfterAPracticeMatchTheCampaignLevelOnlyBeeps) {
   EXPECT_EQ(gameFlow.level, 1);
   EXPECT_EQ(commandLog.received[CommandId::kCampaignMode], resets + 1);
   // Outside the campaign the title follows the level.
-  gameFlow.mode = 2;
+  gameFlow.mode = Mode::kPractice;
   Command(CommandId::kLevelS);
   EXPECT_EQ(platform::GetWindowTitle(window_), "サッカー   練習試合        [ LEVEL S ]    ");
 }
@@ -483,7 +483,7 @@ TEST_F(GameFlow, TheSoundMenuChecksTheChoiceInForce) {
 }
 
 TEST_F(GameFlow, APhaseMenuButtonClosesTheSoundDialogFirst) {
-  gameFlow.phase = 2;
+  gameFlow.phase = Phase::kQualifying;
   platform::Window* menu = nullptr;
   OnDialog("SinkiBox3", [&](platform::Window* dialog) {
     menu = dialog;

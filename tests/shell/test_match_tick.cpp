@@ -73,7 +73,7 @@ class MatchTick : public ::testing::Test {
     WriteWav("WHISTLE.wav");
     hl::StartForTests(FeldoResources());
     ResetRecords();
-    gameFlow.mode = 1;            // a friendly
+    gameFlow.mode = Mode::kFriendly;
     gameFlow.userNation = 7;      // GER
     gameFlow.chosenOpponent = 9;  // ENG
     InitMatch();
@@ -277,7 +277,7 @@ platform::Window* CreateGameWindow() {
   // The start-up work after the first paint is done (no archive here, no start-up menu).
   graphicsArchive.playerNameCount = kCacheListSize;
   shellState.startupDone = 1;
-  gameFlow.mode = 1;
+  gameFlow.mode = Mode::kFriendly;
   gameFlow.userNation = 7;
   gameFlow.chosenOpponent = 9;
   InitMatch();

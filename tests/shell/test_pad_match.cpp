@@ -62,7 +62,7 @@ class PadMatch : public ::testing::Test {
     platform::UpdateWindow(window_);
     gameFlow.userNation = 7;      // GER
     gameFlow.chosenOpponent = 9;  // ENG
-    gameFlow.mode = 1;            // a friendly
+    gameFlow.mode = Mode::kFriendly;
     platform::SendMessage(window_, platform::Msg::Command, CommandId::kStartMatch, 0);
   }
   void TearDown() override {

@@ -35,7 +35,7 @@ namespace fs = std::filesystem;
 struct Shown {
   std::string name;
   std::string caption;
-  int displayContent;
+  DisplayContent displayContent;
 };
 
 class SaveCommands : public ::testing::Test {
@@ -158,7 +158,7 @@ TEST_F(SaveCommands, ALoadInAFreshWindowPlaysOnAgainstTheSameOpponent) {
     OpenWindow();
     SaveThroughTheMenu(c.stage, c.menu);
     const int opponent = UserFixtureOpponent();
-    const int phase = gameFlow.phase;
+    const Phase phase = gameFlow.phase;
     const int round = gameFlow.roundIndex;
     ASSERT_NE(opponent, 0) << c.menu;
     // Everything forgotten, a new window: the start-up menu's load, then the round's match.
@@ -212,7 +212,7 @@ TEST_F(SaveCommands, APendingPlayoffAfterALoadGoesToItsAnnouncementOrTheShootOut
     EXPECT_EQ(gameFlow.playoffOpponent, opponent) << period;
     if (period == 0) {
       EXPECT_EQ(Names(), (std::vector<std::string>{"SinkiBox", "PlayoffMsg2"}));
-      EXPECT_EQ(shown_.at(1).displayContent, 5);
+      EXPECT_EQ(shown_.at(1).displayContent, DisplayContent::kPlayoffOpponent);
       EXPECT_EQ(match.opponent, opponent);
       EXPECT_EQ(match.half, 1);
     } else {

@@ -34,9 +34,6 @@ namespace hl = platform::headless;
 
 namespace {
 
-constexpr int kPhaseQualifying = 2;
-constexpr int kPhaseGroupLeague = 3;
-constexpr int kPhaseKnockout = 4;
 constexpr int kCelebrationMs = 600;  // how long the cup celebration is watched
 constexpr int kIdleBudget = 2000000;
 
@@ -89,8 +86,8 @@ class Driver {
       PlayMatches(user);
       // The next campaign: after its end the game waits in the idle window; the GAME menu
       // brings back the start-up menu, whose new game button the driver presses.
-      while (campaignsStarted_ < settings_.campaigns && gameFlow.phase == 0 && !overBudget_ &&
-             hl::ChooseMenuItem(CommandId::kBackToFirstMenu)) {
+      while (campaignsStarted_ < settings_.campaigns && gameFlow.phase == Phase::kNone &&
+             !overBudget_ && hl::ChooseMenuItem(CommandId::kBackToFirstMenu)) {
         hl::Advance(10);
         PlayMatches(user);
       }
@@ -100,7 +97,7 @@ class Driver {
       report_.photoFramesAfter = victoryCelebration.photoStep - step;
     }
     report_.userMatches = commandLog.received[CommandId::kStartMatch];
-    report_.ended = report_.reached != Reached::kNotStarted && gameFlow.phase == 0 &&
+    report_.ended = report_.reached != Reached::kNotStarted && gameFlow.phase == Phase::kNone &&
                     !MatchRunning() && !overBudget_;
     hl::Shutdown();
     ResetGameRecords();
@@ -139,7 +136,8 @@ class Driver {
   }
 
   bool ForcedMatch() const {
-    return gameFlow.mode == 0 && (gameFlow.phase == kPhaseKnockout || gameFlow.playoffOpponent);
+    return gameFlow.mode == Mode::kCampaign &&
+           (gameFlow.phase == Phase::kKnockout || gameFlow.playoffOpponent);
   }
 
   // What the driver does to a running match between the user's actions.
@@ -161,7 +159,7 @@ class Driver {
         match.clockSeconds = settings_.secondsPerPeriod % 60;
       }
     }
-    if (!NearTheEnd() || gameFlow.mode != 0) return;
+    if (!NearTheEnd() || gameFlow.mode != Mode::kCampaign) return;
     if (settings_.forceLevel && ForcedMatch()) {
       match.scoreA = match.scoreB = std::min(match.scoreA, match.scoreB);
     } else if (settings_.userWins && match.scoreA <= match.scoreB) {
@@ -216,7 +214,7 @@ class Driver {
         campaignsStarted_ = 1;
         hl::PressControl(settings_.load ? DialogItem::kLoadGame : DialogItem::kNewGame);
         if (settings_.load) report_.reached = Reached::kQualifying;
-      } else if (campaignsStarted_ < settings_.campaigns && gameFlow.phase == 0) {
+      } else if (campaignsStarted_ < settings_.campaigns && gameFlow.phase == Phase::kNone) {
         ++campaignsStarted_;
         report_.champion = 0;  // each campaign crowns its own
         hl::PressControl(DialogItem::kNewGame);
@@ -269,22 +267,26 @@ class Driver {
       hl::Advance(kCelebrationMs);
       return;
     }
-    if ((name == "MessBox2" || name == "MessBox3") && seen.messageKind == 0) {
+    if ((name == "MessBox2" || name == "MessBox3") &&
+        seen.messageKind == MessageKind::kMatchResult) {
       report_.scores.push_back({lastMatchResult.userGoals, lastMatchResult.opponentGoals});
       report_.keyEvents = user_->KeyEvents();
       if (settings_.afterMatch) settings_.afterMatch(int(report_.scores.size()));
     }
     if (name == "PlayoffMsg1" || name == "PlayoffMsg2") ++report_.playoffs;
-    if (name == "MessBox2" && seen.messageKind == 8) OnChampion(KnockoutOpponent(UserNumber(), 2));
-    if ((name == "DispRoundEndDlg1" || name == "DispRoundEndDlg2") && seen.displayContent == 3) {
-      if (gameFlow.phase == kPhaseKnockout) {
+    if (name == "MessBox2" && seen.messageKind == MessageKind::kRunnerUp)
+      OnChampion(KnockoutOpponent(UserNumber(), 2));
+    if ((name == "DispRoundEndDlg1" || name == "DispRoundEndDlg2") &&
+        seen.displayContent == DisplayContent::kRoundResults) {
+      if (gameFlow.phase == Phase::kKnockout) {
         CheckKnockoutRound();
       } else {
         CheckUserLeagueRound();
       }
     }
-    if (name == "DispTaisenDlg1" && gameFlow.phase != 0 &&
-        (seen.displayContent == 4 || seen.displayContent == 11)) {
+    if (name == "DispTaisenDlg1" && gameFlow.phase != Phase::kNone &&
+        (seen.displayContent == DisplayContent::kStandings ||
+         seen.displayContent == DisplayContent::kGroupStandings)) {
       CheckComputedLeague();
     }
     hl::PressControl(name == "messagebox" ? platform::kIdOk : DialogItem::kOk);
@@ -308,14 +310,14 @@ class Driver {
       overBudget_ = true;
     }
     Reached now = Reached::kQualifying;
-    if (gameFlow.phase == kPhaseGroupLeague) now = Reached::kGroupLeague;
-    if (gameFlow.phase == kPhaseKnockout) {
+    if (gameFlow.phase == Phase::kGroupLeague) now = Reached::kGroupLeague;
+    if (gameFlow.phase == Phase::kKnockout) {
       now = gameFlow.roundIndex == 0   ? Reached::kFirstRound
             : gameFlow.roundIndex == 1 ? Reached::kSemiFinal
                                        : Reached::kFinal;
     }
     report_.reached = std::max(report_.reached, now);
-    if (gameFlow.phase == kPhaseKnockout && gameFlow.roundIndex == 0) CheckBracket();
+    if (gameFlow.phase == Phase::kKnockout && gameFlow.roundIndex == 0) CheckBracket();
   }
 
   void OnChampion(int nation) {
@@ -335,7 +337,8 @@ class Driver {
   // the records and the standings.
   void CheckUserLeagueRound() {
     const int round = gameFlow.lastRound;
-    if (round != 0 && leaguePhase_ == 0) return;  // a league loaded part-way: not tallied
+    if (round != 0 && leaguePhase_ == Phase::kNone)
+      return;  // a league loaded part-way: not tallied
     ++report_.leagueRoundsChecked;
     if (round == 0 || leaguePhase_ != gameFlow.phase) {
       tally_ = {};
@@ -509,7 +512,7 @@ class Driver {
   bool started_ = false;
   bool inExtraTime_ = false;
   bool inShootOut_ = false;
-  int leaguePhase_ = 0;
+  Phase leaguePhase_ = Phase::kNone;
   int nextRound_ = 0;
   std::array<Tally, kNationCount> tally_{};
 };

@@ -25,6 +25,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/game_flow_state.h"
+
 namespace campaign {
 
 // How far the user got.
@@ -81,9 +83,9 @@ struct Settings {
 struct Seen {
   std::string name;     // template name, or "messagebox"
   std::string caption;  // a message box's caption
-  int messageKind = 0;
-  int displayContent = 0;
-  int phase = 0;
+  MessageKind messageKind = MessageKind::kMatchResult;
+  DisplayContent displayContent = DisplayContent::kNone;
+  Phase phase = Phase::kNone;
 };
 
 struct Report {

@@ -36,7 +36,7 @@ void EnterGroupLeague() {
     if (region != gameFlow.region) ComputeRegionQualifying(region);
   }
   DrawGroups();
-  gameFlow.phase = 3;
+  gameFlow.phase = Phase::kGroupLeague;
   gameFlow.playoffOpponent = 0;
   SetUpGroupLeague();
 }
@@ -49,17 +49,17 @@ void EnterKnockout() {
     if (group != leagueState.userGroup) ComputeGroup(group);
   }
   gameFlow.playoffOpponent = 0;
-  gameFlow.phase = 4;
+  gameFlow.phase = Phase::kKnockout;
   gameFlow.roundIndex = 0;
 }
 
 // After the last round of a league or a play-off: on to the next stage when the user passed.
 void EndLeague() {
   if (!DecideQualification()) {
-    if (gameFlow.playoffOpponent == 0) gameFlow.phase = 0;
+    if (gameFlow.playoffOpponent == 0) gameFlow.phase = Phase::kNone;
     return;
   }
-  if (gameFlow.phase == 2) {
+  if (gameFlow.phase == Phase::kQualifying) {
     EnterGroupLeague();
   } else {
     EnterKnockout();
@@ -125,7 +125,7 @@ void BuildCampaignAt(CampaignStage stage, std::uint32_t seed) {
   gameFlow.level = 1;
   gameFlow.region = 1;
   gameFlow.userNation = kUserNation;
-  gameFlow.phase = 2;
+  gameFlow.phase = Phase::kQualifying;
   SetUpQualifying();
   gameFlow.roundIndex = 0;
   gameFlow.displayRegion = gameFlow.region;
@@ -169,13 +169,14 @@ void BuildCampaignAt(CampaignStage stage, std::uint32_t seed) {
 }
 
 int ContinueCampaign() {
-  if (gameFlow.playoffOpponent != 0 && (gameFlow.phase == 2 || gameFlow.phase == 3)) {
+  if (gameFlow.playoffOpponent != 0 &&
+      (gameFlow.phase == Phase::kQualifying || gameFlow.phase == Phase::kGroupLeague)) {
     const int opponent = gameFlow.playoffOpponent;
     lastMatchResult = LastMatchResult{2, 1, static_cast<std::uint8_t>(opponent)};
     EndLeague();
     return opponent;
   }
-  if (gameFlow.phase == 2 || gameFlow.phase == 3) {
+  if (gameFlow.phase == Phase::kQualifying || gameFlow.phase == Phase::kGroupLeague) {
     const int opponent = PlayLeagueRound(2, 1);
     // As the game counts: the league ends when the round played was its last.
     if (gameFlow.roundIndex + 1 != gameFlow.roundCount) {
@@ -185,7 +186,7 @@ int ContinueCampaign() {
     }
     return opponent;
   }
-  if (gameFlow.phase != 4) return 0;
+  if (gameFlow.phase != Phase::kKnockout) return 0;
   const int opponent = UserFixtureOpponent();
   int userGoals = 2;
   int opponentGoals = 1;
@@ -201,7 +202,7 @@ int ContinueCampaign() {
     ComputeKnockoutRound(opponent, userGoals, opponentGoals);
     ++gameFlow.roundIndex;
   } else {
-    gameFlow.phase = 0;  // the user has won the final
+    gameFlow.phase = Phase::kNone;  // the user has won the final
   }
   return opponent;
 }

@@ -455,10 +455,10 @@ void SetUpMatch(const Settings& settings) {
   ResetNationRecords();
   InitTeamDatabase();
   SeedRandom(settings.seed);
-  gameFlow.mode = 1;  // a friendly
+  gameFlow.mode = Mode::kFriendly;
   if (settings.playoff) {
-    gameFlow.mode = 0;
-    gameFlow.phase = 2;  // a play-off of the regional qualifying league
+    gameFlow.mode = Mode::kCampaign;
+    gameFlow.phase = Phase::kQualifying;  // a play-off of the regional qualifying league
     gameFlow.playoffOpponent = kOpponentNation + 1;
   }
   gameFlow.soundOff = 1;

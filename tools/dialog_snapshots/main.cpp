@@ -3,10 +3,10 @@
 //   dialog_snapshots OUTPUT_FOLDER [GAME_FOLDER]
 //
 // Runs the game's own main window on the headless backend, in GAME_FOLDER when given (where
-// GDAT.DAT lies), opens each dialog template with the procedure and the selectors the game
-// uses for it, and saves dialog-NAME.png (several messages of MessBox2 as dialog-MessBox2-K.png
-// by message kind) and the open SOUND menu as menu-SOUND.png. Ends with exit code 1 when a dialog
-// cannot be opened.
+// GDAT.DAT lies), opens each dialog template with the procedure, the records and the argument
+// the game uses for it, and saves dialog-NAME.png (several messages of MessBox2 as
+// dialog-MessBox2-K.png by message kind) and the open SOUND menu as menu-SOUND.png. Ends with exit
+// code 1 when a dialog cannot be opened.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -34,6 +34,7 @@ struct Shot {
   std::string file;
   platform::DialogProc proc;
   std::function<void()> setUp;
+  platform::Param argument = 0;  // what the list and sound dialogs are opened with
 };
 
 std::string pendingFile;
@@ -44,7 +45,7 @@ bool saved = false;
 void SetUpRecords() {
   gameFlow.region = 1;
   gameFlow.userNation = 7;
-  gameFlow.phase = 2;
+  gameFlow.phase = Phase::kQualifying;
   gameFlow.roundIndex = 1;
   gameFlow.roundCount = 7;
   gameFlow.lastRound = 0;
@@ -61,25 +62,30 @@ void SetUpRecords() {
 
 std::vector<Shot> Shots() {
   const auto plain = [] {};
-  const auto content = [](int c) { return [c] { gameFlow.displayContent = std::uint8_t(c); }; };
-  const auto message = [](int k) { return [k] { gameFlow.messageKind = std::uint8_t(k); }; };
+  const auto content = [](int c) { return [c] { gameFlow.displayContent = DisplayContent(c); }; };
+  const auto message = [](int k) { return [k] { gameFlow.messageKind = MessageKind(k); }; };
   std::vector<Shot> shots = {
       {"SinkiBox", "SinkiBox", MenuDialogProc, plain},
       {"SinkiBox3", "SinkiBox3", MenuDialogProc, plain},
       {"SinkiBox4", "SinkiBox4", MenuDialogProc, plain},
       {"SinkiBox5", "SinkiBox5", MenuDialogProc, plain},
       {"SelChikuDlg", "SelChikuDlg", MenuDialogProc, content(1)},
-      {"SelTeamDlg", "SelTeamDlg", ListDialogProc, [] { gameFlow.listKind = 2; }},
-      {"SelTestMatchDlg", "SelTestMatchDlg", ListDialogProc, [] { gameFlow.listKind = 6; }},
-      {"SelTestMatch2Dlg", "SelTestMatch2Dlg", ListDialogProc, [] { gameFlow.listKind = 7; }},
-      {"SetLevelDlg", "SetLevelDlg", ListDialogProc, [] { gameFlow.listKind = 8; }},
-      {"SetSoundDlg", "SetSoundDlg", SoundDialogProc, [] { gameFlow.soundDialogMode = 1; }},
-      {"MessBox1", "MessBox1", SoundDialogProc, [] { gameFlow.soundDialogMode = 0; }},
+      {"SelTeamDlg", "SelTeamDlg", ListDialogProc, plain,
+       platform::Param(ListKind::kEuropeanNations)},
+      {"SelTestMatchDlg", "SelTestMatchDlg", ListDialogProc, plain,
+       platform::Param(ListKind::kFriendlyOpponents)},
+      {"SelTestMatch2Dlg", "SelTestMatch2Dlg", ListDialogProc, plain,
+       platform::Param(ListKind::kPracticeConfirmation)},
+      {"SetLevelDlg", "SetLevelDlg", ListDialogProc, plain, platform::Param(ListKind::kLevel)},
+      {"SetSoundDlg", "SetSoundDlg", SoundDialogProc, plain,
+       platform::Param(SoundDialogMode::kSoundSwitch)},
+      {"MessBox1", "MessBox1", SoundDialogProc, plain,
+       platform::Param(SoundDialogMode::kFirstMenuQuestion)},
       {"MessBox2", "MessBox2-0", MessageDialogProc, message(0)},
       {"MessBox3", "MessBox3", MessageDialogProc,
        [] {
-         gameFlow.messageKind = 0;
-         gameFlow.phase = 4;
+         gameFlow.messageKind = MessageKind::kMatchResult;
+         gameFlow.phase = Phase::kKnockout;
        }},
       {"MessKanki1", "MessKanki1", MessageDialogProc, message(5)},
       {"MessKanki2", "MessKanki2", MessageDialogProc, message(6)},
@@ -89,7 +95,7 @@ std::vector<Shot> Shots() {
       {"DispRoundEndDlg2", "DispRoundEndDlg2", MenuDialogProc, content(3)},
       {"DispTaisenDlg1", "DispTaisenDlg1", MenuDialogProc,
        [] {
-         gameFlow.displayContent = 4;
+         gameFlow.displayContent = DisplayContent::kStandings;
          gameFlow.displayRegion = 100;
        }},
       {"DispTaisenDlg2", "DispTaisenDlg2", MenuDialogProc, content(11)},
@@ -146,13 +152,13 @@ int main(int argc, char** argv) {
     shot.setUp();
     pendingFile = shot.file;
     saved = false;
-    if (OpenDialog(shot.dialog, shot.proc) < 0 || !saved) {
+    if (OpenDialog(shot.dialog, shot.proc, shot.argument) < 0 || !saved) {
       std::fprintf(stderr, "dialog_snapshots: %s was not shown\n", shot.dialog.c_str());
       ++failures;
     }
-    gameFlow.displayContent = 0;
-    gameFlow.messageKind = 0;
-    gameFlow.phase = 2;
+    gameFlow.displayContent = DisplayContent::kNone;
+    gameFlow.messageKind = MessageKind::kMatchResult;
+    gameFlow.phase = Phase::kQualifying;
   }
   // The SOUND menu open, with its check mark on Sound Off.
   SetSoundOff(true);

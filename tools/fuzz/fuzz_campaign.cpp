@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FillNationNames();
   SeedRandom(1);
   ContinueCampaign();
-  if (gameFlow.phase < 2) return 0;  // the campaign is over: the game saves nothing then
+  if (gameFlow.phase < Phase::kQualifying) return 0;  // the campaign is over: the game saves nothing then
   const CampaignBytes saved = CampaignImage();
   if (!LoadCampaignImage(saved.data(), saved.size())) std::abort();  // its own save refused
   return 0;

@@ -61,7 +61,7 @@ Bytes SavedCampaign(const fs::path& folder, int region, int nation) {
   InitTeamDatabase();
   gameFlow.region = std::uint8_t(region);
   gameFlow.userNation = std::uint8_t(nation);
-  gameFlow.phase = 2;
+  gameFlow.phase = Phase::kQualifying;
   SetUpQualifying();
   SetUpRegionLeague(region);
   const fs::path file = folder / "seed.$$$";

@@ -74,7 +74,7 @@ platform::Window* CreateGameWindow(platform::Instance* instance) {
 
 // A friendly between two nations (indices), set up as the game flow does before a kick-off.
 void SetUpFriendly(int userNation, int opponentNation) {
-  gameFlow.mode = 1;
+  gameFlow.mode = Mode::kFriendly;
   gameFlow.userNation = std::uint8_t(userNation);
   gameFlow.chosenOpponent = std::uint8_t(opponentNation + 1);
   match.kitsLoaded = 0;
@@ -256,8 +256,8 @@ int main(int argc, char** argv) {
   Save(output, "5-clashing-kits.png");
 
   // A whole match as it opens: Japan against Cameroon, a play-off of the campaign.
-  gameFlow.mode = 0;
-  gameFlow.phase = 2;
+  gameFlow.mode = Mode::kCampaign;
+  gameFlow.phase = Phase::kQualifying;
   gameFlow.region = 0;
   gameFlow.userNation = 0;
   gameFlow.playoffOpponent = 26;
@@ -322,7 +322,7 @@ int main(int argc, char** argv) {
   RunTicksUntil([] { return captionState.goalCelebration == 0; });
   // The end of extra time hands the match to the game flow, which starts the shoot-out of a
   // level knockout tie.
-  gameFlow.phase = 4;
+  gameFlow.phase = Phase::kKnockout;
   gameFlow.playoffOpponent = 0;
   match.scoreB = match.scoreA;
   match.clockMinutes = 0;

@@ -152,9 +152,9 @@ constexpr DialogFrame kRegionChoice = {280, 180, 120, 164, 32, 12};
 // The body of gameFlow.displayContent in its dialog, saved as screen-NAME.png.
 Canvas Screen(const DialogFrame& frame, int content, const std::string& name) {
   Canvas canvas = Canvas::Dialog(frame.width, frame.height);
-  gameFlow.displayContent = std::uint8_t(content);
+  gameFlow.displayContent = DisplayContent(content);
   DrawDisplayContent(canvas.dc());
-  gameFlow.displayContent = 0;
+  gameFlow.displayContent = DisplayContent::kNone;
   canvas.Button(frame.okX, frame.okY, frame.okW, frame.okH);
   canvas.Save("screen-" + name + ".png");
   return canvas;
@@ -191,7 +191,7 @@ void EuropeanCampaign() {
   gameFlow.userNation = 7;
   const int user = gameFlow.userNation + 1;
   SetUpQualifying();
-  gameFlow.phase = 2;
+  gameFlow.phase = Phase::kQualifying;
   gameFlow.roundIndex = 0;
   {
     Canvas c = Screen(kSchedule1, 2, "01-qualifying-schedule-europe");
@@ -226,7 +226,7 @@ void EuropeanCampaign() {
   DrawGroups();
   Screen(kGroupLeague, 7, "09-groups");
 
-  gameFlow.phase = 3;
+  gameFlow.phase = Phase::kGroupLeague;
   SetUpGroupLeague();
   Screen(kSchedule2, 8, "10-group-schedule");
   for (int round = 0; round < gameFlow.roundCount; ++round) {
@@ -251,7 +251,7 @@ void EuropeanCampaign() {
     Screen(kTaisen, 11, "14-computed-group-" + std::string(1, char('a' + g)));
   }
 
-  gameFlow.phase = 4;
+  gameFlow.phase = Phase::kKnockout;
   gameFlow.roundIndex = 0;
   {
     Canvas c = Screen(kTournament, 10, "15-bracket-before-first-round");
@@ -276,7 +276,7 @@ void PlayoffCampaign() {
     gameFlow.region = 3;
     gameFlow.userNation = 20;
     SetUpQualifying();
-    gameFlow.phase = 2;
+    gameFlow.phase = Phase::kQualifying;
     for (int round = 0; round < gameFlow.roundCount; ++round) PlayLeagueRound(round, 1, 1);
     ComputeStandings();
     if (DecideQualification() || gameFlow.playoffOpponent == 0) continue;

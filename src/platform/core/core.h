@@ -207,7 +207,8 @@ Param DialogDispatch(Window* dialog, Msg msg, Param a, Param b);
 Rect DialogOuterRect(int clientWidth, int clientHeight, DialogFrame frame);
 Window* CreateDialogWindow(Instance* instance, const DialogTemplate& tpl, Window* owner,
                            DialogProc proc);
-Param RunDialog(Window* dialog);
+// Sends InitDialog with `initParam` as its b, then runs the dialog's loop until it ends.
+Param RunDialog(Window* dialog, Param initParam = 0);
 void PaintDialog(Window* dialog);
 void SendDialogCommand(Window* dialog, int id, Param code);
 detail::Control* FindControl(Window* dialog, int id);

@@ -256,10 +256,10 @@ Window* CreateDialogWindow(Instance* instance, const DialogTemplate& tpl, Window
   return dialog;
 }
 
-Param RunDialog(Window* dialog) {
+Param RunDialog(Window* dialog, Param initParam) {
   auto& c = Core();
   DialogData& d = *dialog->dialog;
-  if (SendMessage(dialog, Msg::InitDialog, 0, 0) != 0 && !d.ended) {
+  if (SendMessage(dialog, Msg::InitDialog, 0, initParam) != 0 && !d.ended) {
     SetFocusIndex(dialog, DefaultFocusIndex(dialog));
   }
   while (!d.ended) {
@@ -350,10 +350,15 @@ Param DialogDispatch(Window* dialog, Msg msg, Param a, Param b) {
 using detail::Core;
 
 Param DialogBox(Instance* instance, std::string_view templateName, Window* owner, DialogProc proc) {
+  return DialogBoxParam(instance, templateName, owner, proc, 0);
+}
+
+Param DialogBoxParam(Instance* instance, std::string_view templateName, Window* owner,
+                     DialogProc proc, Param initParam) {
   const DialogTemplate* tpl = FindDialogTemplate(instance, templateName);
   if (!tpl || !Core().backend) return -1;
   Window* dialog = detail::CreateDialogWindow(instance, *tpl, owner, proc);
-  return detail::RunDialog(dialog);
+  return detail::RunDialog(dialog, initParam);
 }
 
 void EndDialog(Window* dialog, Param result) {
