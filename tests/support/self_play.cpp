@@ -49,6 +49,7 @@ struct Run {
   int lastScoreA = 0;
   int lastScoreB = 0;
   std::vector<std::vector<int>>* frameRecords = nullptr;
+  std::function<void(platform::Window*)> afterTick;
   int secondsPerPeriod = 180;
   bool forceLevel = false;
 };
@@ -194,6 +195,7 @@ void OneTick(platform::Window* window) {
   const std::uint8_t periodBefore = match.periodKind;
   OnMatchTimer(window);
   ++run->report.ticks;
+  if (run->afterTick) run->afterTick(window);
   if (captionState.goalCelebration != 0 && celebratingBefore == 0) {
     ++(periodBefore == 2 ? run->report.shootOutCelebrations : run->report.celebrations);
   }
@@ -577,6 +579,7 @@ void WindowUser::Act() {
 Report PlayMatch(const Settings& settings) {
   Run state;
   state.frameRecords = settings.frameRecords;
+  state.afterTick = settings.afterTick;
   state.secondsPerPeriod = settings.secondsPerPeriod;
   state.forceLevel = settings.forceLevel;
   run = &state;
