@@ -3,6 +3,12 @@
 
 ViewLayout viewLayout;
 
+std::int32_t CaptionShiftForWidth(std::int32_t clientWidth) {
+  if (clientWidth <= 640) return 150;
+  if (clientWidth >= 930) return 0;
+  return 150 - (clientWidth - 640) / 2;
+}
+
 void ResetViewLayout() {
   viewLayout = ViewLayout{};
 }

@@ -17,6 +17,7 @@
 #include "match/match_view.h"
 #include "match/possession.h"
 #include "match/restart_kicks.h"
+#include "platform/platform.h"
 
 namespace {
 
@@ -49,16 +50,16 @@ void RecordKick(bool scored) {
   }
 }
 
-void ShowBoard(platform::DeviceContext* dc) {
-  if (MatchView* view = CurrentMatchView()) view->DrawShootOutBoard(dc);
+void ShowBoard() {
+  if (MatchView* view = CurrentMatchView()) view->DrawShootOutBoard();
 }
 
 // A kick that failed: recorded, the next kick set up, the whistle.
-void RecordMiss(platform::DeviceContext* dc) {
+void RecordMiss() {
   ball.speed = 0;
   RecordKick(false);
   SetUpPenalty();
-  ShowBoard(dc);
+  ShowBoard();
   if (gameFlow.soundOff == 0) platform::PlaySound("WHISTLE.wav", true);
   match.matchEvent = 1;
 }
@@ -104,16 +105,16 @@ bool InShootOutGoalMouth() {
 }
 
 // The goal that ends a kick at once: recorded, celebrated and the next kick set up.
-void ShootOutGoal(platform::DeviceContext* dc) {
+void ShootOutGoal() {
   MatchView* view = CurrentMatchView();
   ball.x = match.pitchLeft - 8;
-  if (view != nullptr) view->ShowShootOutGoal(dc);
+  if (view != nullptr) view->ShowShootOutGoal();
   match.captionTimer = 40;
   const bool teamB = !TeamAKicks();
   RecordKick(true);
   StartGoalCelebration(teamB);
   SetUpPenalty();
-  ShowBoard(dc);
+  ShowBoard();
   match.matchEvent = 3;
 }
 
@@ -138,7 +139,7 @@ void ClearPenaltyKickState() {
   match.preKickWait = 0;
 }
 
-void ResetShootOut() {
+void ClearShootOut() {
   ClearShootOutCounts();
   ClearPenaltyKickState();
 }
@@ -212,23 +213,22 @@ void SetUpPenalty() {
   match.preKickWait = kPreKickWaitFrames;
 }
 
-void ShootOutFrame(platform::DeviceContext* dc) {
+void ShootOutFrame() {
   SaveFramePositions();
   UpdateOffsideLine();
   ShootOutTeamA();
   ShootOutTeamB();
   ShootOutBallMotion();
   ShootOutCommand();
-  ShootOutCheck(dc);
+  ShootOutCheck();
   CountDownMotion();
   MatchView* view = CurrentMatchView();
   if (match.matchEvent != 0 && view != nullptr) {
-    view->RedrawFrame(dc);
-    if (match.matchEvent == 3 || match.matchEvent == 4)
-      view->WriteGoalCaption(dc, match.matchEvent);
+    view->RedrawFrame();
+    if (match.matchEvent == 3 || match.matchEvent == 4) view->WriteGoalCaption(match.matchEvent);
   }
   match.matchEvent = 0;
-  if (view != nullptr) view->DrawCommandPanel(dc);
+  if (view != nullptr) view->DrawCommandPanel();
 }
 
 void ShootOutCommand() {
@@ -305,12 +305,12 @@ void ShootOutBallMotion() {
   ApplyBallFriction();
 }
 
-void ShootOutCheck(platform::DeviceContext* dc) {
+void ShootOutCheck() {
   if (match.saveTicks != 0) return;
   const bool thrown = CheckTouchLines();
   const bool shot = match.ballHolder == 0;  // the kick clears the holder
   if (InShootOutGoalMouth() && ball.height < kGoalHeight && ball.x < match.pitchLeft + 1) {
-    ShootOutGoal(dc);
+    ShootOutGoal();
   } else {
     const PlayerState& keeper = TeamAKicks() ? teamB[0] : teamA[0];
     if (std::abs(ball.x - keeper.x) < kSaveReach && std::abs(ball.y - keeper.y) < kSaveReach) {
@@ -326,7 +326,7 @@ void ShootOutCheck(platform::DeviceContext* dc) {
                         (ball.speed == 0 && ball.height == 0 && ball.climb == 0))) {
       // A shot that went wide or over, left the pitch, or came to rest without reaching the
       // goal or the keeper is a miss.
-      RecordMiss(dc);
+      RecordMiss();
     }
   }
   if (match.shootKick < kShootOutRegularKicks) {
@@ -338,8 +338,8 @@ void ShootOutCheck(platform::DeviceContext* dc) {
   }
 }
 
-void RecordSave(platform::DeviceContext* dc) {
-  RecordMiss(dc);
+void RecordSave() {
+  RecordMiss();
 }
 
 bool ShootOutDecided() {

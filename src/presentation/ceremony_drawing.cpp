@@ -245,6 +245,14 @@ void DrawVictoryScreen(DeviceContext* dc) {
   }
 }
 
+bool AdvanceVictoryCelebration() {
+  if (victoryCelebration.animating == 0) return false;
+  if (victoryCelebration.countdown != 0) --victoryCelebration.countdown;
+  if (victoryCelebration.countdown != 0) return false;
+  victoryCelebration.countdown = kPhotoFrameTicks;
+  return true;
+}
+
 void DrawTeamPhotoFrame(DeviceContext* dc) {
   if (dc == nullptr) return;
   DeviceContext* frame = platform::CreateCompatibleDC(dc);

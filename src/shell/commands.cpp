@@ -2,12 +2,12 @@
 // start-up menu, pause, back to the first menu, the sound switch, the exit, the level and the
 // sound dialogs. The match and the campaign have handlers of their own.
 #include "match/match_state.h"
+#include "match/match_tick.h"
 #include "shell/command_handlers.h"
 #include "shell/command_log.h"
 #include "shell/dialog_procs.h"
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
-#include "shell/match_tick.h"
 
 using platform::Msg;
 

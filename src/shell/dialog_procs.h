@@ -14,10 +14,9 @@
 // The dialogs that another button may have to close first, and the level being chosen.
 // Process-wide, one instance.
 struct DialogWindows {
-  platform::Window* soundDialog = nullptr;    // SetSoundDlg or MessBox1 while open
-  platform::Window* nationList = nullptr;     // the open list dialog (nation, opponent, level)
-  platform::Window* messageDialog = nullptr;  // the open message dialog
-  std::uint8_t pendingLevel = 3;              // the level radio button chosen, until OK
+  platform::Window* soundDialog = nullptr;  // SetSoundDlg or MessBox1 while open
+  platform::Window* nationList = nullptr;   // the open list dialog (nation, opponent, level)
+  std::uint8_t pendingLevel = 3;            // the level radio button chosen, until OK
 };
 
 extern DialogWindows dialogWindows;

@@ -7,6 +7,7 @@
 #include "base/random_below.h"
 #include "competition/nations.h"
 #include "match/match_state.h"
+#include "match/match_tick.h"
 #include "match/match_view.h"
 #include "platform/platform.h"
 #include "presentation/graphics_archive.h"
@@ -19,7 +20,6 @@
 #include "shell/dialog_procs.h"
 #include "shell/game_flow.h"
 #include "shell/keyboard.h"
-#include "shell/match_tick.h"
 #include "shell/shell_values.h"
 
 using platform::Msg;
@@ -31,7 +31,6 @@ namespace {
 
 constexpr int kMainWindowWidth = 900;
 constexpr int kMainWindowHeight = 600;
-constexpr int kTimerId = 1;
 
 // The average character width of the fixed system font in a context of the window.
 void MeasureCharWidth(platform::Window* window) {
@@ -61,7 +60,7 @@ void OnCreate(platform::Window* window, const platform::CreateParams* params) {
   // 5. Picture names, drawing tools, goal and pitch-furniture pictures.
   BuildDirectory();
   CreateDrawingTools();
-  SetMatchView(PitchMatchView());
+  SetMatchView(PitchMatchView(window));
   LoadPitchPictures();
   // 6.
   shellState.startupDone = 0;
@@ -161,7 +160,7 @@ void PauseWhileAway(platform::Window* window) {
 }
 
 void OnDestroy(platform::Window* window) {
-  platform::KillTimer(window, kTimerId);
+  platform::KillTimer(window, kMatchTimerId);
   platform::DestroyMenu(shellState.menuIdle);
   platform::DestroyMenu(shellState.menuRunning);
   platform::DestroyMenu(shellState.menuPaused);
@@ -174,10 +173,12 @@ void OnDestroy(platform::Window* window) {
 
 }  // namespace
 
-std::int32_t CaptionShiftForWidth(std::int32_t clientWidth) {
-  if (clientWidth <= 640) return 150;
-  if (clientWidth >= 930) return 0;
-  return 150 - (clientWidth - 640) / 2;
+void OnMatchTimer(platform::Window* window) {
+  MatchTick([window] {
+    platform::KillTimer(window, kMatchTimerId);
+    platform::SetMenu(window, shellState.menuIdle);
+    platform::SendMessage(window, Msg::Command, CommandId::kEndOfMatch, 0);
+  });
 }
 
 Param MainWindowProc(platform::Window* window, Msg msg, Param a, Param b) {

@@ -12,6 +12,7 @@
 #include "match/match_clock.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
+#include "match/match_tick.h"
 #include "presentation/caption_drawing.h"
 #include "presentation/ceremony_drawing.h"
 #include "presentation/match_captions.h"
@@ -20,7 +21,6 @@
 #include "shell/dialog_procs.h"
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
-#include "shell/match_tick.h"
 
 namespace {
 
@@ -37,16 +37,6 @@ constexpr const char* kLevelNames[4] = {"LEVEL S", "LEVEL 1", "LEVEL 2", "LEVEL 
 // The name of the level setting; a damaged setting reads as LEVEL 3.
 const char* LevelName() {
   return kLevelNames[gameFlow.level > 3 ? 3 : gameFlow.level];
-}
-
-void SetSpriteSheetSlots() {
-  match.sheetBaseA = 110;
-  match.sheetBaseB = 30;
-}
-
-void ResetMatch() {
-  InitMatch();
-  SetSpriteSheetSlots();
 }
 
 // The pitch without players, and the notice that the pictures are loading.
@@ -91,37 +81,21 @@ void ShowScreen(const char* dialog, int content) {
 }
 
 void StartMatch(platform::Window* window) {
-  // 1. What the last match left.
-  tickCounters.crowdFrames = 0;
-  match.periodKind = 0;
-  match.kitsLoaded = 0;
-  match.captionKind = 0;
-  ResetCaptionState();
-  // 2. The empty pitch.
+  ClearForNewMatch();
+  // The empty pitch while the pairing's pictures load.
   platform::DeviceContext* dc = platform::GetDC(window);
   DrawEmptyPitch(dc);
-  // 3, 4.
+  platform::ReleaseDC(window, dc);
   SetMatchTitle(window);
   SelectOpponent();
   if (match.opponent == 0) {
-    // 5. Nobody to play in this round.
-    platform::ReleaseDC(window, dc);
+    // Nobody to play in this round.
     match.scoreA = match.scoreB = 0;
     ShowMessage("MessBox2", 10);
     SendGameCommand(CommandId::kEndOfMatch);
     return;
   }
-  // 6.
-  match.controlledPlayer = 0;
-  match.half = 1;
-  match.keeperHoldTicks = 0;
-  SetSpriteSheetSlots();
-  StartEntrance(dc);
-  ResetClock();
-  DrawClock(dc);
-  DrawScoreboard(dc);
-  platform::ReleaseDC(window, dc);
-  tickCounters.frameDivider = 0;
+  BeginMatch();
   gameFlow.paused = 0;
   platform::SetMenu(window, shellState.menuRunning);
   SendGameCommand(CommandId::kStartTimer);
@@ -297,10 +271,10 @@ bool HandleMatchCommand(platform::Window* window, int id) {
   switch (id) {
     case CommandId::kCampaignMode:
       gameFlow.mode = kModeCampaign;
-      ResetMatch();
+      InitMatch();
       return true;
     case CommandId::kResetMatch:
-      ResetMatch();
+      InitMatch();
       return true;
     case CommandId::kStartMatch:
       StartMatch(window);
@@ -309,7 +283,8 @@ bool HandleMatchCommand(platform::Window* window, int id) {
       EndMatch(window);
       return true;
     case CommandId::kShootOut:
-      BeginShootOut(window);
+      BeginShootOut();
+      SendGameCommand(CommandId::kStartTimer);
       return true;
     case CommandId::kLevelS:
     case CommandId::kLevel1:

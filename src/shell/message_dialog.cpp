@@ -6,6 +6,7 @@
 #include "competition/nations.h"
 #include "match/match_state.h"
 #include "presentation/ceremony_drawing.h"
+#include "presentation/pitch_match_view.h"
 #include "resources/feldo_dialogs.h"
 #include "shell/dialog_procs.h"
 #include "shell/game_flow.h"
@@ -143,7 +144,7 @@ void MarkSoundChoice() {
 Param MessageDialogProc(platform::Window* dialog, Msg msg, Param a, Param /*b*/) {
   switch (msg) {
     case Msg::InitDialog:
-      dialogWindows.messageDialog = dialog;
+      SetCelebrationWindow(dialog);
       return 1;
     case Msg::Paint:
       PaintMessage(dialog);
@@ -151,7 +152,7 @@ Param MessageDialogProc(platform::Window* dialog, Msg msg, Param a, Param /*b*/)
     case Msg::Command:
       // OK, and Esc or the close box as well: a message never holds the user.
       if (a == platform::kIdOk || a == platform::kIdCancel) {
-        dialogWindows.messageDialog = nullptr;
+        SetCelebrationWindow(nullptr);
         platform::EndDialog(dialog, 1);
       }
       return 1;

@@ -14,12 +14,12 @@ class MatchClock : public MatchRules {
  protected:
   void SetUp() override {
     MatchRules::SetUp();
-    ResetClock();
+    SetClockForPeriod();
   }
   // One second of play as the tick gives it: 101 ticks of 10 ms take clockMillis above 1000.
   int Second() {
     match.clockMillis = 1010;
-    return ClockStep(nullptr);
+    return ClockStep();
   }
   void SetClock(int minutes, int seconds) {
     match.clockMinutes = minutes;
@@ -50,16 +50,16 @@ TEST_F(MatchClock, TheLineShowsThePeriodAndZeroFillsTheSeconds) {
 TEST_F(MatchClock, ASecondComesOffOnlyOnceTheMillisecondsExceedAThousand) {
   match.half = 1;
   match.clockMillis = 1000;
-  EXPECT_EQ(ClockStep(nullptr), 0);
+  EXPECT_EQ(ClockStep(), 0);
   EXPECT_EQ(match.clockSeconds, 0);
   EXPECT_EQ(match.clockMinutes, 3);
   match.clockMillis = 1001;
-  ClockStep(nullptr);
+  ClockStep();
   EXPECT_EQ(match.clockMillis, 1);
   EXPECT_EQ(match.clockMinutes, 2);
   EXPECT_EQ(match.clockSeconds, 59);
   // A half is 180 seconds.
-  ResetClock();
+  SetClockForPeriod();
   int seconds = 0;
   while (match.half == 1 && seconds < 1000) {
     Second();

@@ -28,7 +28,7 @@ class PairingPictures : public archive_test::ArchiveTest {
     ResetFixtureRecords();
     ResetNationRecords();
     InitTeamDatabase();
-    SetMatchView(PitchMatchView());
+    SetMatchView(PitchMatchView(nullptr));
   }
   void TearDown() override {
     SetMatchView(nullptr);

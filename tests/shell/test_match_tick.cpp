@@ -13,6 +13,7 @@
 #include "match/frame_step.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
+#include "match/match_tick.h"
 #include "match/shoot_out.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
@@ -25,7 +26,6 @@
 #include "shell/game_flow.h"
 #include "shell/keyboard.h"
 #include "shell/main_window.h"
-#include "shell/match_tick.h"
 
 namespace {
 
@@ -400,13 +400,13 @@ TEST_F(MatchTick, ADecidedShootOutIsHandedOverOnceAndALevelOneGoesOn) {
   EXPECT_EQ(match.preKickWait, frozenWait);
 }
 
-TEST_F(MatchTick, BeginShootOutSetsUpTheFirstKickDrawsItsCaptionAndStartsTheTimer) {
+TEST_F(MatchTick, TheShootOutCommandSetsUpTheFirstKickDrawsItsCaptionAndStartsTheTimer) {
   platform::Window* window = CreateGameWindow();
   ASSERT_NE(window, nullptr);
   match.half = 0;
   match.keeperHoldTicks = 30;
   ResetCommandLog();
-  BeginShootOut(window);
+  platform::SendMessage(window, platform::Msg::Command, CommandId::kShootOut, 0);
   EXPECT_EQ(match.periodKind, 2);
   EXPECT_EQ(match.keeperHoldTicks, 0);
   EXPECT_EQ(match.ballHolder, 11);

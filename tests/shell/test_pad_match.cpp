@@ -14,13 +14,13 @@
 #include "base/game_flow_state.h"
 #include "match/caption_state.h"
 #include "match/match_state.h"
+#include "match/match_tick.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
 #include "platform/sdl/virtual_pad.h"
 #include "resources/feldo_commands.h"
 #include "resources/feldo_resources.h"
 #include "shell/main_window.h"
-#include "shell/match_tick.h"
 #include "support/campaign_driver.h"
 
 // SDL's D-Bus connection keeps a buffer that libdbus never frees; it is not ours to fix.

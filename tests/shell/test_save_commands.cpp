@@ -14,6 +14,7 @@
 #include "competition/fixtures.h"
 #include "competition/nations.h"
 #include "match/match_state.h"
+#include "match/match_tick.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
 #include "resources/feldo_dialogs.h"
@@ -22,7 +23,6 @@
 #include "shell/command_log.h"
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
-#include "shell/match_tick.h"
 #include "support/campaign_driver.h"
 #include "support/campaign_stages.h"
 

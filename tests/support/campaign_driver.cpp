@@ -13,6 +13,7 @@
 #include "match/caption_state.h"
 #include "match/control_state.h"
 #include "match/match_state.h"
+#include "match/match_tick.h"
 #include "match/match_view.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
@@ -25,7 +26,6 @@
 #include "shell/dialog_procs.h"
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
-#include "shell/match_tick.h"
 #include "support/self_play.h"
 
 namespace campaign {

@@ -7,7 +7,9 @@
 #include <random>
 #include <string_view>
 
+#include "base/game_flow_state.h"
 #include "base/random_below.h"
+#include "base/view_layout.h"
 #include "competition/nations.h"
 #include "match/caption_state.h"
 #include "match/ceremonies.h"
@@ -15,6 +17,7 @@
 #include "match/match_clock.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
+#include "match/match_tick.h"
 #include "match/match_view.h"
 #include "match/net_rule.h"
 #include "match/shoot_out.h"
@@ -26,10 +29,7 @@
 #include "presentation/pitch_drawing.h"
 #include "presentation/pitch_match_view.h"
 #include "resources/feldo_commands.h"
-#include "shell/game_flow.h"
 #include "shell/keyboard.h"
-#include "shell/main_window.h"
-#include "shell/match_tick.h"
 
 namespace self_play {
 
@@ -39,6 +39,7 @@ constexpr int kUserNation = 7;       // Germany
 constexpr int kOpponentNation = 16;  // a South American side
 constexpr int kClientWidth = 900;    // the game's client area
 constexpr int kClientHeight = 580;
+constexpr int kTimerId = 1;  // the window's timer, as in the game
 
 // Everything a run keeps between ticks. One run at a time (the records are process-wide).
 struct Run {
@@ -193,7 +194,11 @@ void OneTick(platform::Window* window) {
   const int dividerBefore = tickCounters.frameDivider;
   const std::uint8_t celebratingBefore = captionState.goalCelebration;
   const std::uint8_t periodBefore = match.periodKind;
-  OnMatchTimer(window);
+  MatchTick([window] {
+    // The game flow's part: the timer stops and the end of the match is sent.
+    platform::KillTimer(window, kTimerId);
+    platform::SendMessage(window, platform::Msg::Command, CommandId::kEndOfMatch, 0);
+  });
   ++run->report.ticks;
   if (run->afterTick) run->afterTick(window);
   if (captionState.goalCelebration != 0 && celebratingBefore == 0) {
@@ -234,8 +239,7 @@ platform::Param SelfPlayWindowProc(platform::Window* window, platform::Msg msg, 
       return 0;
     case platform::Msg::Command:
       // The game flow's part: the timer, and the end of the match counted.
-      if (a == CommandId::kStartTimer)
-        platform::SetTimer(window, kMatchTimerId, kMatchTimerPeriodMs);
+      if (a == CommandId::kStartTimer) platform::SetTimer(window, kTimerId, kMatchTimerPeriodMs);
       if (a == CommandId::kEndOfMatch && run != nullptr) ++run->report.endOfMatchCommands;
       return 0;
     case platform::Msg::KeyDown:
@@ -269,7 +273,6 @@ class Desk {
     }
     platform::Instance* instance = platform::headless::StartForTests(platform::ResourceTable{});
     CreateDrawingTools();
-    SetMatchView(PitchMatchView());
     platform::WindowClass windowClass;
     windowClass.name = "SelfPlay";
     windowClass.proc = SelfPlayWindowProc;
@@ -277,28 +280,28 @@ class Desk {
     // The game's client area below its menu bar.
     window_ = platform::CreateMainWindow(instance, "SelfPlay", "self play", 0, 0, 0, kClientWidth,
                                          kClientHeight);
-    platform::SetTimer(window_, kMatchTimerId, kMatchTimerPeriodMs);
+    SetMatchView(PitchMatchView(window_));
+    platform::SetTimer(window_, kTimerId, kMatchTimerPeriodMs);
   }
   ~Desk() {
     if (!drawing_ || !owned_) return;
     SetMatchView(nullptr);
     DeleteDrawingTools();
     platform::headless::Shutdown();
-    ResetShellRecords();
+    ResetViewLayout();
   }
   Desk(const Desk&) = delete;
 
   // The start of the match as the game makes it: the players' entrance.
-  void StartEntrance() {
-    platform::DeviceContext* dc = drawing_ ? platform::GetDC(window_) : nullptr;
-    ::StartEntrance(dc);
-    if (drawing_) platform::ReleaseDC(window_, dc);
-  }
+  void StartEntrance() { ::StartEntrance(); }
 
   Desk& operator=(const Desk&) = delete;
 
   // The shoot-out as the game flow starts it.
-  void BeginShootOut() { ::BeginShootOut(window_); }
+  void BeginShootOut() {
+    ::BeginShootOut();
+    platform::SendMessage(window_, platform::Msg::Command, CommandId::kStartTimer, 0);
+  }
 
   void Ticks(int n) {
     if (drawing_) {
@@ -475,7 +478,7 @@ void SetUpMatch(const Settings& settings) {
   }
   InitMatch();
   match.levelCode = settings.levelCode;
-  ResetClock();
+  SetClockForPeriod();
   match.half = 1;
 }
 

@@ -31,6 +31,7 @@
 #include "match/match_clock.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
+#include "match/match_tick.h"
 #include "match/net_rule.h"
 #include "match/shoot_out.h"
 #include "platform/headless/headless.h"
@@ -41,7 +42,6 @@
 #include "resources/feldo_resources.h"
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
-#include "shell/match_tick.h"
 
 namespace {
 
@@ -263,14 +263,10 @@ int main(int argc, char** argv) {
   gameFlow.playoffOpponent = 26;
   match.kitsLoaded = 0;
   InitMatch();
-  ResetClock();
+  SetClockForPeriod();
   match.half = 1;
   ResetTickCounters();
-  {
-    platform::DeviceContext* dc = platform::GetDC(window);
-    StartEntrance(dc);
-    platform::ReleaseDC(window, dc);
-  }
+  StartEntrance();
   platform::SendMessage(window, platform::Msg::Command, CommandId::kStartTimer, 0);
   hl::Advance(std::uint64_t((10 + 7 * 14) * kTickMs));
   check.Expect(captionState.entranceState == 1, "6-entrance", "the entrance is over too soon");
