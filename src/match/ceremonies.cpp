@@ -52,12 +52,12 @@ void WalkIn(PlayerState& player, bool released, bool teamB, bool even) {
 void StartEntrance() {
   match.scoreA = match.scoreB = 0;
   match.goalsA1 = match.goalsA2 = match.goalsB1 = match.goalsB2 = 0;
-  match.matchEvent = 0;
+  match.matchEvent = MatchEvent::kNothing;
   ball.frictionCount = 0;
   match.kickGrace = 0;
   match.restartFreeze = 0;
   match.userKicksOff = 0;
-  captionState.entranceState = 1;
+  captionState.entranceState = EntranceState::kWalkingIn;
   SetViewOffset(viewLayout.captionShift);
   for (PlayerState& player : teamA) {
     player.x = kTunnelAX;
@@ -89,7 +89,7 @@ void EntranceStep() {
   if (s == kEntranceSteps) {
     for (PlayerState& player : teamA) player.pose = 0;
     for (PlayerState& player : teamB) player.pose = 0;
-    captionState.entranceState = 2;
+    captionState.entranceState = EntranceState::kFixtureCaption;
     captionState.captionStep = 0;
     if (view != nullptr) view->ShowEntranceStep(true);
     return;
@@ -105,7 +105,7 @@ void FixtureCaptionStep() {
   captionState.captionStep = std::uint8_t(captionState.captionStep + 1);
   captionState.captionCountdown = 40;
   if (captionState.captionStep > kFixtureShowings) {
-    captionState.entranceState = 0;
+    captionState.entranceState = EntranceState::kNone;
     SetUpKickOff();
     if (view != nullptr) view->ShowKickOff();
     match.captionTimer = 40;

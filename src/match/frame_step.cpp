@@ -57,7 +57,7 @@ void MoveBall() {
   if (ball.speed <= 0) return;
   ball.x += DirectionDx(ball.dir) * ball.speed;
   ball.y += DirectionDy(ball.dir) * ball.speed;
-  match.matchEvent = 1;
+  match.matchEvent = MatchEvent::kMoved;
   ApplyBallFriction();
 }
 
@@ -112,7 +112,7 @@ void StepTeamA(int i, int tx, int ty, int step, int motion) {
   }
   if (horizontal != 0 || vertical != 0) {
     p.motion = motion;
-    match.matchEvent = 1;
+    match.matchEvent = MatchEvent::kMoved;
   }
   if (horizontal != 0 && vertical != 0 && p.y == startY) vertical = 0;
   if (horizontal != 0) p.facing = horizontal;

@@ -18,7 +18,7 @@ constexpr int kExtraTimeCaptionTicks = 160;
 
 // A new period from the centre spot with team A to kick off, the pitch drawn afresh under its
 // caption.
-void StartPeriod(int captionTicks, std::uint8_t captionKind) {
+void StartPeriod(int captionTicks, CaptionKind captionKind) {
   match.captionTimer = captionTicks;
   match.userKicksOff = 1;
   SetUpKickOff();
@@ -40,9 +40,9 @@ void SetClockForPeriod() {
 }
 
 std::string ClockText() {
-  if (match.periodKind >= 2) return "-Penalty shootout-";
+  if (match.periodKind >= PeriodKind::kShootOut) return "-Penalty shootout-";
   const char* format = "     %d:%2d ";
-  if (match.periodKind == 1) {
+  if (match.periodKind == PeriodKind::kExtraTime) {
     format = "Ext %d:%2d ";
   } else if (match.half == 1) {
     format = "1st %d:%2d ";
@@ -57,7 +57,7 @@ std::string ClockText() {
 bool ExtraTimeFollows() {
   return gameFlow.mode == kModeCampaign &&
          (gameFlow.playoffOpponent != 0 || gameFlow.phase == kPhaseKnockout) &&
-         match.periodKind == 0 && match.scoreA == match.scoreB;
+         match.periodKind == PeriodKind::kRegular && match.scoreA == match.scoreB;
 }
 
 bool ClockStep() {
@@ -75,15 +75,15 @@ bool ClockStep() {
   if (match.clockMinutes != 0 || match.clockSeconds != 0) return false;
 
   if (match.half == 1) {
-    match.periodKind = 0;
+    match.periodKind = PeriodKind::kRegular;
     match.half = 2;  // the change of ends: the picture is turned from now on
-    StartPeriod(kHalfTimeCaptionTicks, 1);
+    StartPeriod(kHalfTimeCaptionTicks, CaptionKind::kHalfTime);
     return false;
   }
   if (match.half == 2) {
     if (ExtraTimeFollows()) {
-      match.periodKind = 1;  // no change of ends
-      StartPeriod(kExtraTimeCaptionTicks, 2);
+      match.periodKind = PeriodKind::kExtraTime;  // no change of ends
+      StartPeriod(kExtraTimeCaptionTicks, CaptionKind::kExtraTime);
       return false;
     }
     match.half = 0;

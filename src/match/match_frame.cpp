@@ -26,15 +26,16 @@ void MatchFrameStep() {
   AutoSelectControlled();
   CountDownMotion();
   MatchView* view = CurrentMatchView();
-  if (match.matchEvent != 0) {
+  if (match.matchEvent != MatchEvent::kNothing) {
     // The nets act where the ball's picture now stands, before the frame is drawn.
     ApplyNetRule();
     if (view != nullptr) view->RedrawFrame();
-    if (match.matchEvent > 1) SaveFramePositions();
-    if (view != nullptr && (match.matchEvent == 3 || match.matchEvent == 4)) {
+    if (match.matchEvent > MatchEvent::kMoved) SaveFramePositions();
+    if (view != nullptr &&
+        (match.matchEvent == MatchEvent::kGoalByB || match.matchEvent == MatchEvent::kGoalByA)) {
       view->WriteGoalCaption(match.matchEvent);
     }
-    match.matchEvent = 0;
+    match.matchEvent = MatchEvent::kNothing;
   }
   if (view != nullptr) view->DrawCommandPanel();
 }

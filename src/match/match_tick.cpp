@@ -45,14 +45,16 @@ bool GoalCelebrationTick() {
 // The shown save runs out and is recorded.
 void SaveTick() {
   if (match.saveTicks == 0) return;
-  if (--match.saveTicks == 0 && match.saveResult != 0) RecordSave();
+  if (--match.saveTicks == 0 && match.saveResult != SaveResult::kNone) RecordSave();
 }
 
 // The entrance and its fixture caption hold the tick while they run. True when they ended it.
 bool EntranceTick() {
-  if (captionState.entranceState != 1 && captionState.entranceState != 2) return false;
+  if (captionState.entranceState != EntranceState::kWalkingIn &&
+      captionState.entranceState != EntranceState::kFixtureCaption)
+    return false;
   if (--captionState.captionCountdown == 0) {
-    if (captionState.entranceState == 1) {
+    if (captionState.entranceState == EntranceState::kWalkingIn) {
       EntranceStep();
     } else {
       FixtureCaptionStep();
@@ -67,7 +69,7 @@ bool PeriodCaptionTick() {
   if (match.captionTimer == 0) return false;
   MatchView* view = CurrentMatchView();
   if (--match.captionTimer == 0) {
-    match.captionKind = 0;
+    match.captionKind = CaptionKind::kNone;
     match.keeperHoldTicks = 0;
     if (view != nullptr) view->ShowRestart();
     if (SoundOn()) platform::PlaySound("WHISTLE.wav", true);
@@ -85,14 +87,14 @@ void ClockTick(const EndOfMatch& endOfMatch) {
 
 // A shoot-out frame on every eleventh tick, and the hand-over once it is decided.
 void ShootOutTick(const EndOfMatch& endOfMatch) {
-  if (match.periodKind != 2) return;
+  if (match.periodKind != PeriodKind::kShootOut) return;
   if (++tickCounters.frameDivider > kFrameTicks) {
     CountDown(&match.preKickWait);
     tickCounters.frameDivider = 0;
     ShootOutFrame();
   }
   if (ShootOutDecided()) {
-    match.periodKind = 3;
+    match.periodKind = PeriodKind::kShootOutOver;
     endOfMatch();
   }
 }
@@ -143,9 +145,9 @@ void MatchTick(const EndOfMatch& endOfMatch) {
 
 void ClearForNewMatch() {
   tickCounters.crowdFrames = 0;
-  match.periodKind = 0;
+  match.periodKind = PeriodKind::kRegular;
   match.kitsLoaded = 0;
-  match.captionKind = 0;
+  match.captionKind = CaptionKind::kNone;
   ResetCaptionState();
 }
 

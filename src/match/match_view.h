@@ -5,18 +5,20 @@
 // reads the match records; it never writes a rule record.
 #pragma once
 
+#include "match/match_state.h"
+
 class MatchView {
  public:
   virtual ~MatchView() = default;
   // A goal as it is scored, before the score changes: the pitch with the ball in the net and
-  // the caption in front of the goal scored in (matchEvent 3: by team B, 4: by team A).
-  virtual void ShowGoal(int matchEvent) = 0;
+  // the caption in front of the goal scored in (kGoalByB or kGoalByA).
+  virtual void ShowGoal(MatchEvent goal) = 0;
   // The scoreboard once the score has changed.
   virtual void ShowScore() = 0;
   // The redraw at the end of a frame in which something moved.
   virtual void RedrawFrame() = 0;
-  // The goal caption over that redraw (matchEvent 3 or 4).
-  virtual void WriteGoalCaption(int matchEvent) = 0;
+  // The goal caption over that redraw.
+  virtual void WriteGoalCaption(MatchEvent goal) = 0;
   // The command panel under the pitch, at the end of every frame.
   virtual void DrawCommandPanel() = 0;
   // The pictures of a new pairing, once its kits are chosen: both sides' sprite sheets
@@ -28,8 +30,8 @@ class MatchView {
   virtual void DrawClock() = 0;
   // The scoreboard as a match starts.
   virtual void DrawScoreboard() = 0;
-  // The pitch drawn afresh for a new period under its caption (captionKind 1 half time, 2
-  // extra time), with the clock and the scoreboard.
+  // The pitch drawn afresh for a new period under the caption of captionKind, with the clock
+  // and the scoreboard.
   virtual void ShowPeriodBreak() = 0;
   // The caption of captionKind, on every tick while captionTimer runs.
   virtual void ShowPeriodCaption() = 0;

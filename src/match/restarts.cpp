@@ -23,7 +23,7 @@ bool InGoalMouth() {
 }
 
 void Goal(bool teamBScored) {
-  const int event = teamBScored ? 3 : 4;
+  const MatchEvent event = teamBScored ? MatchEvent::kGoalByB : MatchEvent::kGoalByA;
   MatchView* view = CurrentMatchView();
   if (view != nullptr) view->ShowGoal(event);
   match.captionTimer = 40;
@@ -78,7 +78,7 @@ void CheckGoalAndOut() {
       ball.x = L - 8;
       CornerKick();
     }
-    match.matchEvent = 2;
+    match.matchEvent = MatchEvent::kOutOfPlay;
   }
   if (ball.x > R - 9 && ball.height < 18) {
     if (match.lastToucher < 12) {
@@ -88,6 +88,6 @@ void CheckGoalAndOut() {
       ball.x = R;
       CornerKick();
     }
-    match.matchEvent = 2;
+    match.matchEvent = MatchEvent::kOutOfPlay;
   }
 }

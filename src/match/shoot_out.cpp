@@ -61,7 +61,7 @@ void RecordMiss() {
   SetUpPenalty();
   ShowBoard();
   if (gameFlow.soundOff == 0) platform::PlaySound("WHISTLE.wav", true);
-  match.matchEvent = 1;
+  match.matchEvent = MatchEvent::kMoved;
 }
 
 // The taker's run-up: a step towards the ball on each axis without passing it, the run-up
@@ -76,7 +76,7 @@ bool RunUpAndShoot(PlayerState& taker, int direction) {
   taker.y = towards(taker.y, ball.y);
   taker.facing = taker.facing == 4 ? 5 : 4;
   taker.moved = 1;
-  match.matchEvent = 1;
+  match.matchEvent = MatchEvent::kMoved;
   if (std::abs(ball.x - taker.x) >= kShotReach) return false;
   ShootBall(direction);
   return true;
@@ -115,7 +115,7 @@ void ShootOutGoal() {
   StartGoalCelebration(teamB);
   SetUpPenalty();
   ShowBoard();
-  match.matchEvent = 3;
+  match.matchEvent = MatchEvent::kGoalByB;
 }
 
 // The counts and both result rows of a new shoot-out.
@@ -134,7 +134,7 @@ void ClearPenaltyKickState() {
   match.shootAim = 0;
   match.shootChoiceB = 0;
   match.diveLockTicks = 0;
-  match.saveResult = 0;
+  match.saveResult = SaveResult::kNone;
   match.saveTicks = 0;
   match.preKickWait = 0;
 }
@@ -145,7 +145,7 @@ void ClearShootOut() {
 }
 
 void StartShootOut() {
-  match.periodKind = 2;
+  match.periodKind = PeriodKind::kShootOut;
   ClearShootOutCounts();
   match.shootChoiceB = 0;
   match.userKicksOff = 0;
@@ -153,7 +153,7 @@ void StartShootOut() {
 }
 
 void SetUpPenalty() {
-  match.saveResult = 0;
+  match.saveResult = SaveResult::kNone;
   match.saveTicks = 0;
   ball.height = 0;
   ball.climb = 0;
@@ -223,11 +223,12 @@ void ShootOutFrame() {
   ShootOutCheck();
   CountDownMotion();
   MatchView* view = CurrentMatchView();
-  if (match.matchEvent != 0 && view != nullptr) {
+  if (match.matchEvent != MatchEvent::kNothing && view != nullptr) {
     view->RedrawFrame();
-    if (match.matchEvent == 3 || match.matchEvent == 4) view->WriteGoalCaption(match.matchEvent);
+    if (match.matchEvent == MatchEvent::kGoalByB || match.matchEvent == MatchEvent::kGoalByA)
+      view->WriteGoalCaption(match.matchEvent);
   }
-  match.matchEvent = 0;
+  match.matchEvent = MatchEvent::kNothing;
   if (view != nullptr) view->DrawCommandPanel();
 }
 
@@ -235,7 +236,7 @@ void ShootOutCommand() {
   match.currentCommand = controlState.keyCommand;
   controlState.keyCommand = 0;
   if (match.currentCommand == 0 || match.ballHolder == 1) return;
-  match.matchEvent = 1;
+  match.matchEvent = MatchEvent::kMoved;
   int command = match.currentCommand;
   if (!TeamAKicks()) {
     if (match.controlledPlayer != 1) return;
@@ -273,7 +274,7 @@ void ShootOutCommand() {
 void ShootOutTeamA() {
   if (match.diveLockTicks == 0) {
     if (!TeamAKicks()) {
-      if (Dive(teamA[0], match.shootAim)) match.matchEvent = 1;
+      if (Dive(teamA[0], match.shootAim)) match.matchEvent = MatchEvent::kMoved;
     } else if (match.shootAim != 0) {
       if (RunUpAndShoot(teamA[kTakerIndex], match.shootAim)) match.shootAim = 0;
     }
@@ -301,7 +302,7 @@ void ShootOutBallMotion() {
   const int dy = engine::IsDiagonal(ball.dir) ? ball.speed - 9 : ball.speed;
   ball.y += DirectionDy(ball.dir) * dy;
   if (ball.x > match.pitchRight) ball.x = match.pitchRight;
-  match.matchEvent = 1;
+  match.matchEvent = MatchEvent::kMoved;
   ApplyBallFriction();
 }
 
@@ -314,7 +315,7 @@ void ShootOutCheck() {
   } else {
     const PlayerState& keeper = TeamAKicks() ? teamB[0] : teamA[0];
     if (std::abs(ball.x - keeper.x) < kSaveReach && std::abs(ball.y - keeper.y) < kSaveReach) {
-      match.saveResult = TeamAKicks() ? 1 : 2;
+      match.saveResult = TeamAKicks() ? SaveResult::kByKeeperB : SaveResult::kByKeeperA;
       match.saveTicks = kSaveShowTicks;
       // Deflected out: up for a high shot, down for a low one, back out for a straight one.
       const int d = ball.dir;

@@ -30,13 +30,13 @@ class DrawnMatchView final : public MatchView {
   void SetWindow(platform::Window* window) { window_ = window; }
   void SetCelebrationWindow(platform::Window* dialog) { celebration_ = dialog; }
 
-  void ShowGoal(int matchEvent) override {
-    Draw([matchEvent](DeviceContext* dc) { DrawGoalScene(dc, matchEvent); });
+  void ShowGoal(MatchEvent goal) override {
+    Draw([goal](DeviceContext* dc) { DrawGoalScene(dc, goal); });
   }
   void ShowScore() override { Draw(DrawGoalScoreboard); }
   void RedrawFrame() override { Draw(DrawMatchFrame); }
-  void WriteGoalCaption(int matchEvent) override {
-    Draw([matchEvent](DeviceContext* dc) { ::WriteGoalCaption(dc, matchEvent); });
+  void WriteGoalCaption(MatchEvent goal) override {
+    Draw([goal](DeviceContext* dc) { ::WriteGoalCaption(dc, goal); });
   }
   void DrawCommandPanel() override { Draw(::DrawCommandPanel); }
   void LoadPairingPictures() override {
@@ -52,7 +52,7 @@ class DrawnMatchView final : public MatchView {
   void ShowPeriodCaption() override { Draw(DrawPeriodCaption); }
   void ShowRestart() override {
     Draw([](DeviceContext* dc) {
-      if (match.periodKind > 1) {
+      if (match.periodKind > PeriodKind::kExtraTime) {
         DrawShootOutCaption(dc);
       } else {
         DrawPitchBuffered(dc);

@@ -75,7 +75,7 @@ void OnCreate(platform::Window* window, const platform::CreateParams* params) {
   gameFlow.region = 0;
   gameFlow.userNation = 0;
   gameFlow.displayContent = 0;
-  match.saveResult = 0;
+  match.saveResult = SaveResult::kNone;
   match.saveTicks = 0;
   // 8. The random source: 1, then the calendar time (or the seed asked for).
   SeedRandom(1);
@@ -108,7 +108,8 @@ void OnPaint(platform::Window* window) {
   DrawLeftGoal(dc);
   DrawRightGoal(dc);
   DrawCornerFlags(dc);
-  if (captionState.entranceState == 0 && match.captionTimer == 0 && match.half != 0) {
+  if (captionState.entranceState == EntranceState::kNone && match.captionTimer == 0 &&
+      match.half != 0) {
     DrawObjects(dc);
     DrawBall(dc);
   }
@@ -132,7 +133,7 @@ void OnPaint(platform::Window* window) {
 
 void OnClose(platform::Window* window) {
   if (gameFlow.phase != 0) {
-    const bool playing = match.half != 0 || match.periodKind > 1;
+    const bool playing = match.half != 0 || match.periodKind > PeriodKind::kExtraTime;
     if (playing && gameFlow.paused == 0) {
       platform::SendMessage(window, Msg::Command, CommandId::kPause, 0);
     }
@@ -140,7 +141,7 @@ void OnClose(platform::Window* window) {
         platform::MessageBox(window, "現在進行中のゲームを中止して終了しますか?", "ゲームの終了",
                              platform::mb::kOkCancel | platform::mb::kIconWarning);
     if (answer != platform::kIdOk) {
-      if (match.half == 0 && match.periodKind < 2) {
+      if (match.half == 0 && match.periodKind < PeriodKind::kShootOut) {
         platform::SendMessage(window, Msg::Command, CommandId::kPhaseMenu, 0);
       } else if (gameFlow.paused != 0) {
         platform::SendMessage(window, Msg::Command, CommandId::kPause, 0);

@@ -118,7 +118,7 @@ void CelebrateTheCup(platform::Window* window) {
 // How the play-off just ended, for the qualification check.
 PlayoffShootOut PlayoffPenalties() {
   PlayoffShootOut shootOut;
-  if (gameFlow.playoffOpponent != 0 && match.periodKind == 3) {
+  if (gameFlow.playoffOpponent != 0 && match.periodKind == PeriodKind::kShootOutOver) {
     shootOut = {true, match.shootGoalsA, match.shootGoalsB};
   }
   return shootOut;
@@ -129,7 +129,7 @@ PlayoffShootOut PlayoffPenalties() {
 }  // namespace
 
 void GoToPlayoff(const char* announcement) {
-  if (match.periodKind == 1) {
+  if (match.periodKind == PeriodKind::kExtraTime) {
     SendGameCommand(CommandId::kShootOut);
     return;
   }
@@ -149,7 +149,7 @@ bool EndOfLeague() {
   }
   const PlayoffShootOut penalties = PlayoffPenalties();
   const bool qualified = DecideQualification(penalties);
-  if (penalties.played) match.periodKind = 0;
+  if (penalties.played) match.periodKind = PeriodKind::kRegular;
   if (qualified && groupLeague) {
     ShowMessage("MessBox2", 3);
     knockoutTable.semiFinalists.fill(0);
@@ -188,7 +188,7 @@ void EndMatch(platform::Window* window) {
   lastMatchResult.userGoals = match.scoreA;
   lastMatchResult.opponentGoals = match.scoreB;
   lastMatchResult.opponent = match.opponent;
-  if (match.periodKind == 3) {
+  if (match.periodKind == PeriodKind::kShootOutOver) {
     match.scoreA += match.shootGoalsA;
     match.scoreB += match.shootGoalsB;
   }
@@ -201,7 +201,8 @@ void EndMatch(platform::Window* window) {
       return;
     }
   } else {
-    if (match.opponent != 0 && (match.periodKind == 0 || match.periodKind == 3)) {
+    if (match.opponent != 0 && (match.periodKind == PeriodKind::kRegular ||
+                                match.periodKind == PeriodKind::kShootOutOver)) {
       ShowMessage("MessBox2", 0);
     }
     if (!campaign) {
@@ -216,7 +217,8 @@ void EndMatch(platform::Window* window) {
   if (gameFlow.playoffOpponent == 0 && league) SendGameCommand(CommandId::kRoundResults);
   match.userKicksOff = 0;
   // 7. The campaign goes on.
-  if (gameFlow.phase == kPhaseKnockout && match.scoreA == match.scoreB && match.periodKind == 1) {
+  if (gameFlow.phase == kPhaseKnockout && match.scoreA == match.scoreB &&
+      match.periodKind == PeriodKind::kExtraTime) {
     SendGameCommand(CommandId::kShootOut);
     return;
   }

@@ -78,7 +78,7 @@ void PaintMatchResult(platform::DeviceContext* dc) {
   const std::string user = NameOfNation(gameFlow.userNation + 1);
   platform::TextOut(dc, platform::DisplayCells(user) >= kLongNameCells ? x - 30 : x, 14, user);
   platform::TextOut(dc, x + 104, 14, NameOfNation(match.opponent));
-  if (match.periodKind == 3) {
+  if (match.periodKind == PeriodKind::kShootOutOver) {
     platform::TextOut(dc, x + 48, 40, "P  K  戦 ");
     platform::TextOut(dc, x + 48, 60,
                       platform::Format("%d   -   %d", match.shootGoalsA, match.shootGoalsB));

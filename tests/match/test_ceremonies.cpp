@@ -29,20 +29,20 @@ TEST_F(Ceremonies, TheEntranceClearsTheResultsAndWalksEveryPlayerOutOfTheTunnel)
   EXPECT_EQ(match.scoreA, 0);
   EXPECT_EQ(match.goalsB2, 0);
   EXPECT_EQ(match.userKicksOff, 0);
-  EXPECT_EQ(captionState.entranceState, 1);
+  EXPECT_EQ(captionState.entranceState, EntranceState::kWalkingIn);
   EXPECT_EQ(captionState.captionCountdown, 10);
   EXPECT_EQ(teamA[4].y, 476);
   EXPECT_EQ(teamB[4].x, 480);
   int steps = 0;
-  while (captionState.entranceState == 1 && steps < 100) {
+  while (captionState.entranceState == EntranceState::kWalkingIn && steps < 100) {
     EntranceStep();
     ++steps;
-    if (captionState.entranceState == 1) {
+    if (captionState.entranceState == EntranceState::kWalkingIn) {
       EXPECT_EQ(captionState.captionCountdown, 7);
     }
   }
   EXPECT_EQ(steps, 26);
-  EXPECT_EQ(captionState.entranceState, 2);
+  EXPECT_EQ(captionState.entranceState, EntranceState::kFixtureCaption);
   EXPECT_EQ(captionState.captionStep, 0);
   // Every player has come up from the tunnel; team A went left, team B right, all stand in
   // pose 0 now. Player 0 was released first and walked farthest.
@@ -79,24 +79,24 @@ TEST_F(Ceremonies, PlayersAlternateTheirWalkingPoses) {
 }
 
 TEST_F(Ceremonies, TheSeventhFixtureCaptionEndsTheCeremonyWithTheKickOff) {
-  captionState.entranceState = 2;
+  captionState.entranceState = EntranceState::kFixtureCaption;
   for (int shown = 1; shown <= 6; ++shown) {
     FixtureCaptionStep();
-    EXPECT_EQ(captionState.entranceState, 2);
+    EXPECT_EQ(captionState.entranceState, EntranceState::kFixtureCaption);
     EXPECT_EQ(captionState.captionCountdown, 40);
   }
   FixtureCaptionStep();
-  EXPECT_EQ(captionState.entranceState, 0);
+  EXPECT_EQ(captionState.entranceState, EntranceState::kNone);
   EXPECT_EQ(match.captionTimer, 40);  // the kick-off caption, during which the clock waits
   EXPECT_EQ(teamA[0].x, match.pitchLeft + 10);  // back in the kick-off positions
 }
 
 TEST_F(Ceremonies, WithoutAnOpponentTheFixtureCaptionIsNotCounted) {
   match.opponent = 0;
-  captionState.entranceState = 2;
+  captionState.entranceState = EntranceState::kFixtureCaption;
   for (int i = 0; i < 10; ++i) FixtureCaptionStep();
   EXPECT_EQ(captionState.captionStep, 0);
-  EXPECT_EQ(captionState.entranceState, 2);
+  EXPECT_EQ(captionState.entranceState, EntranceState::kFixtureCaption);
 }
 
 TEST_F(Ceremonies, TheGoalCelebrationRunsTwentyFiveStepsThenLetsPlayResume) {

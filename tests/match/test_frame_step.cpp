@@ -29,7 +29,7 @@ TEST_F(FrameStep, ArrowMovesTheControlledPlayerInTheSameFrame) {
   // The command set motionBase + 3 and the slide moved him that far.
   EXPECT_EQ(A(10).x, x0 + match.motionBase + 3);
   EXPECT_EQ(savedFrame.points[10].x, x0);
-  EXPECT_EQ(match.matchEvent, 0);
+  EXPECT_EQ(match.matchEvent, MatchEvent::kNothing);
 }
 
 TEST_F(FrameStep, KickOffTakerWithTheBallPassesOnTheKickKey) {
@@ -76,7 +76,7 @@ TEST_F(FrameStep, GoalFrameSavesThePositionsOfTheKickOff) {
   MatchFrameStep();
   EXPECT_EQ(match.scoreA, 1);
   EXPECT_EQ(match.captionTimer, 40);
-  EXPECT_EQ(match.matchEvent, 0);
+  EXPECT_EQ(match.matchEvent, MatchEvent::kNothing);
   // Re-saved after the goal: the drawing erases nothing of the scene before it.
   for (int i = 0; i < kPlayersPerSide; ++i) {
     EXPECT_EQ(savedFrame.points[std::size_t(i)].x, A(i).x) << i;

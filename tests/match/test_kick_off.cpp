@@ -117,7 +117,7 @@ TEST_F(KickOff, PlayersStandStillAndTheBallIsTossed) {
   match.kickerFacesRight = 1;
   match.shootAim = 7;
   match.shootChoiceB = 4;
-  match.saveResult = 1;
+  match.saveResult = SaveResult::kByKeeperB;
   match.saveTicks = 50;
   match.diveLockTicks = 9;
   match.preKickWait = 12;
@@ -147,7 +147,7 @@ TEST_F(KickOff, PlayersStandStillAndTheBallIsTossed) {
   EXPECT_EQ(match.kickerFacesRight, 0);
   EXPECT_EQ(match.shootAim, 0);
   EXPECT_EQ(match.shootChoiceB, 0);
-  EXPECT_EQ(match.saveResult, 0);
+  EXPECT_EQ(match.saveResult, SaveResult::kNone);
   EXPECT_EQ(match.saveTicks, 0);
   EXPECT_EQ(match.diveLockTicks, 0);
   EXPECT_EQ(match.preKickWait, 0);

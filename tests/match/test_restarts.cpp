@@ -20,14 +20,14 @@ TEST_F(Goals, Line205IsOutsideTheFirstHalfGoalMouthAnd206Inside) {
   PutBall(905, 205);
   CheckGoalAndOut();
   EXPECT_EQ(match.scoreA, 0);
-  EXPECT_EQ(match.matchEvent, 2);  // a goal kick for team B
+  EXPECT_EQ(match.matchEvent, MatchEvent::kOutOfPlay);  // a goal kick for team B
   EXPECT_EQ(ball.x, 888);
   EXPECT_EQ(ball.dir, 4);
   PutBall(905, 206);
   CheckGoalAndOut();
   EXPECT_EQ(match.scoreA, 1);
   EXPECT_EQ(match.goalsA1, 1);
-  EXPECT_EQ(match.matchEvent, 4);
+  EXPECT_EQ(match.matchEvent, MatchEvent::kGoalByA);
 }
 
 TEST_F(Goals, GoalByTeamAGivesTeamBTheKickOff) {
@@ -54,7 +54,7 @@ TEST_F(Goals, GoalByTeamBInTheSecondHalfCountsThereAndTeamAKicksOff) {
   EXPECT_EQ(match.scoreB, 1);
   EXPECT_EQ(match.goalsB2, 1);
   EXPECT_EQ(match.goalsB1, 0);
-  EXPECT_EQ(match.matchEvent, 3);
+  EXPECT_EQ(match.matchEvent, MatchEvent::kGoalByB);
   EXPECT_EQ(match.userKicksOff, 1);
   EXPECT_EQ(A(8).pose, 0);
   EXPECT_EQ(captionState.celebrateTeamB, 1);
@@ -76,14 +76,14 @@ TEST_F(Goals, ShotAtHeightEighteenIsNeitherGoalNorOut) {
   PutBall(905, 250, 18);
   CheckGoalAndOut();
   EXPECT_EQ(match.scoreA, 0);
-  EXPECT_EQ(match.matchEvent, 0);
+  EXPECT_EQ(match.matchEvent, MatchEvent::kNothing);
   EXPECT_EQ(ball.x, 905);
   // Over the net the ball drawing flags it; it comes down beyond the goal line: out of play.
   match.offZone = 2;
   PutBall(915, 250, 17);
   CheckGoalAndOut();
   EXPECT_EQ(match.scoreA, 0);
-  EXPECT_EQ(match.matchEvent, 2);
+  EXPECT_EQ(match.matchEvent, MatchEvent::kOutOfPlay);
 }
 
 TEST_F(Goals, SteepAngleFlagTurnsAGoalIntoAGoalKick) {
@@ -91,7 +91,7 @@ TEST_F(Goals, SteepAngleFlagTurnsAGoalIntoAGoalKick) {
   PutBall(905, 250);
   CheckGoalAndOut();
   EXPECT_EQ(match.scoreA, 0);
-  EXPECT_EQ(match.matchEvent, 2);
+  EXPECT_EQ(match.matchEvent, MatchEvent::kOutOfPlay);
   EXPECT_EQ(ball.x, 888);
 }
 
@@ -109,7 +109,7 @@ TEST_F(OutOfPlay, GoalKicksGoToTheSideThatDidNotPlayItOut) {
   EXPECT_EQ(match.kickGrace, 100);
   EXPECT_EQ(match.restartFreeze, 20);
   EXPECT_EQ(match.faceRefresh, 1);
-  EXPECT_EQ(match.matchEvent, 2);
+  EXPECT_EQ(match.matchEvent, MatchEvent::kOutOfPlay);
   match.lastToucher = 0;  // nobody touched it: team B's goal kick on the right
   PutBall(903, 400);
   CheckGoalAndOut();
@@ -132,7 +132,7 @@ TEST_F(OutOfPlay, TeamBCornerFromTheUpperAndLowerCorner) {
   EXPECT_EQ(ball.climb, 7);
   EXPECT_EQ(match.kickGrace, 15);
   EXPECT_EQ(match.faceRefresh, 17);
-  EXPECT_EQ(match.matchEvent, 2);
+  EXPECT_EQ(match.matchEvent, MatchEvent::kOutOfPlay);
   PutBall(20, 330);
   CheckGoalAndOut();
   EXPECT_EQ(B(7).y, 450);
@@ -172,7 +172,7 @@ TEST_F(ThrowIns, TeamBThrowsAfterTeamAPlayedItOverTheUpperLine) {
   EXPECT_EQ(ball.height, 8);
   EXPECT_EQ(ball.climb, 4);
   EXPECT_EQ(match.kickGrace, 15);
-  EXPECT_EQ(match.matchEvent, 1);
+  EXPECT_EQ(match.matchEvent, MatchEvent::kMoved);
 }
 
 TEST_F(ThrowIns, NearTeamAsGoalTeamBThrowsStraightDownOrUp) {

@@ -37,7 +37,7 @@ class ShootOut : public ::testing::Test {
     for (int frame = 1; frame <= 200; ++frame) {
       if (match.preKickWait != 0) --match.preKickWait;
       ShootOutFrame();
-      if (match.saveResult != 0) {
+      if (match.saveResult != SaveResult::kNone) {
         match.saveTicks = 0;
         RecordSave();
       }
@@ -64,7 +64,7 @@ class ShootOut : public ::testing::Test {
 // ---------------------------------------------------------------- set-up and choices
 
 TEST_F(ShootOut, EachKickIsSetUpAtTheLeftGoalWithTheOthersOffThePitch) {
-  EXPECT_EQ(match.periodKind, 2);
+  EXPECT_EQ(match.periodKind, PeriodKind::kShootOut);
   EXPECT_EQ(teamA[10].x, kL + 90);
   EXPECT_EQ(teamA[10].y, kCY);
   EXPECT_EQ(teamB[0].x, kL + 10);
@@ -151,8 +151,8 @@ TEST_F(ShootOut, ChangingTheUsersDiveFreezesHisKeeper) {
 TEST_F(ShootOut, StraightShotAtAStandingKeeperIsSavedAndBouncesOutToTheRight) {
   match.shootChoiceB = 4;
   controlState.keyCommand = 'A';
-  for (int frame = 0; frame < 20 && match.saveResult == 0; ++frame) ShootOutFrame();
-  ASSERT_EQ(match.saveResult, 1);
+  for (int frame = 0; frame < 20 && match.saveResult == SaveResult::kNone; ++frame) ShootOutFrame();
+  ASSERT_EQ(match.saveResult, SaveResult::kByKeeperB);
   EXPECT_EQ(match.saveTicks, 100);
   EXPECT_EQ(ball.dir, 6);
   EXPECT_EQ(ball.speed, 3);
@@ -164,7 +164,7 @@ TEST_F(ShootOut, StraightShotAtAStandingKeeperIsSavedAndBouncesOutToTheRight) {
   EXPECT_EQ(match.shootKick, 1);
   EXPECT_EQ(match.shootGoalsA, 0);
   EXPECT_EQ(match.shootResultsA[0], 0);
-  EXPECT_EQ(match.saveResult, 0);
+  EXPECT_EQ(match.saveResult, SaveResult::kNone);
   EXPECT_EQ(match.ballHolder, 22);  // team B's kick is set up
 }
 
@@ -181,7 +181,7 @@ TEST_F(ShootOut, TheKeeperSavesOnlyWithinTenPixelsOnBothAxes) {
     ball.y = teamB[0].y + c.dy;
     ball.speed = 10;
     ShootOutCheck();
-    EXPECT_EQ(match.saveResult != 0, c.saved) << c.dx << "," << c.dy;
+    EXPECT_EQ(match.saveResult != SaveResult::kNone, c.saved) << c.dx << "," << c.dy;
   }
 }
 
@@ -317,7 +317,7 @@ TEST_F(ShootOut, TheResultRowsEndAt200KicksAndTheLotsDecide) {
     match.shootGoalsA = 10;
     match.shootGoalsB = 10;
     SetUpPenalty();
-    match.saveResult = 2;
+    match.saveResult = SaveResult::kByKeeperA;
     RecordSave();
     ASSERT_TRUE(ShootOutDecided());
     winners.insert(match.shootGoalsA > match.shootGoalsB);

@@ -348,7 +348,7 @@ TEST_F(GameFlow, ALevelKnockoutAfterExtraTimeGoesToPenalties) {
   gameFlow.phase = 4;
   match.opponent = 8;
   match.scoreA = match.scoreB = 1;
-  match.periodKind = 1;
+  match.periodKind = PeriodKind::kExtraTime;
   Command(CommandId::kEndOfMatch);
   EXPECT_EQ(commandLog.received[CommandId::kShootOut], 1);
   EXPECT_TRUE(seen_.empty());

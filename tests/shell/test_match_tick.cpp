@@ -191,7 +191,7 @@ TEST_F(MatchTick, KickKeyHoldIsCountedUpTo1000) {
 
 TEST_F(MatchTick, CaptionHoldsPlayAndRestartsItWithTheWhistle) {
   match.captionTimer = 3;
-  match.captionKind = 1;
+  match.captionKind = CaptionKind::kHalfTime;
   match.keeperHoldTicks = 50;
   match.possessionBlockTicks = 10;
   ball.speed = 0;
@@ -199,7 +199,7 @@ TEST_F(MatchTick, CaptionHoldsPlayAndRestartsItWithTheWhistle) {
   HandleKeyDown(platform::KeySpace);
   for (int tick = 1; tick <= 2; ++tick) EXPECT_FALSE(Tick()) << tick;
   EXPECT_EQ(match.captionTimer, 1);
-  EXPECT_EQ(match.captionKind, 1);
+  EXPECT_EQ(match.captionKind, CaptionKind::kHalfTime);
   EXPECT_EQ(platform::CurrentSound(), "");
   // While the caption shows only the engine's own counters move.
   EXPECT_EQ(match.possessionBlockTicks, 8);
@@ -209,7 +209,7 @@ TEST_F(MatchTick, CaptionHoldsPlayAndRestartsItWithTheWhistle) {
 
   EXPECT_FALSE(Tick());  // the caption runs out: the restart, and nothing else this tick
   EXPECT_EQ(match.captionTimer, 0);
-  EXPECT_EQ(match.captionKind, 0);
+  EXPECT_EQ(match.captionKind, CaptionKind::kNone);
   EXPECT_EQ(match.keeperHoldTicks, 0);
   EXPECT_EQ(platform::CurrentSound(), "WHISTLE.wav");
   EXPECT_EQ(controlState.kickHoldTicks, 0);
@@ -331,7 +331,7 @@ TEST_F(MatchTick, MainWindowTimerDrivesTheTickEveryTenMilliseconds) {
 TEST_F(MatchTick, AShownSaveIsRecordedWithTheWhistleWhenItsTicksRunOut) {
   match.half = 0;
   StartShootOut();
-  match.saveResult = 1;
+  match.saveResult = SaveResult::kByKeeperB;
   match.saveTicks = 3;
   Ticks(2);
   EXPECT_EQ(match.shootKick, 0);
@@ -339,7 +339,7 @@ TEST_F(MatchTick, AShownSaveIsRecordedWithTheWhistleWhenItsTicksRunOut) {
   Ticks(1);
   EXPECT_EQ(match.shootKick, 1);
   EXPECT_EQ(match.shootResultsA[0], 0);
-  EXPECT_EQ(match.saveResult, 0);
+  EXPECT_EQ(match.saveResult, SaveResult::kNone);
   EXPECT_EQ(platform::CurrentSound(), "WHISTLE.wav");
 
   // Ticks that run out with no save shown record nothing.
@@ -376,7 +376,7 @@ TEST_F(MatchTick, ADecidedShootOutIsHandedOverOnceAndALevelOneGoesOn) {
   match.shootGoalsB = 4;
   SetUpPenalty();
   hl::Advance(300);
-  EXPECT_EQ(match.periodKind, 2);
+  EXPECT_EQ(match.periodKind, PeriodKind::kShootOut);
   EXPECT_EQ(commandLog.received[CommandId::kEndOfMatch], 0);
 
   match.shootKick = 12;  // 5 : 4 after the sixth pair
@@ -391,7 +391,7 @@ TEST_F(MatchTick, ADecidedShootOutIsHandedOverOnceAndALevelOneGoesOn) {
   });
   hl::Advance(10);
   EXPECT_GE(boxes, 1);
-  EXPECT_EQ(match.periodKind, 3);
+  EXPECT_EQ(match.periodKind, PeriodKind::kShootOutOver);
   EXPECT_EQ(commandLog.received[CommandId::kEndOfMatch], 1);
   EXPECT_EQ(platform::GetMenu(window), shellState.menuIdle);
   const int frozenWait = match.preKickWait;
@@ -407,7 +407,7 @@ TEST_F(MatchTick, TheShootOutCommandSetsUpTheFirstKickDrawsItsCaptionAndStartsTh
   match.keeperHoldTicks = 30;
   ResetCommandLog();
   platform::SendMessage(window, platform::Msg::Command, CommandId::kShootOut, 0);
-  EXPECT_EQ(match.periodKind, 2);
+  EXPECT_EQ(match.periodKind, PeriodKind::kShootOut);
   EXPECT_EQ(match.keeperHoldTicks, 0);
   EXPECT_EQ(match.ballHolder, 11);
   EXPECT_EQ(commandLog.received[CommandId::kStartTimer], 1);

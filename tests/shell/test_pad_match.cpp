@@ -97,8 +97,9 @@ class PadMatch : public ::testing::Test {
     });
   }
   static bool PlayRuns() {
-    return match.half != 0 && captionState.entranceState == 0 && match.captionTimer == 0 &&
-           match.controlledPlayer >= 2 && match.controlledPlayer <= kPlayersPerSide;
+    return match.half != 0 && captionState.entranceState == EntranceState::kNone &&
+           match.captionTimer == 0 && match.controlledPlayer >= 2 &&
+           match.controlledPlayer <= kPlayersPerSide;
   }
 
   fs::path folder_, previous_;

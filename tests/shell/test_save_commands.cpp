@@ -217,7 +217,7 @@ TEST_F(SaveCommands, APendingPlayoffAfterALoadGoesToItsAnnouncementOrTheShootOut
     } else {
       EXPECT_EQ(Names(), (std::vector<std::string>{"SinkiBox"}));
       EXPECT_EQ(commandLog.received[CommandId::kShootOut], 1);
-      EXPECT_EQ(match.periodKind, 2);
+      EXPECT_EQ(match.periodKind, PeriodKind::kShootOut);
     }
     platform::KillTimer(window_, kMatchTimerId);
   }
@@ -228,7 +228,7 @@ TEST_F(SaveCommands, APendingPlayoffAfterALoadGoesToItsAnnouncementOrTheShootOut
 TEST_F(SaveCommands, ExtraTimeLeftFromAWonPlayoffIsNoPendingShootOut) {
   OpenWindow();
   BuildCampaignAt(CampaignStage::kGroupLeague, 5);
-  match.periodKind = 1;
+  match.periodKind = PeriodKind::kExtraTime;
   ASSERT_TRUE(SaveCampaign(kCampaignFileName));
   hl::Shutdown();
   campaign::ResetGameRecords();

@@ -108,7 +108,9 @@ class Driver {
   }
 
  private:
-  static bool MatchRunning() { return match.half != 0 || match.periodKind == 2; }
+  static bool MatchRunning() {
+    return match.half != 0 || match.periodKind == PeriodKind::kShootOut;
+  }
 
   void Fault(const std::string& what) {
     if (report_.faults.size() < 20) {
@@ -134,7 +136,7 @@ class Driver {
 
   // The last seconds of a second half, of normal time or of extra time.
   static bool NearTheEnd() {
-    return match.half == 2 && match.periodKind < 2 && match.clockMinutes == 0 &&
+    return match.half == 2 && match.periodKind < PeriodKind::kShootOut && match.clockMinutes == 0 &&
            match.clockSeconds <= 2;
   }
 
@@ -145,12 +147,12 @@ class Driver {
   // What the driver does to a running match between the user's actions.
   void AfterTime() {
     if (!MatchRunning()) return;
-    if (match.periodKind == 0) inExtraTime_ = inShootOut_ = false;
-    if (match.periodKind == 1 && !inExtraTime_) {
+    if (match.periodKind == PeriodKind::kRegular) inExtraTime_ = inShootOut_ = false;
+    if (match.periodKind == PeriodKind::kExtraTime && !inExtraTime_) {
       inExtraTime_ = true;
       ++report_.extraTimes;
     }
-    if (match.periodKind == 2 && !inShootOut_) {
+    if (match.periodKind == PeriodKind::kShootOut && !inShootOut_) {
       inShootOut_ = true;
       ++report_.shootOuts;
     }

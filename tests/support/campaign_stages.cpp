@@ -90,7 +90,7 @@ void EndGroupLevel() {
 }
 
 void StartShootOutWithSevenKicks() {
-  match.periodKind = 2;
+  match.periodKind = PeriodKind::kShootOut;
   match.shootKick = 7;
   // Team A scores kicks 0, 1 and 3; team B scores kicks 0 and 2.
   const int resultsA[4] = {1, 1, 0, 1};
@@ -186,11 +186,11 @@ int ContinueCampaign() {
   const int opponent = UserFixtureOpponent();
   int userGoals = 2;
   int opponentGoals = 1;
-  if (match.periodKind == 2) {
+  if (match.periodKind == PeriodKind::kShootOut) {
     // A level 1-1 decided by the shoot-out's goals so far.
     userGoals = 1 + match.shootGoalsA;
     opponentGoals = 1 + match.shootGoalsB;
-    match.periodKind = 0;
+    match.periodKind = PeriodKind::kRegular;
   }
   lastMatchResult = LastMatchResult{userGoals, opponentGoals, static_cast<std::uint8_t>(opponent)};
   if (gameFlow.roundIndex < 2) {

@@ -114,7 +114,7 @@ std::vector<int> RecordsNow() {
                 m.previousControlled,
                 m.ballHolder,
                 m.lastToucher,
-                m.matchEvent,
+                int(m.matchEvent),
                 int(m.offZone),
                 m.captionTimer,
                 int(m.captionKind),
@@ -185,7 +185,7 @@ void ObserveFrame() {
 // One timer tick, with or without a window.
 void OneTick(platform::Window* window) {
   // Over: the game stops its timer (a shoot-out runs with half 0).
-  if (match.half == 0 && match.periodKind != 2) return;
+  if (match.half == 0 && match.periodKind != PeriodKind::kShootOut) return;
   if (run->forceLevel && match.half == 2 && match.clockMinutes == 0 && match.clockSeconds <= 1) {
     match.scoreA = match.scoreB = std::min(match.scoreA, match.scoreB);
     run->lastScoreA = match.scoreA;
@@ -193,7 +193,7 @@ void OneTick(platform::Window* window) {
   }
   const int dividerBefore = tickCounters.frameDivider;
   const std::uint8_t celebratingBefore = captionState.goalCelebration;
-  const std::uint8_t periodBefore = match.periodKind;
+  const PeriodKind periodBefore = match.periodKind;
   MatchTick([window] {
     // The game flow's part: the timer stops and the end of the match is sent.
     platform::KillTimer(window, kTimerId);
@@ -202,9 +202,10 @@ void OneTick(platform::Window* window) {
   ++run->report.ticks;
   if (run->afterTick) run->afterTick(window);
   if (captionState.goalCelebration != 0 && celebratingBefore == 0) {
-    ++(periodBefore == 2 ? run->report.shootOutCelebrations : run->report.celebrations);
+    ++(periodBefore == PeriodKind::kShootOut ? run->report.shootOutCelebrations
+                                             : run->report.celebrations);
   }
-  if (match.periodKind == 1 && periodBefore == 0) {
+  if (match.periodKind == PeriodKind::kExtraTime && periodBefore == PeriodKind::kRegular) {
     run->report.extraTime = true;
     ++run->report.extraTimePeriods;
     run->report.scoreAAtExtraTime = match.scoreA;
@@ -212,10 +213,11 @@ void OneTick(platform::Window* window) {
   }
   if (tickCounters.frameDivider != dividerBefore) ++run->playTicks;
   if (dividerBefore == 10 && tickCounters.frameDivider == 0) {
-    if (periodBefore == 2) ++run->report.shootOutFrames;
+    if (periodBefore == PeriodKind::kShootOut) ++run->report.shootOutFrames;
     ObserveFrame();
   }
-  if (periodBefore == 2 && match.periodKind == 3) run->report.shootOutDecided = true;
+  if (periodBefore == PeriodKind::kShootOut && match.periodKind == PeriodKind::kShootOutOver)
+    run->report.shootOutDecided = true;
   // A shorter period, set each time the clock has just been reset to 3:00.
   if (run->secondsPerPeriod != 180 && match.clockMinutes == 3 && match.clockSeconds == 0 &&
       match.clockMillis == 0) {
@@ -526,7 +528,7 @@ void PlayShootOut(Desk& desk, const Settings& settings, std::mt19937& keys) {
   run->report.shootOut = true;
   constexpr int kBudget = 400000;
   const int start = run->report.ticks;
-  while (match.periodKind == 2 && run->report.ticks - start < kBudget) {
+  while (match.periodKind == PeriodKind::kShootOut && run->report.ticks - start < kBudget) {
     if (settings.keys) {
       ShootOutAction(desk, keys);
     } else {
@@ -570,7 +572,7 @@ WindowUser::WindowUser(std::uint32_t seed) : keys_(seed * 2654435761u + 17u) {}
 
 void WindowUser::Act() {
   Desk desk(Desk::ExistingWindow{}, &keyEvents_);
-  if (match.periodKind == 2) {
+  if (match.periodKind == PeriodKind::kShootOut) {
     ShootOutAction(desk, keys_);
   } else if (keys_() % 100 < 85) {
     PurposefulAction(desk, keys_);
@@ -594,7 +596,7 @@ Report PlayMatch(const Settings& settings) {
     PlayToTheEnd(desk, settings, keys);
     state.report.ended = match.half == 0;
     // Still level after extra time: the game flow goes on to the shoot-out.
-    if (state.report.ended && settings.playoff && match.periodKind == 1 &&
+    if (state.report.ended && settings.playoff && match.periodKind == PeriodKind::kExtraTime &&
         match.scoreA == match.scoreB) {
       PlayShootOut(desk, settings, keys);
     }
