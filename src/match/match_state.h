@@ -21,7 +21,7 @@
 int DirectionDx(int direction);  // -1, 0 or +1; 0 for 5 and any code outside 1 to 9
 int DirectionDy(int direction);
 
-// One player on the pitch: nine 32-bit fields in this order.
+// One player on the pitch.
 struct PlayerState {
   std::int32_t x = 0;         // pitch x of the player's reference point (sprite drawn 16 px above)
   std::int32_t y = 0;         // pitch y
@@ -30,8 +30,6 @@ struct PlayerState {
   std::int32_t pose = 0;      // animation pose selecting the sprite; 3 standing, 0 kick-off
   std::int32_t facing = 0;    // direction code the player faces
   std::int32_t moved = 0;     // 1 once a move routine has handled the player this frame
-  std::int32_t unused8 = 0;
-  std::int32_t unused9 = 0;
 };
 
 struct BallState {

@@ -41,34 +41,30 @@ void MeasureCharWidth(platform::Window* window) {
 }
 
 void OnCreate(platform::Window* window, const platform::CreateParams* params) {
-  // 1. The window, the font's character width, the instance.
+  // The window, the font's character width, the instance.
   shellState.mainWindow = window;
   MeasureCharWidth(window);
   if (params != nullptr) shellState.instance = params->instance;
-  // 2. The three menus; the idle one is attached.
+  // The three menus; the idle one is attached.
   shellState.menuIdle = platform::LoadMenu(shellState.instance, "MenuMain");
   shellState.menuRunning = platform::LoadMenu(shellState.instance, "MenuMain2");
   shellState.menuPaused = platform::LoadMenu(shellState.instance, "MenuMain3");
   platform::SetMenu(window, shellState.menuIdle);
-  // 3. The dialog procedures.
-  shellState.menuDialogProc = MenuDialogProc;
-  shellState.soundDialogProc = SoundDialogProc;
-  shellState.messageDialogProc = MessageDialogProc;
-  shellState.listDialogProc = ListDialogProc;
-  // 4.
+  // The layout follows the size messages until the first paint.
   viewLayout.layoutLocked = 0;
-  // 5. Picture names, drawing tools, goal and pitch-furniture pictures.
+  // Picture names, drawing tools, the match view on this window, the goal and pitch-furniture
+  // pictures.
   BuildDirectory();
   CreateDrawingTools();
   SetMatchView(PitchMatchView(window));
   LoadPitchPictures();
-  // 6.
+  // The start-up menu is still to come; the size is not known yet; the view at its start.
   shellState.startupDone = 0;
   viewLayout.clientWidth = -1;
   viewLayout.clientHeight = -1;
   match.scrollX = 24;
   viewLayout.captionShift = 24;
-  // 7.
+  // No match, the default level, no phase, region or nation chosen, nothing shown.
   match.half = 0;
   gameFlow.level = 3;
   gameFlow.phase = 0;
@@ -77,11 +73,10 @@ void OnCreate(platform::Window* window, const platform::CreateParams* params) {
   gameFlow.displayContent = 0;
   match.saveResult = SaveResult::kNone;
   match.saveTicks = 0;
-  // 8. The random source: 1, then the calendar time (or the seed asked for).
-  SeedRandom(1);
+  // The random source from the calendar time (or the seed asked for).
   const std::optional<std::uint32_t> seed = platform::Options().seed;
   SeedRandom(seed ? *seed : std::uint32_t(std::time(nullptr)));
-  // 9-11.
+  // The nations, their flags, and the level and sound switch of the settings file.
   InitTeamDatabase();
   LoadFlagPictures();
   ReadSettings();

@@ -15,10 +15,6 @@ struct ShellState {
   platform::Menu* menuIdle = nullptr;     // MenuMain: no match running (Pause greyed)
   platform::Menu* menuRunning = nullptr;  // MenuMain2: a match or shoot-out runs
   platform::Menu* menuPaused = nullptr;   // MenuMain3: a match is paused (Continue)
-  platform::DialogProc menuDialogProc = nullptr;
-  platform::DialogProc soundDialogProc = nullptr;
-  platform::DialogProc messageDialogProc = nullptr;
-  platform::DialogProc listDialogProc = nullptr;
   std::uint8_t startupDone = 0;  // 1 once the start-up command has been sent after a paint
 };
 

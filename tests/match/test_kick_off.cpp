@@ -105,8 +105,8 @@ TEST_F(KickOff, TeamBKicksOff) {
 }
 
 TEST_F(KickOff, PlayersStandStillAndTheBallIsTossed) {
-  for (auto& p : teamA) p = {1, 2, 3, 9, 7, 2, 1, 0, 0};
-  for (auto& p : teamB) p = {1, 2, 3, 9, 7, 2, 1, 0, 0};
+  for (auto& p : teamA) p = {1, 2, 3, 9, 7, 2, 1};
+  for (auto& p : teamB) p = {1, 2, 3, 9, 7, 2, 1};
   ball = {0, 0, 3, 9, 5, 1, 2, 4};
   match.controlledPlayer = 4;
   match.offZone = 1;
