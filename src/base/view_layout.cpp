@@ -1,6 +1,8 @@
 // The one instance of the main window's layout record.
 #include "base/view_layout.h"
 
+#include "base/record_resets.h"
+
 ViewLayout viewLayout;
 
 std::int32_t CaptionShiftForWidth(std::int32_t clientWidth) {
@@ -12,3 +14,7 @@ std::int32_t CaptionShiftForWidth(std::int32_t clientWidth) {
 void ResetViewLayout() {
   viewLayout = ViewLayout{};
 }
+
+namespace {
+const bool kViewLayoutRegistered = RegisterRecordReset(ResetViewLayout);
+}  // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "base/record_resets.h"
 #include "match/engine_helpers.h"
 #include "match/match_state.h"
 
@@ -131,3 +132,7 @@ void WalkTeamA(int i, int tx, int ty) {
 void RunTeamA(int i, int tx, int ty) {
   StepTeamA(i, tx, ty, 12, match.motionBase + 5);
 }
+
+namespace {
+const bool kSavedFrameRegistered = RegisterRecordReset(ResetSavedFrame);
+}  // namespace

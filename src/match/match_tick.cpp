@@ -3,6 +3,7 @@
 #include "match/match_tick.h"
 
 #include "base/game_flow_state.h"
+#include "base/record_resets.h"
 #include "match/caption_state.h"
 #include "match/ceremonies.h"
 #include "match/control_state.h"
@@ -173,3 +174,7 @@ void BeginShootOut() {
 void ResetTickCounters() {
   tickCounters = TickCounters{};
 }
+
+namespace {
+const bool kTickCountersRegistered = RegisterRecordReset(ResetTickCounters);
+}  // namespace

@@ -1,6 +1,7 @@
 // The bitmap store and the loaders that fill it from the graphics archive.
 #include "presentation/bitmap_store.h"
 
+#include "base/record_resets.h"
 #include "match/match_setup.h"
 #include "platform/platform.h"
 #include "presentation/graphics_archive.h"
@@ -77,3 +78,8 @@ void ReleasePictures() {
 void ResetBitmapStore() {
   bitmapStore = BitmapStore{};
 }
+
+namespace {
+const bool kBitmapStoreRegistered = RegisterRecordReset(ResetBitmapStore);
+const bool kGraphicsArchiveRegistered = RegisterRecordReset(ResetGraphicsArchive);
+}  // namespace

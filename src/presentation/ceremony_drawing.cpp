@@ -2,6 +2,7 @@
 #include "presentation/ceremony_drawing.h"
 
 #include "base/game_flow_state.h"
+#include "base/record_resets.h"
 #include "competition/nations.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
@@ -287,3 +288,8 @@ void DrawTeamPhotoFrame(DeviceContext* dc) {
   platform::DeleteDC(frame);
   platform::DeleteObject(bitmap);
 }
+
+namespace {
+const bool kSupportersRegistered = RegisterRecordReset(ResetSupporters);
+const bool kVictoryCelebrationRegistered = RegisterRecordReset(ResetVictoryCelebration);
+}  // namespace

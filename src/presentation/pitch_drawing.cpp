@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "base/game_flow_state.h"
+#include "base/record_resets.h"
 #include "base/view_layout.h"
 #include "match/match_state.h"
 #include "match/net_rule.h"
@@ -324,3 +325,7 @@ void DrawCornerFlags(DeviceContext* dc) {
     DrawMasked(dc, p.x - s, p.y, kPoleMask, kPole);
   }
 }
+
+namespace {
+const bool kPitchViewRegistered = RegisterRecordReset(ResetPitchView);
+}  // namespace

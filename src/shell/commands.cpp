@@ -1,6 +1,7 @@
 // The command dispatcher of the main window and the commands of its menus and switches: the
 // start-up menu, pause, back to the first menu, the sound switch, the exit, the level and the
 // sound dialogs. The match and the campaign have handlers of their own.
+#include "base/record_resets.h"
 #include "match/match_state.h"
 #include "match/match_tick.h"
 #include "shell/command_handlers.h"
@@ -110,3 +111,7 @@ bool HandleCommand(platform::Window* window, int id) {
 void ResetCommandLog() {
   commandLog = CommandLog{};
 }
+
+namespace {
+const bool kCommandLogRegistered = RegisterRecordReset(ResetCommandLog);
+}  // namespace

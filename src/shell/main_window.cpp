@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "base/random_below.h"
+#include "base/record_resets.h"
 #include "competition/nations.h"
 #include "match/match_state.h"
 #include "match/match_tick.h"
@@ -262,3 +263,7 @@ void ResetShellRecords() {
   ResetViewLayout();
   ResetDialogWindows();
 }
+
+namespace {
+const bool kShellRecordsRegistered = RegisterRecordReset(ResetShellRecords);
+}  // namespace

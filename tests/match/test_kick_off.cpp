@@ -4,10 +4,10 @@
 #include <array>
 #include <utility>
 
+#include "base/game_flow_state.h"
 #include "competition/nations.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
-#include "shell/game_flow.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 
 #include <set>
 
+#include "base/game_flow_state.h"
 #include "base/random_below.h"
 #include "match/caption_state.h"
 #include "match/control_state.h"
 #include "match/match_state.h"
 #include "match/shoot_out.h"
-#include "shell/game_flow.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 // overlay sheets, once per pairing, through the pitch view that the game installs.
 #include <gtest/gtest.h>
 
+#include "base/game_flow_state.h"
 #include "competition/fixtures.h"
 #include "competition/nations.h"
 #include "match/match_setup.h"
@@ -9,7 +10,6 @@
 #include "presentation/bitmap_store.h"
 #include "presentation/graphics_archive.h"
 #include "presentation/pitch_match_view.h"
-#include "shell/game_flow.h"
 #include "support/archive_test_support.h"
 
 namespace {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/record_resets.h"
 #include "match/control_state.h"
 #include "match/frame_step.h"
 #include "match/match_setup.h"
@@ -87,17 +88,7 @@ class MatchTick : public ::testing::Test {
     platform::SetCurrentDirectory(previous_);
     std::filesystem::remove_all(folder_);
   }
-  static void ResetRecords() {
-    ResetMatchRecords();
-    ResetGameFlow();
-    ResetControlState();
-    ResetTickCounters();
-    ResetCaptionState();
-    ResetShellRecords();
-    ResetGraphicsArchive();
-    ResetBitmapStore();
-    savedFrame = SavedFramePositions{};
-  }
+  static void ResetRecords() { ResetAllRecords(); }
   // One tick; true when it ran a frame step (which saves the positions first).
   static bool Tick() {
     savedFrame.points[23] = kNotSaved;
@@ -296,7 +287,7 @@ TEST_F(MatchTick, CaptionRunningOutRedrawsThePitchButNotDuringAShootOut) {
     platform::Brush* brush = platform::CreateSolidBrush(kMarker);
     platform::FillRect(dc, platform::Rect{0, 0, 900, 580}, brush);
     platform::DeleteObject(brush);
-    match.periodKind = std::uint8_t(periodKind);
+    match.periodKind = static_cast<PeriodKind>(periodKind);
     match.captionTimer = 1;
     OnMatchTimer(window);
     const platform::Color grass = platform::GetPixel(dc, 250, 420);

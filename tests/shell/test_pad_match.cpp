@@ -12,6 +12,7 @@
 #include <string>
 
 #include "base/game_flow_state.h"
+#include "base/record_resets.h"
 #include "match/caption_state.h"
 #include "match/match_state.h"
 #include "match/match_tick.h"
@@ -47,7 +48,7 @@ class PadMatch : public ::testing::Test {
     fs::copy_file(fs::path(FELDO_GAME_DIR) / "GDAT.DAT", "GDAT.DAT");
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    campaign::ResetGameRecords();
+    ResetAllRecords();
     platform::ProgramOptions options;
     options.seed = 5;
     platform::Instance* instance = hl::StartOnSdlForTests(FeldoResources(), options);
@@ -68,7 +69,7 @@ class PadMatch : public ::testing::Test {
   void TearDown() override {
     pad_.PullOut();
     hl::Shutdown();
-    campaign::ResetGameRecords();
+    ResetAllRecords();
     unsetenv("SDL_VIDEODRIVER");
     unsetenv("SDL_AUDIODRIVER");
     fs::current_path(previous_);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/record_resets.h"
 #include "competition/fixtures.h"
 #include "competition/nations.h"
 #include "match/match_state.h"
@@ -48,12 +49,12 @@ class SaveCommands : public ::testing::Test {
     previous_ = fs::current_path();
     fs::current_path(folder_);
     fs::copy_file(fs::path(FELDO_GAME_DIR) / "GDAT.DAT", "GDAT.DAT");
-    campaign::ResetGameRecords();
+    ResetAllRecords();
   }
   void TearDown() override {
     hl::LimitFileWrites(-1);
     hl::Shutdown();
-    campaign::ResetGameRecords();
+    ResetAllRecords();
     fs::current_path(previous_);
     fs::remove_all(folder_);
   }
@@ -162,7 +163,7 @@ TEST_F(SaveCommands, ALoadInAFreshWindowPlaysOnAgainstTheSameOpponent) {
     ASSERT_NE(opponent, 0) << c.menu;
     // Everything forgotten, a new window: the start-up menu's load, then the round's match.
     hl::Shutdown();
-    campaign::ResetGameRecords();
+    ResetAllRecords();
     OpenWindow(false);
     Press("SinkiBox", DialogItem::kLoadGame);
     Press(c.menu, DialogItem::kPlayRound);
@@ -201,10 +202,10 @@ TEST_F(SaveCommands, APendingPlayoffAfterALoadGoesToItsAnnouncementOrTheShootOut
     BuildCampaignAt(CampaignStage::kPendingPlayoff, 9);
     const int opponent = gameFlow.playoffOpponent;
     ASSERT_NE(opponent, 0);
-    match.periodKind = std::uint8_t(period);
+    match.periodKind = static_cast<PeriodKind>(period);
     ASSERT_TRUE(SaveCampaign(kCampaignFileName));
     hl::Shutdown();
-    campaign::ResetGameRecords();
+    ResetAllRecords();
     OpenWindow(false);
     Press("SinkiBox", DialogItem::kLoadGame);
     platform::UpdateWindow(window_);
@@ -231,7 +232,7 @@ TEST_F(SaveCommands, ExtraTimeLeftFromAWonPlayoffIsNoPendingShootOut) {
   match.periodKind = PeriodKind::kExtraTime;
   ASSERT_TRUE(SaveCampaign(kCampaignFileName));
   hl::Shutdown();
-  campaign::ResetGameRecords();
+  ResetAllRecords();
   OpenWindow(false);
   Press("SinkiBox", DialogItem::kLoadGame);
   platform::UpdateWindow(window_);
@@ -259,7 +260,7 @@ TEST_F(SaveCommands, ADamagedFileIsReportedAndLeavesTheGameAsItWas) {
   EXPECT_EQ(gameFlow.userNation, flow.userNation);
   EXPECT_EQ(leagueState.slots, league.slots);
   // Outside a campaign the start-up menu comes back instead.
-  campaign::ResetGameRecords();
+  ResetAllRecords();
   OpenWindow();
   Command(CommandId::kLoadCampaign);
   EXPECT_EQ(Names(), (std::vector<std::string>{"messagebox", "SinkiBox"}));

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "base/game_flow_state.h"
+#include "base/record_resets.h"
 #include "competition/fixtures.h"
 #include "competition/nations.h"
 #include "competition/standings.h"
@@ -42,23 +43,6 @@ constexpr int kIdleBudget = 2000000;
 
 }  // namespace
 
-void ResetGameRecords() {
-  ResetShellRecords();
-  ResetGameFlow();
-  ResetMatchRecords();
-  ResetCommandLog();
-  ResetGraphicsArchive();
-  ResetBitmapStore();
-  ResetNationRecords();
-  ResetCaptionState();
-  ResetControlState();
-  ResetTickCounters();
-  ResetFixtureRecords();
-  ResetStandingsRecords();
-  ResetVictoryCelebration();
-  ResetSupporters();
-}
-
 namespace {
 
 // One nation's record in the league being played, as the round tables showed it.
@@ -71,7 +55,7 @@ class Driver {
   explicit Driver(const Settings& settings) : settings_(settings) {}
 
   Report Run() {
-    ResetGameRecords();
+    ResetAllRecords();
     // The window seeds the game's random source when it is created: with this seed.
     platform::ProgramOptions options;
     options.seed = settings_.seed;
@@ -103,7 +87,7 @@ class Driver {
     report_.ended = report_.reached != Reached::kNotStarted && gameFlow.phase == 0 &&
                     !MatchRunning() && !overBudget_;
     hl::Shutdown();
-    ResetGameRecords();
+    ResetAllRecords();
     return report_;
   }
 

@@ -112,6 +112,7 @@ const char* CampaignStageName(CampaignStage stage) {
 }
 
 void BuildCampaignAt(CampaignStage stage, std::uint32_t seed) {
+  // The records the saved campaign holds, and the match's; the window's own stay.
   ResetGameFlow();
   ResetFixtureRecords();
   ResetStandingsRecords();

@@ -9,6 +9,7 @@
 
 #include "base/game_flow_state.h"
 #include "base/random_below.h"
+#include "base/record_resets.h"
 #include "base/view_layout.h"
 #include "competition/nations.h"
 #include "match/caption_state.h"
@@ -453,13 +454,7 @@ void PurposefulAction(Desk& desk, std::mt19937& keys) {
 }
 
 void SetUpMatch(const Settings& settings) {
-  ResetMatchRecords();
-  ResetControlState();
-  ResetGameFlow();
-  ResetCaptionState();
-  ResetTickCounters();
-  ResetViewLayout();
-  ResetNationRecords();
+  ResetAllRecords();
   InitTeamDatabase();
   SeedRandom(settings.seed);
   gameFlow.mode = 1;  // a friendly
