@@ -13,20 +13,21 @@
 #include <vector>
 
 #include "archive/graphics_archive.h"
+#include "base/game_flow_state.h"
+#include "base/view_layout.h"
 #include "competition/nations.h"
 #include "frame_baseline.h"
 #include "match/frame_step.h"
 #include "match/match_frame.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
+#include "match/match_tick.h"
 #include "match/match_view.h"
 #include "match/net_rule.h"
+#include "platform/headless/headless.h"
 #include "platform/platform.h"
 #include "presentation/pitch_drawing.h"
 #include "presentation/pitch_match_view.h"
-#include "shell/game_flow.h"
-#include "shell/main_window.h"
-#include "shell/match_tick.h"
 
 namespace {
 
@@ -60,15 +61,15 @@ struct MatchSnapshot {
 
 // One frame as the timer gives it: the ten ticks that only count (the keeper's hold, the
 // still ball...), then the frame step.
-void OneFrame(platform::DeviceContext* dc) {
+void OneFrame() {
   tickCounters.frameDivider = 0;
-  for (int tick = 0; tick < 10; ++tick) OnMatchTimer(nullptr);
-  MatchFrameStep(dc);
+  for (int tick = 0; tick < 10; ++tick) MatchTick([] {});
+  MatchFrameStep();
 }
 
 struct Fixture {
-  platform::DeviceContext* window = nullptr;  // stands in for the window's client area
-  platform::Bitmap* client = nullptr;
+  platform::Window* window = nullptr;  // a window of the headless backend, 900 × 580
+  platform::DeviceContext* dc = nullptr;
   MatchSnapshot snapshot;
   bool pictures = false;
 
@@ -86,11 +87,15 @@ struct Fixture {
     viewLayout.clientHeight = 580;
     viewLayout.charWidth = 8;
     viewLayout.captionShift = CaptionShiftForWidth(900);
+    platform::Instance* instance = platform::headless::StartForTests(platform::ResourceTable{});
+    platform::WindowClass windowClass;
+    windowClass.name = "Bench";
+    windowClass.proc = platform::DefaultWindowProc;
+    platform::RegisterWindowClass(instance, windowClass);
+    window = platform::CreateMainWindow(instance, "Bench", "bench", 0, 0, 0, 900, 580);
+    dc = platform::GetDC(window);
     CreateDrawingTools();
-    SetMatchView(PitchMatchView());
-    window = platform::CreateCompatibleDC(nullptr);
-    client = platform::CreateCompatibleBitmap(window, 900, 580);
-    platform::SelectBitmap(window, client);
+    SetMatchView(PitchMatchView(window));  // the pairing's pictures load with the match
 
     gameFlow.soundOff = 1;
     gameFlow.mode = Mode::kFriendly;
@@ -100,8 +105,8 @@ struct Fixture {
     SetUpKickOff();
     match.half = 1;
     SetViewOffset(viewLayout.captionShift);
-    DrawFullPitch(window);
-    for (int frame = 0; frame < kWarmUpFrames; ++frame) OneFrame(nullptr);
+    DrawFullPitch(dc);
+    for (int frame = 0; frame < kWarmUpFrames; ++frame) OneFrame();
     SaveFramePositions();
     snapshot.Take();
   }
@@ -116,33 +121,35 @@ void BM_DrawMatchFrame(benchmark::State& state) {
   Fixture& f = Shared();
   f.snapshot.Restore();
   for (auto _ : state) {
-    DrawMatchFrame(f.window);
-    benchmark::DoNotOptimize(platform::BitmapPixels(f.client));
+    DrawMatchFrame(f.dc);
+    benchmark::DoNotOptimize(platform::GetPixel(f.dc, 450, 300));
   }
   state.SetLabel(f.pictures ? "with GDAT.DAT" : "without pictures");
 }
 
-void RunFrameSteps(benchmark::State& state, platform::DeviceContext* dc) {
+void RunFrameSteps(benchmark::State& state, bool drawing) {
   Fixture& f = Shared();
   f.snapshot.Restore();
+  SetMatchView(drawing ? PitchMatchView(f.window) : nullptr);
   int frames = 0;
   for (auto _ : state) {
     if (++frames == kFramesBeforeRestore) {
       f.snapshot.Restore();
       frames = 0;
     }
-    OneFrame(dc);
+    OneFrame();
     benchmark::DoNotOptimize(ball.x);
   }
+  SetMatchView(nullptr);
 }
 
 // Each iteration is one frame: the frame step and the ten counting ticks before it.
 void BM_MatchFrameStepWithoutDrawing(benchmark::State& state) {
-  RunFrameSteps(state, nullptr);
+  RunFrameSteps(state, false);
 }
 
 void BM_MatchFrameStepWithDrawing(benchmark::State& state) {
-  RunFrameSteps(state, Shared().window);
+  RunFrameSteps(state, true);
 }
 
 using frame_baseline::BM_MemcpyFrame;

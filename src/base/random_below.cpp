@@ -1,6 +1,8 @@
 // The program's one random source.
 #include "base/random_below.h"
 
+#include "base/record_resets.h"
+
 namespace {
 
 std::uint32_t randomState = 1;
@@ -25,3 +27,8 @@ int RandomBelow(int n) {
 std::uint32_t RandomState() {
   return randomState;
 }
+
+namespace {
+// The random source's start-up state.
+const bool kRandomRegistered = RegisterRecordReset([] { SeedRandom(1); });
+}  // namespace

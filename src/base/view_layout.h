@@ -17,4 +17,8 @@ struct ViewLayout {
 
 extern ViewLayout viewLayout;
 
+// The caption shift for a client width: 150 up to 640, 0 from 930, in between
+// 150 - (width - 640) / 2.
+std::int32_t CaptionShiftForWidth(std::int32_t clientWidth);
+
 void ResetViewLayout();

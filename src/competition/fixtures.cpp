@@ -6,6 +6,7 @@
 
 #include "base/game_flow_state.h"
 #include "base/random_below.h"
+#include "base/record_resets.h"
 #include "competition/nations.h"
 #include "competition/pairing.h"
 #include "competition/standings.h"
@@ -201,3 +202,7 @@ std::vector<int> FriendlyOpponents(int userNation) {
   }
   return nations;
 }
+
+namespace {
+const bool kFixtureRecordsRegistered = RegisterRecordReset(ResetFixtureRecords);
+}  // namespace

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "base/record_resets.h"
 #include "platform/platform.h"
 
 std::array<TeamRecord, kTeamTableSize> TeamTable{};
@@ -124,3 +125,7 @@ void ResetNationRecords() {
   TeamTable.fill(TeamRecord{});
   for (auto& name : NationNames) name.fill(0);
 }
+
+namespace {
+const bool kNationRecordsRegistered = RegisterRecordReset(ResetNationRecords);
+}  // namespace

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/record_resets.h"
 #include "competition/fixtures.h"
 #include "competition/nations.h"
 
@@ -240,3 +241,7 @@ int NthAtRank(int r, int k) {
   }
   return 0;
 }
+
+namespace {
+const bool kStandingsRecordsRegistered = RegisterRecordReset(ResetStandingsRecords);
+}  // namespace

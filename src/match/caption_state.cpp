@@ -1,6 +1,8 @@
 // The one instance of the caption record and the start of the goal celebration.
 #include "match/caption_state.h"
 
+#include "base/record_resets.h"
+
 CaptionState captionState;
 
 void StartGoalCelebration(bool teamBScored) {
@@ -15,3 +17,7 @@ void StartGoalCelebration(bool teamBScored) {
 void ResetCaptionState() {
   captionState = CaptionState{};
 }
+
+namespace {
+const bool kCaptionStateRegistered = RegisterRecordReset(ResetCaptionState);
+}  // namespace

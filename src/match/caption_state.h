@@ -6,8 +6,15 @@
 
 #include <cstdint>
 
+// Where the players' entrance stands (CaptionState::entranceState).
+enum class EntranceState : std::uint8_t {
+  kNone = 0,
+  kWalkingIn = 1,       // the players walk in from the tunnel
+  kFixtureCaption = 2,  // they stand lined up; the fixture caption shows until the kick-off
+};
+
 struct CaptionState {
-  std::uint8_t entranceState = 0;     // 0 none, 1 players walking in, 2 fixture caption due
+  EntranceState entranceState = EntranceState::kNone;
   std::uint8_t captionStep = 0;       // step of the entrance, fixture caption or celebration
   std::uint8_t captionCountdown = 0;  // ticks until the next step
   std::uint8_t goalCelebration = 0;   // 1 while the goal celebration runs (set by the goal rule)

@@ -8,6 +8,7 @@
 #include "match/match_state.h"
 #include "match/match_view.h"
 #include "match/net_rule.h"
+#include "platform/platform.h"
 
 namespace {
 
@@ -48,15 +49,15 @@ void WalkIn(PlayerState& player, bool released, bool teamB, bool even) {
 
 }  // namespace
 
-void StartEntrance(platform::DeviceContext* dc) {
+void StartEntrance() {
   match.scoreA = match.scoreB = 0;
   match.goalsA1 = match.goalsA2 = match.goalsB1 = match.goalsB2 = 0;
-  match.matchEvent = 0;
+  match.matchEvent = MatchEvent::kNothing;
   ball.frictionCount = 0;
   match.kickGrace = 0;
   match.restartFreeze = 0;
   match.userKicksOff = 0;
-  captionState.entranceState = 1;
+  captionState.entranceState = EntranceState::kWalkingIn;
   SetViewOffset(viewLayout.captionShift);
   for (PlayerState& player : teamA) {
     player.x = kTunnelAX;
@@ -71,10 +72,10 @@ void StartEntrance(platform::DeviceContext* dc) {
   captionState.captionCountdown = 10;
   captionState.captionStep = 0;
   captionState.cheerPlayed = 0;
-  if (MatchView* view = CurrentMatchView()) view->ShowEntranceStart(dc);
+  if (MatchView* view = CurrentMatchView()) view->ShowEntranceStart();
 }
 
-void EntranceStep(platform::DeviceContext* dc) {
+void EntranceStep() {
   const int s = captionState.captionStep;
   for (int i = 0; i < kPlayersPerSide; ++i) {
     const bool released = i < s;
@@ -88,39 +89,39 @@ void EntranceStep(platform::DeviceContext* dc) {
   if (s == kEntranceSteps) {
     for (PlayerState& player : teamA) player.pose = 0;
     for (PlayerState& player : teamB) player.pose = 0;
-    captionState.entranceState = 2;
+    captionState.entranceState = EntranceState::kFixtureCaption;
     captionState.captionStep = 0;
-    if (view != nullptr) view->ShowEntranceStep(dc, true);
+    if (view != nullptr) view->ShowEntranceStep(true);
     return;
   }
-  if (view != nullptr) view->ShowEntranceStep(dc, false);
+  if (view != nullptr) view->ShowEntranceStep(false);
   Cheer();
 }
 
-void FixtureCaptionStep(platform::DeviceContext* dc) {
+void FixtureCaptionStep() {
   MatchView* view = CurrentMatchView();
-  if (view != nullptr) view->ShowFixtureCaption(dc);
+  if (view != nullptr) view->ShowFixtureCaption();
   if (match.opponent == 0) return;
   captionState.captionStep = std::uint8_t(captionState.captionStep + 1);
   captionState.captionCountdown = 40;
   if (captionState.captionStep > kFixtureShowings) {
-    captionState.entranceState = 0;
+    captionState.entranceState = EntranceState::kNone;
     SetUpKickOff();
-    if (view != nullptr) view->ShowKickOff(dc);
+    if (view != nullptr) view->ShowKickOff();
     match.captionTimer = 40;
   }
 }
 
-void GoalCelebrationStep(platform::DeviceContext* dc) {
+void GoalCelebrationStep() {
   captionState.captionStep = std::uint8_t(captionState.captionStep + 1);
   captionState.captionCountdown = 7;
   MatchView* view = CurrentMatchView();
   if (captionState.captionStep >= kCelebrationSteps) {
     captionState.captionStep = 0;
     captionState.goalCelebration = 0;
-    if (view != nullptr) view->ShowGoalCelebrationStep(dc, true);
+    if (view != nullptr) view->ShowGoalCelebrationStep(true);
     return;
   }
-  if (view != nullptr) view->ShowGoalCelebrationStep(dc, false);
+  if (view != nullptr) view->ShowGoalCelebrationStep(false);
   Cheer();
 }

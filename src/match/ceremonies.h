@@ -4,14 +4,12 @@
 // captionCountdown (see match/caption_state.h); what they show is drawn by the match view.
 #pragma once
 
-#include "platform/platform.h"
-
 // The start of a match: the results cleared, all players below the pitch at the tunnel.
-void StartEntrance(platform::DeviceContext* dc);
+void StartEntrance();
 // One step of the walk-in; after step 25 the fixture caption is due (entranceState 2).
-void EntranceStep(platform::DeviceContext* dc);
+void EntranceStep();
 // One showing of the fixture caption; the seventh ends the ceremony with the kick-off set-up
 // and the kick-off caption (captionTimer 40). Without an opponent only the notice is shown.
-void FixtureCaptionStep(platform::DeviceContext* dc);
+void FixtureCaptionStep();
 // One step of the goal celebration; the 26th ends it.
-void GoalCelebrationStep(platform::DeviceContext* dc);
+void GoalCelebrationStep();

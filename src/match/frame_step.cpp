@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "base/record_resets.h"
 #include "match/engine_helpers.h"
 #include "match/match_state.h"
 
@@ -57,7 +58,7 @@ void MoveBall() {
   if (ball.speed <= 0) return;
   ball.x += DirectionDx(ball.dir) * ball.speed;
   ball.y += DirectionDy(ball.dir) * ball.speed;
-  match.matchEvent = 1;
+  match.matchEvent = MatchEvent::kMoved;
   ApplyBallFriction();
 }
 
@@ -112,7 +113,7 @@ void StepTeamA(int i, int tx, int ty, int step, int motion) {
   }
   if (horizontal != 0 || vertical != 0) {
     p.motion = motion;
-    match.matchEvent = 1;
+    match.matchEvent = MatchEvent::kMoved;
   }
   if (horizontal != 0 && vertical != 0 && p.y == startY) vertical = 0;
   if (horizontal != 0) p.facing = horizontal;
@@ -131,3 +132,7 @@ void WalkTeamA(int i, int tx, int ty) {
 void RunTeamA(int i, int tx, int ty) {
   StepTeamA(i, tx, ty, 12, match.motionBase + 5);
 }
+
+namespace {
+const bool kSavedFrameRegistered = RegisterRecordReset(ResetSavedFrame);
+}  // namespace

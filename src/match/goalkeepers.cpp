@@ -45,7 +45,7 @@ void ComeOut(PlayerState& k, int step) {
     k.facing = 8;
     k.motion = 2;
   }
-  match.matchEvent = 1;
+  match.matchEvent = MatchEvent::kMoved;
 }
 
 // Back into the band when he has left it. True when he stepped.
@@ -61,7 +61,7 @@ bool BackIntoBand(PlayerState& k, int step) {
     return false;
   }
   k.motion = 2;
-  match.matchEvent = 1;
+  match.matchEvent = MatchEvent::kMoved;
   return true;
 }
 
@@ -90,7 +90,7 @@ void FollowBall(PlayerState& k, int step, bool teamAKeeper) {
       k.pose = teamAKeeper ? (second ? 10 : 11) : (second ? 11 : 10);
       k.moved = 1;
     }
-    match.matchEvent = 1;
+    match.matchEvent = MatchEvent::kMoved;
   }
   if (ball.y > k.y) {
     k.facing = 2;
@@ -110,7 +110,7 @@ void FollowBall(PlayerState& k, int step, bool teamAKeeper) {
       k.pose = teamAKeeper ? (second ? 8 : 9) : (second ? 9 : 8);
       k.moved = 1;
     }
-    match.matchEvent = 1;
+    match.matchEvent = MatchEvent::kMoved;
   }
 }
 
@@ -131,7 +131,7 @@ void KeepDepth(PlayerState& k, int step, int line, int front) {
     return;
   }
   k.motion = 2;
-  match.matchEvent = 1;
+  match.matchEvent = MatchEvent::kMoved;
 }
 
 bool BallStillInArea(bool teamAKeeper) {
@@ -146,7 +146,7 @@ void HoldAndKickOut(PlayerState& k, int holdTicks, int direction, void (*kick)(i
                     int refreshCode) {
   ball.x = k.x;
   ball.y = k.y;
-  match.matchEvent = 1;
+  match.matchEvent = MatchEvent::kMoved;
   if (match.keeperHoldTicks == 1) {
     k.facing = direction;
     k.pose = 3;

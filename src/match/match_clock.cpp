@@ -7,6 +7,7 @@
 #include "match/match_state.h"
 #include "match/match_view.h"
 #include "match/net_rule.h"
+#include "platform/platform.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ constexpr int kExtraTimeCaptionTicks = 160;
 
 // A new period from the centre spot with team A to kick off, the pitch drawn afresh under its
 // caption.
-void StartPeriod(platform::DeviceContext* dc, int captionTicks, std::uint8_t captionKind) {
+void StartPeriod(int captionTicks, CaptionKind captionKind) {
   match.captionTimer = captionTicks;
   match.userKicksOff = 1;
   SetUpKickOff();
@@ -24,22 +25,22 @@ void StartPeriod(platform::DeviceContext* dc, int captionTicks, std::uint8_t cap
   match.kickGrace = 0;
   match.restartFreeze = 0;
   match.captionKind = captionKind;
-  ResetClock();
-  if (MatchView* view = CurrentMatchView()) view->ShowPeriodBreak(dc);
+  SetClockForPeriod();
+  if (MatchView* view = CurrentMatchView()) view->ShowPeriodBreak();
 }
 
 }  // namespace
 
-void ResetClock() {
+void SetClockForPeriod() {
   match.clockMillis = 0;
   match.clockMinutes = 3;
   match.clockSeconds = 0;
 }
 
 std::string ClockText() {
-  if (match.periodKind >= 2) return "-Penalty shootout-";
+  if (match.periodKind >= PeriodKind::kShootOut) return "-Penalty shootout-";
   const char* format = "     %d:%2d ";
-  if (match.periodKind == 1) {
+  if (match.periodKind == PeriodKind::kExtraTime) {
     format = "Ext %d:%2d ";
   } else if (match.half == 1) {
     format = "1st %d:%2d ";
@@ -54,10 +55,10 @@ std::string ClockText() {
 bool ExtraTimeFollows() {
   return gameFlow.mode == Mode::kCampaign &&
          (gameFlow.playoffOpponent != 0 || gameFlow.phase == Phase::kKnockout) &&
-         match.periodKind == 0 && match.scoreA == match.scoreB;
+         match.periodKind == PeriodKind::kRegular && match.scoreA == match.scoreB;
 }
 
-int ClockStep(platform::DeviceContext* dc) {
+bool ClockStep() {
   MatchView* view = CurrentMatchView();
   if (match.clockMillis > 1000) {
     match.clockMillis -= 1000;
@@ -67,24 +68,24 @@ int ClockStep(platform::DeviceContext* dc) {
       --match.clockMinutes;
       match.clockSeconds = 59;
     }
-    if (view != nullptr) view->DrawClock(dc);
+    if (view != nullptr) view->DrawClock();
   }
-  if (match.clockMinutes != 0 || match.clockSeconds != 0) return 0;
+  if (match.clockMinutes != 0 || match.clockSeconds != 0) return false;
 
   if (match.half == 1) {
-    match.periodKind = 0;
+    match.periodKind = PeriodKind::kRegular;
     match.half = 2;  // the change of ends: the picture is turned from now on
-    StartPeriod(dc, kHalfTimeCaptionTicks, 1);
-    return 0;
+    StartPeriod(kHalfTimeCaptionTicks, CaptionKind::kHalfTime);
+    return false;
   }
   if (match.half == 2) {
     if (ExtraTimeFollows()) {
-      match.periodKind = 1;  // no change of ends
-      StartPeriod(dc, kExtraTimeCaptionTicks, 2);
-      return 0;
+      match.periodKind = PeriodKind::kExtraTime;  // no change of ends
+      StartPeriod(kExtraTimeCaptionTicks, CaptionKind::kExtraTime);
+      return false;
     }
     match.half = 0;
-    return 1;
+    return true;
   }
-  return 0;
+  return false;
 }

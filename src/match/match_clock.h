@@ -6,13 +6,12 @@
 
 #include <string>
 
-#include "platform/platform.h"
-
-// clockMillis 0, the clock at 3:00. Before a match and at each change of period.
-void ResetClock();
+// The clock set for a new period: clockMillis 0, the clock at 3:00. Before a match and at
+// each change of period.
+void SetClockForPeriod();
 // One second off the clock once clockMillis exceeds 1000, and the end of a period at 0:00.
-// Returns 1 when the match is over (half is then 0), else 0.
-int ClockStep(platform::DeviceContext* dc);
+// True when the match is over (half is then 0).
+bool ClockStep();
 // The clock line as the screen shows it: "1st 3:00", "2nd 1:05", "Ext 2:59", "     0: 0"
 // (nine characters; the seventh is zero-filled when blank), or "-Penalty shootout-".
 std::string ClockText();

@@ -11,7 +11,7 @@
 #include "match/restarts.h"
 #include "match/team_play.h"
 
-void MatchFrameStep(platform::DeviceContext* dc) {
+void MatchFrameStep() {
   SaveFramePositions();
   UpdateOffsideLine();
   UpdateTeamA();  // the goalkeepers' steps run inside the two team routines
@@ -22,19 +22,20 @@ void MatchFrameStep(platform::DeviceContext* dc) {
   ReadUserCommand();  // hands kick commands on to the kick handling
   ExecuteQueuedKick();
   ApplySlide();
-  CheckGoalAndOut(dc);
+  CheckGoalAndOut();
   AutoSelectControlled();
   CountDownMotion();
   MatchView* view = CurrentMatchView();
-  if (match.matchEvent != 0) {
+  if (match.matchEvent != MatchEvent::kNothing) {
     // The nets act where the ball's picture now stands, before the frame is drawn.
     ApplyNetRule();
-    if (view != nullptr) view->RedrawFrame(dc);
-    if (match.matchEvent > 1) SaveFramePositions();
-    if (view != nullptr && (match.matchEvent == 3 || match.matchEvent == 4)) {
-      view->WriteGoalCaption(dc, match.matchEvent);
+    if (view != nullptr) view->RedrawFrame();
+    if (match.matchEvent > MatchEvent::kMoved) SaveFramePositions();
+    if (view != nullptr &&
+        (match.matchEvent == MatchEvent::kGoalByB || match.matchEvent == MatchEvent::kGoalByA)) {
+      view->WriteGoalCaption(match.matchEvent);
     }
-    match.matchEvent = 0;
+    match.matchEvent = MatchEvent::kNothing;
   }
-  if (view != nullptr) view->DrawCommandPanel(dc);
+  if (view != nullptr) view->DrawCommandPanel();
 }

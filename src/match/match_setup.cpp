@@ -214,7 +214,7 @@ void InitMatch() {
   match.goalsA2 = 0;
   match.goalsB1 = 0;
   match.goalsB2 = 0;
-  match.matchEvent = 0;
+  match.matchEvent = MatchEvent::kNothing;
   ball.frictionCount = 0;
   match.kickGrace = 0;
   match.restartFreeze = 0;

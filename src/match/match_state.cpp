@@ -1,6 +1,8 @@
 // The records of the match in progress.
 #include "match/match_state.h"
 
+#include "base/record_resets.h"
+
 MatchState match;
 BallState ball;
 std::array<PlayerState, kPlayersPerSide> teamA;
@@ -42,3 +44,7 @@ void ResetMatchRecords() {
   teamA.fill(PlayerState{});
   teamB.fill(PlayerState{});
 }
+
+namespace {
+const bool kMatchRecordsRegistered = RegisterRecordReset(ResetMatchRecords);
+}  // namespace

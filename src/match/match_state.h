@@ -21,7 +21,7 @@
 int DirectionDx(int direction);  // -1, 0 or +1; 0 for 5 and any code outside 1 to 9
 int DirectionDy(int direction);
 
-// One player on the pitch: nine 32-bit fields in this order.
+// One player on the pitch.
 struct PlayerState {
   std::int32_t x = 0;         // pitch x of the player's reference point (sprite drawn 16 px above)
   std::int32_t y = 0;         // pitch y
@@ -30,8 +30,6 @@ struct PlayerState {
   std::int32_t pose = 0;      // animation pose selecting the sprite; 3 standing, 0 kick-off
   std::int32_t facing = 0;    // direction code the player faces
   std::int32_t moved = 0;     // 1 once a move routine has handled the player this frame
-  std::int32_t unused8 = 0;
-  std::int32_t unused9 = 0;
 };
 
 struct BallState {
@@ -43,6 +41,37 @@ struct BallState {
   std::int32_t climb = 0;           // vertical speed, positive rising; reduced by 1 each frame
   std::int32_t frictionCount = 0;   // frames left until speed drops by 1
   std::int32_t frictionPeriod = 0;  // reload value of frictionCount (+10 while rising)
+};
+
+// The part of the match being played (MatchState::periodKind).
+enum class PeriodKind : std::uint8_t {
+  kRegular = 0,       // the two halves
+  kExtraTime = 1,     // the period of extra time of a level knockout or play-off match
+  kShootOut = 2,      // a penalty shoot-out is running
+  kShootOutOver = 3,  // the shoot-out has been decided
+};
+
+// What the current frame produced (MatchState::matchEvent); the view shows a goal by it.
+enum class MatchEvent : std::int32_t {
+  kNothing = 0,
+  kMoved = 1,      // something moved: the frame is redrawn
+  kOutOfPlay = 2,  // the ball went out of play
+  kGoalByB = 3,
+  kGoalByA = 4,
+};
+
+// The caption of a change of period (MatchState::captionKind).
+enum class CaptionKind : std::uint8_t {
+  kNone = 0,
+  kHalfTime = 1,
+  kExtraTime = 2,
+};
+
+// A save being shown in the shoot-out (MatchState::saveResult).
+enum class SaveResult : std::uint8_t {
+  kNone = 0,
+  kByKeeperB = 1,  // team B's keeper saved team A's kick
+  kByKeeperA = 2,  // team A's keeper saved team B's kick
 };
 
 inline constexpr int kPlayersPerSide = 11;
@@ -67,10 +96,10 @@ struct MatchState {
   std::int32_t goalBottomY = 280;
 
   // --- the match as a whole
-  std::int32_t matchKind = 0;   // 0 campaign or friendly, 1 practice
-  std::uint8_t opponent = 0;    // opponent nation number (index + 1), 0 none
-  std::int32_t half = 0;        // 1 first half, 2 second half and extra time, 0 no period
-  std::uint8_t periodKind = 0;  // 0 regular, 1 extra time, 2 shoot-out running, 3 finished
+  std::int32_t matchKind = 0;  // 0 campaign or friendly, 1 practice
+  std::uint8_t opponent = 0;   // opponent nation number (index + 1), 0 none
+  std::int32_t half = 0;       // 1 first half, 2 second half and extra time, 0 no period
+  PeriodKind periodKind = PeriodKind::kRegular;
   std::int32_t scoreA = 0;
   std::int32_t scoreB = 0;
   std::int32_t goalsA1 = 0;  // goals per side and half
@@ -83,16 +112,14 @@ struct MatchState {
   std::int32_t previousControlled = 0;
   std::int32_t ballHolder = 0;   // player code of the holder, recomputed every frame
   std::int32_t lastToucher = 0;  // last non-zero ballHolder
-  // What the current frame produced: 0 nothing, 1 something moved (redraw), 2 the ball went
-  // out of play, 3 goal by team B, 4 goal by team A.
-  std::int32_t matchEvent = 0;
+  MatchEvent matchEvent = MatchEvent::kNothing;  // what the current frame produced
   // Not 0 while no goal may count: set by steep-angle kicks (1) and by the ball drawing's net
   // rule (1 left goal on screen, 2 right); cleared by ordinary kicks and every kick-off.
   std::uint8_t offZone = 0;
 
   // --- clock and periods
   std::int32_t captionTimer = 0;  // ticks the half-time / extra-time caption stays
-  std::uint8_t captionKind = 0;   // 0 none, 1 half time, 2 extra time
+  CaptionKind captionKind = CaptionKind::kNone;
   std::int32_t clockMinutes = 0;
   std::int32_t clockSeconds = 0;
   std::int32_t clockMillis = 0;
@@ -154,7 +181,7 @@ struct MatchState {
   std::uint8_t shootAim = 0;      // the user's shot direction or keeper dive; 0 not chosen
   std::uint8_t shootChoiceB = 0;  // the computer's choice, 7, 4 or 1
   std::int32_t diveLockTicks = 0;
-  std::uint8_t saveResult = 0;  // 0 none, 1 team B's keeper saved, 2 team A's
+  SaveResult saveResult = SaveResult::kNone;
   std::int32_t saveTicks = 0;
   std::int32_t preKickWait = 0;
   std::int32_t shootKicksTaken = 0;  // kicks really taken (an early end makes shootKick 12)

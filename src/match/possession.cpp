@@ -87,7 +87,7 @@ void UpdatePossession() {
   if (engine::IsTeamACode(match.ballHolder)) {
     if (match.controlledPlayer != match.ballHolder) {
       match.controlledPlayer = match.ballHolder;
-      match.matchEvent = 1;
+      match.matchEvent = MatchEvent::kMoved;
       const PlayerState& holder = teamA[std::size_t(match.ballHolder - 1)];
       if (ball.x > holder.x + r / 2) ball.x = holder.x + r / 2;
     }
@@ -148,7 +148,7 @@ void ReadUserCommand() {
   const int c = engine::ControlledIndex();
   if (c < 0) return;
   PlayerState& p = teamA[std::size_t(c)];
-  match.matchEvent = 1;
+  match.matchEvent = MatchEvent::kMoved;
   const int m0 = p.motion;
   switch (match.currentCommand) {
     case 2:
@@ -195,7 +195,7 @@ void ApplySlide() {
   int x = p.x + DirectionDx(p.slideDir) * p.motion;
   int y = p.y + DirectionDy(p.slideDir) * p.motion;
   ApplyGoalMouthRule(&x, &y, p.y);
-  match.matchEvent = 1;
+  match.matchEvent = MatchEvent::kMoved;
   p.motion -= 1;
   // y stays within 54 ... mirrorY - 54, 6 px beyond the touch lines. x is kept the same
   // 6 px beyond the goal lines: the slide alone would carry a player held on an arrow key

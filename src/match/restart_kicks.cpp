@@ -110,13 +110,13 @@ bool CheckTouchLines() {
   if (ball.y < match.pitchTop) {
     ball.y = match.pitchTop - 5;
     ThrowIn();
-    match.matchEvent = 1;
+    match.matchEvent = MatchEvent::kMoved;
     thrown = true;
   }
   if (ball.y > match.pitchBottom - 1) {
     ball.y = match.pitchBottom - 1;
     ThrowIn();
-    match.matchEvent = 1;
+    match.matchEvent = MatchEvent::kMoved;
     thrown = true;
   }
   return thrown;

@@ -22,10 +22,10 @@ bool InGoalMouth() {
                               : (CY - 50 < ball.y && ball.y < CY + 35);
 }
 
-void Goal(platform::DeviceContext* dc, bool teamBScored) {
-  const int event = teamBScored ? 3 : 4;
+void Goal(bool teamBScored) {
+  const MatchEvent event = teamBScored ? MatchEvent::kGoalByB : MatchEvent::kGoalByA;
   MatchView* view = CurrentMatchView();
-  if (view != nullptr) view->ShowGoal(dc, event);
+  if (view != nullptr) view->ShowGoal(event);
   match.captionTimer = 40;
   if (teamBScored) {
     match.scoreB += 1;
@@ -34,7 +34,7 @@ void Goal(platform::DeviceContext* dc, bool teamBScored) {
     match.scoreA += 1;
     (engine::SecondHalf() ? match.goalsA2 : match.goalsA1) += 1;
   }
-  if (view != nullptr) view->ShowScore(dc);
+  if (view != nullptr) view->ShowScore();
   match.userKicksOff = teamBScored ? 1 : 0;  // the side that conceded kicks off
   SetUpKickOff();
   if (gameFlow.mode == Mode::kCampaign) StartGoalCelebration(teamBScored);
@@ -56,16 +56,16 @@ void GoalKick(bool teamA) {
 
 }  // namespace
 
-void CheckGoalAndOut(platform::DeviceContext* dc) {
+void CheckGoalAndOut() {
   const int L = match.pitchLeft, R = match.pitchRight;
   CheckTouchLines();
   if (InGoalMouth() && ball.height < 18 && match.offZone == 0) {
     if (ball.x < L + 1) {
       ball.x = L - 8;
-      Goal(dc, true);
+      Goal(true);
     } else if (ball.x > R - 9) {
       ball.x = engine::SecondHalf() ? R - 15 : R - 6;
-      Goal(dc, false);
+      Goal(false);
     }
   }
   // After a goal the kick-off set-up has put the ball on the centre spot, so these do not
@@ -78,7 +78,7 @@ void CheckGoalAndOut(platform::DeviceContext* dc) {
       ball.x = L - 8;
       CornerKick();
     }
-    match.matchEvent = 2;
+    match.matchEvent = MatchEvent::kOutOfPlay;
   }
   if (ball.x > R - 9 && ball.height < 18) {
     if (match.lastToucher < 12) {
@@ -88,6 +88,6 @@ void CheckGoalAndOut(platform::DeviceContext* dc) {
       ball.x = R;
       CornerKick();
     }
-    match.matchEvent = 2;
+    match.matchEvent = MatchEvent::kOutOfPlay;
   }
 }

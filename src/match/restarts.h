@@ -3,7 +3,4 @@
 // corner.
 #pragma once
 
-#include "platform/platform.h"
-
-// `dc` is the window's context for the goal's picture (nullptr: no drawing).
-void CheckGoalAndOut(platform::DeviceContext* dc);
+void CheckGoalAndOut();

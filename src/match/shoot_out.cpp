@@ -17,6 +17,7 @@
 #include "match/match_view.h"
 #include "match/possession.h"
 #include "match/restart_kicks.h"
+#include "platform/platform.h"
 
 namespace {
 
@@ -49,18 +50,18 @@ void RecordKick(bool scored) {
   }
 }
 
-void ShowBoard(platform::DeviceContext* dc) {
-  if (MatchView* view = CurrentMatchView()) view->DrawShootOutBoard(dc);
+void ShowBoard() {
+  if (MatchView* view = CurrentMatchView()) view->DrawShootOutBoard();
 }
 
 // A kick that failed: recorded, the next kick set up, the whistle.
-void RecordMiss(platform::DeviceContext* dc) {
+void RecordMiss() {
   ball.speed = 0;
   RecordKick(false);
   SetUpPenalty();
-  ShowBoard(dc);
+  ShowBoard();
   if (gameFlow.soundOff == 0) platform::PlaySound("WHISTLE.wav", true);
-  match.matchEvent = 1;
+  match.matchEvent = MatchEvent::kMoved;
 }
 
 // The taker's run-up: a step towards the ball on each axis without passing it, the run-up
@@ -75,7 +76,7 @@ bool RunUpAndShoot(PlayerState& taker, int direction) {
   taker.y = towards(taker.y, ball.y);
   taker.facing = taker.facing == 4 ? 5 : 4;
   taker.moved = 1;
-  match.matchEvent = 1;
+  match.matchEvent = MatchEvent::kMoved;
   if (std::abs(ball.x - taker.x) >= kShotReach) return false;
   ShootBall(direction);
   return true;
@@ -104,17 +105,17 @@ bool InShootOutGoalMouth() {
 }
 
 // The goal that ends a kick at once: recorded, celebrated and the next kick set up.
-void ShootOutGoal(platform::DeviceContext* dc) {
+void ShootOutGoal() {
   MatchView* view = CurrentMatchView();
   ball.x = match.pitchLeft - 8;
-  if (view != nullptr) view->ShowShootOutGoal(dc);
+  if (view != nullptr) view->ShowShootOutGoal();
   match.captionTimer = 40;
   const bool teamB = !TeamAKicks();
   RecordKick(true);
   StartGoalCelebration(teamB);
   SetUpPenalty();
-  ShowBoard(dc);
-  match.matchEvent = 3;
+  ShowBoard();
+  match.matchEvent = MatchEvent::kGoalByB;
 }
 
 // The counts and both result rows of a new shoot-out.
@@ -133,18 +134,18 @@ void ClearPenaltyKickState() {
   match.shootAim = 0;
   match.shootChoiceB = 0;
   match.diveLockTicks = 0;
-  match.saveResult = 0;
+  match.saveResult = SaveResult::kNone;
   match.saveTicks = 0;
   match.preKickWait = 0;
 }
 
-void ResetShootOut() {
+void ClearShootOut() {
   ClearShootOutCounts();
   ClearPenaltyKickState();
 }
 
 void StartShootOut() {
-  match.periodKind = 2;
+  match.periodKind = PeriodKind::kShootOut;
   ClearShootOutCounts();
   match.shootChoiceB = 0;
   match.userKicksOff = 0;
@@ -152,7 +153,7 @@ void StartShootOut() {
 }
 
 void SetUpPenalty() {
-  match.saveResult = 0;
+  match.saveResult = SaveResult::kNone;
   match.saveTicks = 0;
   ball.height = 0;
   ball.climb = 0;
@@ -212,30 +213,30 @@ void SetUpPenalty() {
   match.preKickWait = kPreKickWaitFrames;
 }
 
-void ShootOutFrame(platform::DeviceContext* dc) {
+void ShootOutFrame() {
   SaveFramePositions();
   UpdateOffsideLine();
   ShootOutTeamA();
   ShootOutTeamB();
   ShootOutBallMotion();
   ShootOutCommand();
-  ShootOutCheck(dc);
+  ShootOutCheck();
   CountDownMotion();
   MatchView* view = CurrentMatchView();
-  if (match.matchEvent != 0 && view != nullptr) {
-    view->RedrawFrame(dc);
-    if (match.matchEvent == 3 || match.matchEvent == 4)
-      view->WriteGoalCaption(dc, match.matchEvent);
+  if (match.matchEvent != MatchEvent::kNothing && view != nullptr) {
+    view->RedrawFrame();
+    if (match.matchEvent == MatchEvent::kGoalByB || match.matchEvent == MatchEvent::kGoalByA)
+      view->WriteGoalCaption(match.matchEvent);
   }
-  match.matchEvent = 0;
-  if (view != nullptr) view->DrawCommandPanel(dc);
+  match.matchEvent = MatchEvent::kNothing;
+  if (view != nullptr) view->DrawCommandPanel();
 }
 
 void ShootOutCommand() {
   match.currentCommand = controlState.keyCommand;
   controlState.keyCommand = 0;
   if (match.currentCommand == 0 || match.ballHolder == 1) return;
-  match.matchEvent = 1;
+  match.matchEvent = MatchEvent::kMoved;
   int command = match.currentCommand;
   if (!TeamAKicks()) {
     if (match.controlledPlayer != 1) return;
@@ -273,7 +274,7 @@ void ShootOutCommand() {
 void ShootOutTeamA() {
   if (match.diveLockTicks == 0) {
     if (!TeamAKicks()) {
-      if (Dive(teamA[0], match.shootAim)) match.matchEvent = 1;
+      if (Dive(teamA[0], match.shootAim)) match.matchEvent = MatchEvent::kMoved;
     } else if (match.shootAim != 0) {
       if (RunUpAndShoot(teamA[kTakerIndex], match.shootAim)) match.shootAim = 0;
     }
@@ -301,20 +302,20 @@ void ShootOutBallMotion() {
   const int dy = engine::IsDiagonal(ball.dir) ? ball.speed - 9 : ball.speed;
   ball.y += DirectionDy(ball.dir) * dy;
   if (ball.x > match.pitchRight) ball.x = match.pitchRight;
-  match.matchEvent = 1;
+  match.matchEvent = MatchEvent::kMoved;
   ApplyBallFriction();
 }
 
-void ShootOutCheck(platform::DeviceContext* dc) {
+void ShootOutCheck() {
   if (match.saveTicks != 0) return;
   const bool thrown = CheckTouchLines();
   const bool shot = match.ballHolder == 0;  // the kick clears the holder
   if (InShootOutGoalMouth() && ball.height < kGoalHeight && ball.x < match.pitchLeft + 1) {
-    ShootOutGoal(dc);
+    ShootOutGoal();
   } else {
     const PlayerState& keeper = TeamAKicks() ? teamB[0] : teamA[0];
     if (std::abs(ball.x - keeper.x) < kSaveReach && std::abs(ball.y - keeper.y) < kSaveReach) {
-      match.saveResult = TeamAKicks() ? 1 : 2;
+      match.saveResult = TeamAKicks() ? SaveResult::kByKeeperB : SaveResult::kByKeeperA;
       match.saveTicks = kSaveShowTicks;
       // Deflected out: up for a high shot, down for a low one, back out for a straight one.
       const int d = ball.dir;
@@ -326,7 +327,7 @@ void ShootOutCheck(platform::DeviceContext* dc) {
                         (ball.speed == 0 && ball.height == 0 && ball.climb == 0))) {
       // A shot that went wide or over, left the pitch, or came to rest without reaching the
       // goal or the keeper is a miss.
-      RecordMiss(dc);
+      RecordMiss();
     }
   }
   if (match.shootKick < kShootOutRegularKicks) {
@@ -338,8 +339,8 @@ void ShootOutCheck(platform::DeviceContext* dc) {
   }
 }
 
-void RecordSave(platform::DeviceContext* dc) {
-  RecordMiss(dc);
+void RecordSave() {
+  RecordMiss();
 }
 
 bool ShootOutDecided() {

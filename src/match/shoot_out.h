@@ -27,7 +27,6 @@
 #pragma once
 
 #include "match/match_state.h"
-#include "platform/platform.h"
 
 inline constexpr int kShootOutRegularKicks = 10;  // five each
 inline constexpr int kShootOutEarlyEndKick = 12;  // shootKick after an early decision
@@ -43,23 +42,23 @@ inline constexpr int kShootOutWalkStep = 5;
 void ClearPenaltyKickState();
 // Clears every shoot-out field of the match (tests; StartShootOut clears what a new
 // shoot-out needs).
-void ResetShootOut();
+void ClearShootOut();
 
 // periodKind 2, counts and rows cleared, team A to kick first; the first kick set up.
 void StartShootOut();
 // Places the players and the ball for kick number shootKick.
 void SetUpPenalty();
 // One frame of the shoot-out, in its fixed order, with the redraw when anything moved.
-void ShootOutFrame(platform::DeviceContext* dc);
+void ShootOutFrame();
 void ShootOutCommand();
 void ShootOutTeamA();
 void ShootOutTeamB();
 void ShootOutBallMotion();
 // Goals, saves, kicks that came to nothing, and the early end.
-void ShootOutCheck(platform::DeviceContext* dc);
+void ShootOutCheck();
 // Called by the tick when a save has been shown: records the miss, sets up the next kick and
 // blows the whistle.
-void RecordSave(platform::DeviceContext* dc);
+void RecordSave();
 
 // After an even number of kicks, at least ten, the goals differ.
 bool ShootOutDecided();

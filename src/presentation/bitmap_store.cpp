@@ -2,6 +2,7 @@
 #include "presentation/bitmap_store.h"
 
 #include "archive/graphics_archive.h"
+#include "base/record_resets.h"
 #include "match/match_setup.h"
 #include "platform/platform.h"
 
@@ -77,3 +78,8 @@ void ReleasePictures() {
 void ResetBitmapStore() {
   bitmapStore = BitmapStore{};
 }
+
+namespace {
+const bool kBitmapStoreRegistered = RegisterRecordReset(ResetBitmapStore);
+const bool kGraphicsArchiveRegistered = RegisterRecordReset(ResetGraphicsArchive);
+}  // namespace

@@ -77,8 +77,10 @@ void DrawClock(DeviceContext* dc) {
 void DrawPeriodCaption(DeviceContext* dc) {
   if (dc == nullptr || match.captionTimer == 0) return;
   const int x = CaptionCentre() - 48;
-  if (match.captionKind == 1) TextTransparent(dc, x, 240, "ハーフタイム", kWhite);
-  if (match.captionKind == 2) TextTransparent(dc, x, 240, "   延 長 戦", kRed);
+  if (match.captionKind == CaptionKind::kHalfTime)
+    TextTransparent(dc, x, 240, "ハーフタイム", kWhite);
+  if (match.captionKind == CaptionKind::kExtraTime)
+    TextTransparent(dc, x, 240, "   延 長 戦", kRed);
 }
 
 void DrawPeriodBreak(DeviceContext* dc) {

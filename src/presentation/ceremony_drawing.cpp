@@ -3,6 +3,7 @@
 
 #include "archive/graphics_archive.h"
 #include "base/game_flow_state.h"
+#include "base/record_resets.h"
 #include "competition/nations.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
@@ -245,6 +246,14 @@ void DrawVictoryScreen(DeviceContext* dc) {
   }
 }
 
+bool AdvanceVictoryCelebration() {
+  if (victoryCelebration.animating == 0) return false;
+  if (victoryCelebration.countdown != 0) --victoryCelebration.countdown;
+  if (victoryCelebration.countdown != 0) return false;
+  victoryCelebration.countdown = kPhotoFrameTicks;
+  return true;
+}
+
 void DrawTeamPhotoFrame(DeviceContext* dc) {
   if (dc == nullptr) return;
   DeviceContext* frame = platform::CreateCompatibleDC(dc);
@@ -279,3 +288,8 @@ void DrawTeamPhotoFrame(DeviceContext* dc) {
   platform::DeleteDC(frame);
   platform::DeleteObject(bitmap);
 }
+
+namespace {
+const bool kSupportersRegistered = RegisterRecordReset(ResetSupporters);
+const bool kVictoryCelebrationRegistered = RegisterRecordReset(ResetVictoryCelebration);
+}  // namespace

@@ -31,10 +31,11 @@ extern SupportersState supporters;
 void ResetSupporters();
 
 // The victory screen's animation. `animating` is set by the first DrawVictoryScreen of the
-// victory dialog and cleared by the game flow before and after it; while it is set the timer
-// tick counts `countdown` down and, when it runs out, reloads it with 15 and draws the next
-// DrawTeamPhotoFrame into the dialog. `photoStep` is the ticker tape's step over the photo;
-// `photoPoses` the players' poses in the photo (team A's sprites, by player index).
+// victory dialog and cleared by the game flow before and after it; while it is set every
+// timer tick counts `countdown` down (AdvanceVictoryCelebration) and, when it runs out,
+// reloads it with 15 and has the next DrawTeamPhotoFrame drawn into the dialog. `photoStep` is the
+// ticker tape's step over the photo; `photoPoses` the players' poses in the photo (team A's
+// sprites, by player index).
 struct VictoryCelebration {
   std::uint8_t animating = 0;
   std::int32_t countdown = 0;
@@ -44,6 +45,9 @@ struct VictoryCelebration {
 extern VictoryCelebration victoryCelebration;
 inline constexpr int kPhotoFrameTicks = 15;  // the tick's reload of the countdown
 void ResetVictoryCelebration();
+// A tick while the victory dialog is open: while animating, the countdown comes down by one;
+// true when it has run out (it is then reloaded) and the next photo frame is due.
+bool AdvanceVictoryCelebration();
 
 // Places the streamers around (50, 15) and sets the countdown to 2; the entrance calls it.
 void SetUpSupporters();

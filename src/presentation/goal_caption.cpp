@@ -19,20 +19,20 @@ void WriteGoalCaptionAt(platform::DeviceContext* dc, int x, int y) {
   platform::DeleteObject(font);
 }
 
-void WriteGoalCaption(platform::DeviceContext* dc, int matchEvent) {
+void WriteGoalCaption(platform::DeviceContext* dc, MatchEvent goal) {
   // In front of the goal that was scored in, as seen on the screen: team A's goal is on the
   // left in the first half and on the right in the second.
   const int leftX = match.pitchLeft - match.scrollX;
   const int rightX = match.pitchRight - match.scrollX - 80;
-  const bool intoTeamAGoal = matchEvent == 3;
+  const bool intoTeamAGoal = goal == MatchEvent::kGoalByB;
   const bool onLeft = engine::SecondHalf() ? !intoTeamAGoal : intoTeamAGoal;
   WriteGoalCaptionAt(dc, onLeft ? leftX : rightX, 240);
 }
 
-void DrawGoalScene(platform::DeviceContext* dc, int matchEvent) {
+void DrawGoalScene(platform::DeviceContext* dc, MatchEvent goal) {
   if (dc == nullptr) return;
   DrawPitchBuffered(dc);
-  WriteGoalCaption(dc, matchEvent);
+  WriteGoalCaption(dc, goal);
 }
 
 void DrawGoalScoreboard(platform::DeviceContext* dc) {

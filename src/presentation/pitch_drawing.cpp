@@ -7,6 +7,7 @@
 
 #include "archive/graphics_archive.h"
 #include "base/game_flow_state.h"
+#include "base/record_resets.h"
 #include "base/view_layout.h"
 #include "match/match_state.h"
 #include "match/net_rule.h"
@@ -325,3 +326,7 @@ void DrawCornerFlags(DeviceContext* dc) {
     DrawMasked(dc, p.x - s, p.y, kPoleMask, kPole);
   }
 }
+
+namespace {
+const bool kPitchViewRegistered = RegisterRecordReset(ResetPitchView);
+}  // namespace

@@ -8,22 +8,37 @@
 #include "presentation/ceremony_drawing.h"
 #include "presentation/command_panel.h"
 #include "presentation/goal_caption.h"
+#include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
 #include "presentation/shoot_out_board.h"
 
 namespace {
 
+using platform::DeviceContext;
+
+// Runs a drawing with a context of `window` obtained for it alone (nullptr when the window
+// has none: the drawing calls then draw nothing, and what the drawing counts moves on).
+template <typename Draw>
+void DrawInto(platform::Window* window, Draw draw) {
+  DeviceContext* dc = platform::GetDC(window);
+  draw(dc);
+  platform::ReleaseDC(window, dc);
+}
+
 class DrawnMatchView final : public MatchView {
  public:
-  void ShowGoal(platform::DeviceContext* dc, int matchEvent) override {
-    DrawGoalScene(dc, matchEvent);
+  void SetWindow(platform::Window* window) { window_ = window; }
+  void SetCelebrationWindow(platform::Window* dialog) { celebration_ = dialog; }
+
+  void ShowGoal(MatchEvent goal) override {
+    Draw([goal](DeviceContext* dc) { DrawGoalScene(dc, goal); });
   }
-  void ShowScore(platform::DeviceContext* dc) override { DrawGoalScoreboard(dc); }
-  void RedrawFrame(platform::DeviceContext* dc) override { DrawMatchFrame(dc); }
-  void WriteGoalCaption(platform::DeviceContext* dc, int matchEvent) override {
-    ::WriteGoalCaption(dc, matchEvent);
+  void ShowScore() override { Draw(DrawGoalScoreboard); }
+  void RedrawFrame() override { Draw(DrawMatchFrame); }
+  void WriteGoalCaption(MatchEvent goal) override {
+    Draw([goal](DeviceContext* dc) { ::WriteGoalCaption(dc, goal); });
   }
-  void DrawCommandPanel(platform::DeviceContext* dc) override { ::DrawCommandPanel(dc); }
+  void DrawCommandPanel() override { Draw(::DrawCommandPanel); }
   void LoadPairingPictures() override {
     LoadTeamSheets(match.sheetBaseA, match.kitA);
     LoadTeamSheets(match.sheetBaseB, match.kitB);
@@ -31,29 +46,77 @@ class DrawnMatchView final : public MatchView {
     LoadCeremonyPictures();
   }
 
-  void DrawClock(platform::DeviceContext* dc) override { ::DrawClock(dc); }
-  void ShowPeriodBreak(platform::DeviceContext* dc) override { DrawPeriodBreak(dc); }
+  void DrawClock() override { Draw(::DrawClock); }
+  void DrawScoreboard() override { Draw(::DrawScoreboard); }
+  void ShowPeriodBreak() override { Draw(DrawPeriodBreak); }
+  void ShowPeriodCaption() override { Draw(DrawPeriodCaption); }
+  void ShowRestart() override {
+    Draw([](DeviceContext* dc) {
+      if (match.periodKind > PeriodKind::kExtraTime) {
+        DrawShootOutCaption(dc);
+      } else {
+        DrawPitchBuffered(dc);
+      }
+      DrawBall(dc);
+    });
+  }
 
-  void ShowEntranceStart(platform::DeviceContext* dc) override {
+  void ShowEntranceStart() override {
     SetUpSupporters();
-    DrawEntranceStart(dc);
+    Draw(DrawEntranceStart);
   }
-  void ShowEntranceStep(platform::DeviceContext* dc, bool last) override {
-    DrawEntranceStep(dc, last);
+  void ShowEntranceStep(bool last) override {
+    Draw([last](DeviceContext* dc) { DrawEntranceStep(dc, last); });
   }
-  void ShowFixtureCaption(platform::DeviceContext* dc) override { DrawFixtureCaption(dc); }
-  void ShowKickOff(platform::DeviceContext* dc) override { DrawKickOffCaption(dc); }
-  void ShowGoalCelebrationStep(platform::DeviceContext* dc, bool last) override {
-    DrawGoalCelebrationStep(dc, last);
+  void ShowFixtureCaption() override {
+    Draw([](DeviceContext* dc) {
+      DrawTunnelClosed(dc);
+      DrawFixtureCaption(dc);
+    });
+  }
+  void ShowKickOff() override { Draw(DrawKickOffCaption); }
+  void ShowGoalCelebrationStep(bool last) override {
+    Draw([last](DeviceContext* dc) { DrawGoalCelebrationStep(dc, last); });
+  }
+  void VictoryCelebrationTick() override {
+    if (!AdvanceVictoryCelebration()) return;
+    DrawInto(celebration_, DrawTeamPhotoFrame);
   }
 
-  void ShowShootOutGoal(platform::DeviceContext* dc) override { DrawShootOutGoal(dc); }
-  void DrawShootOutBoard(platform::DeviceContext* dc) override { ::DrawShootOutBoard(dc); }
+  void ShowShootOutStart() override {
+    Draw([](DeviceContext* dc) {
+      DrawPitchBuffered(dc);
+      DrawShootOutCaption(dc);
+      ::DrawClock(dc);
+      ::DrawScoreboard(dc);
+      DrawBall(dc);
+    });
+  }
+  void ShowShootOutGoal() override { Draw(DrawShootOutGoal); }
+  void DrawShootOutBoard() override { Draw(::DrawShootOutBoard); }
+
+ private:
+  template <typename Drawing>
+  void Draw(Drawing drawing) {
+    DrawInto(window_, drawing);
+  }
+
+  platform::Window* window_ = nullptr;
+  platform::Window* celebration_ = nullptr;
 };
+
+DrawnMatchView& TheView() {
+  static DrawnMatchView view;
+  return view;
+}
 
 }  // namespace
 
-MatchView* PitchMatchView() {
-  static DrawnMatchView view;
-  return &view;
+MatchView* PitchMatchView(platform::Window* window) {
+  TheView().SetWindow(window);
+  return &TheView();
+}
+
+void SetCelebrationWindow(platform::Window* dialog) {
+  TheView().SetCelebrationWindow(dialog);
 }

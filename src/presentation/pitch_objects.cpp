@@ -206,7 +206,8 @@ void DrawFullPitch(DeviceContext* dc) {
   DrawLeftGoal(dc);
   DrawRightGoal(dc);
   DrawCornerFlags(dc);
-  if (captionState.entranceState == 0 && match.captionTimer == 0) DrawObjects(dc);
+  if (captionState.entranceState == EntranceState::kNone && match.captionTimer == 0)
+    DrawObjects(dc);
 }
 
 void DrawMatchFrame(DeviceContext* dc) {
@@ -232,7 +233,7 @@ void DrawMatchFrame(DeviceContext* dc) {
   DrawLeftGoal(memory);
   DrawRightGoal(memory);
   DrawObjects(memory);
-  if (match.periodKind > 1) {
+  if (match.periodKind > PeriodKind::kExtraTime) {
     DrawShootOutCaption(memory);
     DrawShootOutBoard(memory);
   }

@@ -57,7 +57,7 @@ CampaignSnapshot CaptureRecords() {
   s.qualifiers = QualifierTable;
   s.groups = GroupTable;
   s.knockout = knockoutTable;
-  s.periodKind = match.periodKind;
+  s.periodKind = static_cast<std::uint8_t>(match.periodKind);
   s.shootKick = match.shootKick;
   s.shootGoalsA = match.shootGoalsA;
   s.shootGoalsB = match.shootGoalsB;
@@ -88,7 +88,7 @@ void ApplyRecords(const CampaignSnapshot& s) {
   QualifierTable = s.qualifiers;
   GroupTable = s.groups;
   knockoutTable = s.knockout;
-  match.periodKind = s.periodKind;
+  match.periodKind = static_cast<PeriodKind>(s.periodKind);
   match.shootKick = s.shootKick;
   match.shootGoalsA = s.shootGoalsA;
   match.shootGoalsB = s.shootGoalsB;
@@ -219,7 +219,7 @@ void WalkLayout(Image& io, CampaignSnapshot& s) {
 
 // ----- the checks a loaded file must pass
 
-constexpr int kMaxPeriodKind = 3;
+constexpr int kMaxPeriodKind = static_cast<int>(PeriodKind::kShootOutOver);
 constexpr int kMaxResult = 3;  // a TeamRecord result: 0 not played, 1 won, 2 lost, 3 drawn
 constexpr int kMaxStrength = 6;
 constexpr int kMaxQualifyingStrength = 4;

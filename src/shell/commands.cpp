@@ -1,14 +1,15 @@
 // The command dispatcher of the main window and the commands of its menus and switches: the
 // start-up menu, pause, back to the first menu, the sound switch, the exit, the level and the
 // sound dialogs. The match and the campaign have handlers of their own.
+#include "base/record_resets.h"
 #include "match/match_state.h"
+#include "match/match_tick.h"
 #include "resources/dialog_names.h"
 #include "shell/command_handlers.h"
 #include "shell/command_log.h"
 #include "shell/dialog_procs.h"
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
-#include "shell/match_tick.h"
 
 using platform::Msg;
 using platform::Param;
@@ -112,3 +113,7 @@ bool HandleCommand(platform::Window* window, int id) {
 void ResetCommandLog() {
   commandLog = CommandLog{};
 }
+
+namespace {
+const bool kCommandLogRegistered = RegisterRecordReset(ResetCommandLog);
+}  // namespace

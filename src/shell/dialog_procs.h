@@ -49,11 +49,10 @@ enum class SoundDialogMode : std::uint8_t {
 // The dialogs that another button may have to close first, and the level being chosen.
 // Process-wide, one instance.
 struct DialogWindows {
-  platform::Window* soundDialog = nullptr;    // SetSoundDlg or MessBox1 while open
-  platform::Window* nationList = nullptr;     // the open list dialog (nation, opponent, level)
-  ListKind listKind = ListKind::kNone;        // what the open list dialog offers
-  platform::Window* messageDialog = nullptr;  // the open message dialog
-  std::uint8_t pendingLevel = 3;              // the level radio button chosen, until OK
+  platform::Window* soundDialog = nullptr;  // SetSoundDlg or MessBox1 while open
+  platform::Window* nationList = nullptr;   // the open list dialog (nation, opponent, level)
+  ListKind listKind = ListKind::kNone;      // what the open list dialog offers
+  std::uint8_t pendingLevel = 3;            // the level radio button chosen, until OK
 };
 
 extern DialogWindows dialogWindows;

@@ -6,8 +6,10 @@
 
 #include "archive/graphics_archive.h"
 #include "base/random_below.h"
+#include "base/record_resets.h"
 #include "competition/nations.h"
 #include "match/match_state.h"
+#include "match/match_tick.h"
 #include "match/match_view.h"
 #include "platform/platform.h"
 #include "presentation/match_captions.h"
@@ -19,7 +21,6 @@
 #include "shell/dialog_procs.h"
 #include "shell/game_flow.h"
 #include "shell/keyboard.h"
-#include "shell/match_tick.h"
 #include "shell/shell_values.h"
 
 using platform::Msg;
@@ -31,7 +32,6 @@ namespace {
 
 constexpr int kMainWindowWidth = 900;
 constexpr int kMainWindowHeight = 600;
-constexpr int kTimerId = 1;
 
 // The average character width of the fixed system font in a context of the window.
 void MeasureCharWidth(platform::Window* window) {
@@ -42,47 +42,42 @@ void MeasureCharWidth(platform::Window* window) {
 }
 
 void OnCreate(platform::Window* window, const platform::CreateParams* params) {
-  // 1. The window, the font's character width, the instance.
+  // The window, the font's character width, the instance.
   shellState.mainWindow = window;
   MeasureCharWidth(window);
   if (params != nullptr) shellState.instance = params->instance;
-  // 2. The three menus; the idle one is attached.
+  // The three menus; the idle one is attached.
   shellState.menuIdle = platform::LoadMenu(shellState.instance, "MenuMain");
   shellState.menuRunning = platform::LoadMenu(shellState.instance, "MenuMain2");
   shellState.menuPaused = platform::LoadMenu(shellState.instance, "MenuMain3");
   platform::SetMenu(window, shellState.menuIdle);
-  // 3. The dialog procedures.
-  shellState.menuDialogProc = MenuDialogProc;
-  shellState.soundDialogProc = SoundDialogProc;
-  shellState.messageDialogProc = MessageDialogProc;
-  shellState.listDialogProc = ListDialogProc;
-  // 4.
+  // The layout follows the size messages until the first paint.
   viewLayout.layoutLocked = 0;
-  // 5. Picture names, drawing tools, goal and pitch-furniture pictures.
+  // Picture names, drawing tools, the match view on this window, the goal and pitch-furniture
+  // pictures.
   BuildDirectory();
   CreateDrawingTools();
-  SetMatchView(PitchMatchView());
+  SetMatchView(PitchMatchView(window));
   LoadPitchPictures();
-  // 6.
+  // The start-up menu is still to come; the size is not known yet; the view at its start.
   shellState.startupDone = 0;
   viewLayout.clientWidth = -1;
   viewLayout.clientHeight = -1;
   match.scrollX = 24;
   viewLayout.captionShift = 24;
-  // 7.
+  // No match, the default level, no phase, region or nation chosen, nothing shown.
   match.half = 0;
   gameFlow.level = kLevel3;
   gameFlow.phase = Phase::kNone;
   gameFlow.region = 0;
   gameFlow.userNation = 0;
   gameFlow.displayContent = DisplayContent::kNone;
-  match.saveResult = 0;
+  match.saveResult = SaveResult::kNone;
   match.saveTicks = 0;
-  // 8. The random source: 1, then the calendar time (or the seed asked for).
-  SeedRandom(1);
+  // The random source from the calendar time (or the seed asked for).
   const std::optional<std::uint32_t> seed = platform::Options().seed;
   SeedRandom(seed ? *seed : std::uint32_t(std::time(nullptr)));
-  // 9-11.
+  // The nations, their flags, and the level and sound switch of the settings file.
   InitTeamDatabase();
   LoadFlagPictures();
   ReadSettings();
@@ -109,7 +104,8 @@ void OnPaint(platform::Window* window) {
   DrawLeftGoal(dc);
   DrawRightGoal(dc);
   DrawCornerFlags(dc);
-  if (captionState.entranceState == 0 && match.captionTimer == 0 && match.half != 0) {
+  if (captionState.entranceState == EntranceState::kNone && match.captionTimer == 0 &&
+      match.half != 0) {
     DrawObjects(dc);
     DrawBall(dc);
   }
@@ -133,7 +129,7 @@ void OnPaint(platform::Window* window) {
 
 void OnClose(platform::Window* window) {
   if (gameFlow.phase != Phase::kNone) {
-    const bool playing = match.half != 0 || match.periodKind > 1;
+    const bool playing = match.half != 0 || match.periodKind > PeriodKind::kExtraTime;
     if (playing && gameFlow.paused == 0) {
       platform::SendMessage(window, Msg::Command, CommandId::kPause, 0);
     }
@@ -141,7 +137,7 @@ void OnClose(platform::Window* window) {
         platform::MessageBox(window, "現在進行中のゲームを中止して終了しますか?", "ゲームの終了",
                              platform::mb::kOkCancel | platform::mb::kIconWarning);
     if (answer != platform::kIdOk) {
-      if (match.half == 0 && match.periodKind < 2) {
+      if (match.half == 0 && match.periodKind < PeriodKind::kShootOut) {
         platform::SendMessage(window, Msg::Command, CommandId::kPhaseMenu, 0);
       } else if (gameFlow.paused != 0) {
         platform::SendMessage(window, Msg::Command, CommandId::kPause, 0);
@@ -161,7 +157,7 @@ void PauseWhileAway(platform::Window* window) {
 }
 
 void OnDestroy(platform::Window* window) {
-  platform::KillTimer(window, kTimerId);
+  platform::KillTimer(window, kMatchTimerId);
   platform::DestroyMenu(shellState.menuIdle);
   platform::DestroyMenu(shellState.menuRunning);
   platform::DestroyMenu(shellState.menuPaused);
@@ -174,10 +170,12 @@ void OnDestroy(platform::Window* window) {
 
 }  // namespace
 
-std::int32_t CaptionShiftForWidth(std::int32_t clientWidth) {
-  if (clientWidth <= 640) return 150;
-  if (clientWidth >= 930) return 0;
-  return 150 - (clientWidth - 640) / 2;
+void OnMatchTimer(platform::Window* window) {
+  MatchTick([window] {
+    platform::KillTimer(window, kMatchTimerId);
+    platform::SetMenu(window, shellState.menuIdle);
+    platform::SendMessage(window, Msg::Command, CommandId::kEndOfMatch, 0);
+  });
 }
 
 Param MainWindowProc(platform::Window* window, Msg msg, Param a, Param b) {
@@ -265,3 +263,7 @@ void ResetShellRecords() {
   ResetViewLayout();
   ResetDialogWindows();
 }
+
+namespace {
+const bool kShellRecordsRegistered = RegisterRecordReset(ResetShellRecords);
+}  // namespace

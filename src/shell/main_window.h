@@ -15,18 +15,18 @@ struct ShellState {
   platform::Menu* menuIdle = nullptr;     // MenuMain: no match running (Pause greyed)
   platform::Menu* menuRunning = nullptr;  // MenuMain2: a match or shoot-out runs
   platform::Menu* menuPaused = nullptr;   // MenuMain3: a match is paused (Continue)
-  platform::DialogProc menuDialogProc = nullptr;
-  platform::DialogProc soundDialogProc = nullptr;
-  platform::DialogProc messageDialogProc = nullptr;
-  platform::DialogProc listDialogProc = nullptr;
-  std::uint8_t startupDone = 0;  // 1 once the start-up command has been sent after a paint
+  std::uint8_t startupDone = 0;           // 1 once the start-up command has been sent after a paint
 };
 
 extern ShellState shellState;
 
-// The caption shift for a client width: 150 up to 640, 0 from 930, in between
-// 150 - (width - 640) / 2.
-std::int32_t CaptionShiftForWidth(std::int32_t clientWidth);
+// The main window's one timer: it drives every match, its captions and ceremonies and the cup
+// celebration, every 10 ms (kMatchTimerPeriodMs).
+inline constexpr int kMatchTimerId = 1;
+
+// A tick of the timer: the match takes it; when the match or shoot-out is over, the timer
+// stops, the idle menu comes back and the end-of-match command runs.
+void OnMatchTimer(platform::Window* window);
 
 platform::Param MainWindowProc(platform::Window* window, platform::Msg msg, platform::Param a,
                                platform::Param b);

@@ -12,6 +12,7 @@
 #include "match/match_clock.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
+#include "match/match_tick.h"
 #include "presentation/caption_drawing.h"
 #include "presentation/ceremony_drawing.h"
 #include "presentation/match_captions.h"
@@ -21,7 +22,6 @@
 #include "shell/dialog_procs.h"
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
-#include "shell/match_tick.h"
 
 namespace {
 
@@ -30,16 +30,6 @@ constexpr const char* kLevelNames[kLevelCount] = {"LEVEL S", "LEVEL 1", "LEVEL 2
 // The name of the level setting; a damaged setting reads as LEVEL 3.
 const char* LevelName() {
   return kLevelNames[gameFlow.level > kLevel3 ? kLevel3 : gameFlow.level];
-}
-
-void SetSpriteSheetSlots() {
-  match.sheetBaseA = 110;
-  match.sheetBaseB = 30;
-}
-
-void ResetMatch() {
-  InitMatch();
-  SetSpriteSheetSlots();
 }
 
 // The pitch without players, and the notice that the pictures are loading.
@@ -72,37 +62,23 @@ void SetMatchTitle(platform::Window* window) {
 }
 
 void StartMatch(platform::Window* window) {
-  // What the last match left.
-  tickCounters.crowdFrames = 0;
-  match.periodKind = 0;
-  match.kitsLoaded = 0;
-  match.captionKind = 0;
-  ResetCaptionState();
-  // The empty pitch.
+  ClearForNewMatch();
+  // The empty pitch while the pairing's pictures load.
   platform::DeviceContext* dc = platform::GetDC(window);
   DrawEmptyPitch(dc);
+  platform::ReleaseDC(window, dc);
   // The window's title, and whom the user meets.
   SetMatchTitle(window);
   SelectOpponent();
   if (match.opponent == 0) {
     // Nobody to play in this round.
-    platform::ReleaseDC(window, dc);
     match.scoreA = match.scoreB = 0;
     ShowMessage(DialogName::kMessBox2, MessageKind::kNoMatch);
     SendGameCommand(CommandId::kEndOfMatch);
     return;
   }
   // The kick-off: the entrance, the clock, the scoreboard and the timer.
-  match.controlledPlayer = 0;
-  match.half = 1;
-  match.keeperHoldTicks = 0;
-  SetSpriteSheetSlots();
-  StartEntrance(dc);
-  ResetClock();
-  DrawClock(dc);
-  DrawScoreboard(dc);
-  platform::ReleaseDC(window, dc);
-  tickCounters.frameDivider = 0;
+  BeginMatch();
   gameFlow.paused = 0;
   platform::SetMenu(window, shellState.menuRunning);
   SendGameCommand(CommandId::kStartTimer);
@@ -125,7 +101,7 @@ void CelebrateTheCup(platform::Window* window) {
 // How the play-off just ended, for the qualification check.
 PlayoffShootOut PlayoffPenalties() {
   PlayoffShootOut shootOut;
-  if (gameFlow.playoffOpponent != 0 && match.periodKind == 3) {
+  if (gameFlow.playoffOpponent != 0 && match.periodKind == PeriodKind::kShootOutOver) {
     shootOut = {true, match.shootGoalsA, match.shootGoalsB};
   }
   return shootOut;
@@ -136,7 +112,7 @@ PlayoffShootOut PlayoffPenalties() {
 }  // namespace
 
 void GoToPlayoff(std::string_view announcement) {
-  if (match.periodKind == 1) {
+  if (match.periodKind == PeriodKind::kExtraTime) {
     SendGameCommand(CommandId::kShootOut);
     return;
   }
@@ -157,7 +133,7 @@ bool EndOfLeague() {
   }
   const PlayoffShootOut penalties = PlayoffPenalties();
   const bool qualified = DecideQualification(penalties);
-  if (penalties.played) match.periodKind = 0;
+  if (penalties.played) match.periodKind = PeriodKind::kRegular;
   if (qualified && groupLeague) {
     ShowMessage(DialogName::kMessBox2, MessageKind::kGroupPassed);
     knockoutTable.semiFinalists.fill(0);
@@ -197,7 +173,7 @@ void EndMatch(platform::Window* window) {
   lastMatchResult.userGoals = match.scoreA;
   lastMatchResult.opponentGoals = match.scoreB;
   lastMatchResult.opponent = match.opponent;
-  if (match.periodKind == 3) {
+  if (match.periodKind == PeriodKind::kShootOutOver) {
     match.scoreA += match.shootGoalsA;
     match.scoreB += match.shootGoalsB;
   }
@@ -210,7 +186,8 @@ void EndMatch(platform::Window* window) {
       return;
     }
   } else {
-    if (match.opponent != 0 && (match.periodKind == 0 || match.periodKind == 3)) {
+    if (match.opponent != 0 && (match.periodKind == PeriodKind::kRegular ||
+                                match.periodKind == PeriodKind::kShootOutOver)) {
       ShowMessage(DialogName::kMessBox2, MessageKind::kMatchResult);
     }
     if (!campaign) {
@@ -225,7 +202,8 @@ void EndMatch(platform::Window* window) {
   if (gameFlow.playoffOpponent == 0 && league) SendGameCommand(CommandId::kRoundResults);
   match.userKicksOff = 0;
   // The campaign goes on.
-  if (gameFlow.phase == Phase::kKnockout && match.scoreA == match.scoreB && match.periodKind == 1) {
+  if (gameFlow.phase == Phase::kKnockout && match.scoreA == match.scoreB &&
+      match.periodKind == PeriodKind::kExtraTime) {
     SendGameCommand(CommandId::kShootOut);
     return;
   }
@@ -281,10 +259,10 @@ bool HandleMatchCommand(platform::Window* window, int id) {
   switch (id) {
     case CommandId::kCampaignMode:
       gameFlow.mode = Mode::kCampaign;
-      ResetMatch();
+      InitMatch();
       return true;
     case CommandId::kResetMatch:
-      ResetMatch();
+      InitMatch();
       return true;
     case CommandId::kStartMatch:
       StartMatch(window);
@@ -293,7 +271,8 @@ bool HandleMatchCommand(platform::Window* window, int id) {
       EndMatch(window);
       return true;
     case CommandId::kShootOut:
-      BeginShootOut(window);
+      BeginShootOut();
+      SendGameCommand(CommandId::kStartTimer);
       return true;
     case CommandId::kLevelS:
     case CommandId::kLevel1:

@@ -6,6 +6,7 @@
 #include "competition/nations.h"
 #include "match/match_state.h"
 #include "presentation/ceremony_drawing.h"
+#include "presentation/pitch_match_view.h"
 #include "resources/feldo_dialogs.h"
 #include "shell/dialog_procs.h"
 #include "shell/game_flow.h"
@@ -77,7 +78,7 @@ void PaintMatchResult(platform::DeviceContext* dc) {
   const std::string user = NameOfNation(gameFlow.userNation + 1);
   platform::TextOut(dc, platform::DisplayCells(user) >= kLongNameCells ? x - 30 : x, 14, user);
   platform::TextOut(dc, x + 104, 14, NameOfNation(match.opponent));
-  if (match.periodKind == 3) {
+  if (match.periodKind == PeriodKind::kShootOutOver) {
     platform::TextOut(dc, x + 48, 40, "P  K  戦 ");
     platform::TextOut(dc, x + 48, 60,
                       platform::Format("%d   -   %d", match.shootGoalsA, match.shootGoalsB));
@@ -155,7 +156,7 @@ void MarkSoundChoice() {
 Param MessageDialogProc(platform::Window* dialog, Msg msg, Param a, Param /*b*/) {
   switch (msg) {
     case Msg::InitDialog:
-      dialogWindows.messageDialog = dialog;
+      SetCelebrationWindow(dialog);
       return 1;
     case Msg::Paint:
       PaintMessage(dialog);
@@ -163,7 +164,7 @@ Param MessageDialogProc(platform::Window* dialog, Msg msg, Param a, Param /*b*/)
     case Msg::Command:
       // OK, and Esc or the close box as well: a message never holds the user.
       if (a == platform::kIdOk || a == platform::kIdCancel) {
-        dialogWindows.messageDialog = nullptr;
+        SetCelebrationWindow(nullptr);
         platform::EndDialog(dialog, 1);
       }
       return 1;

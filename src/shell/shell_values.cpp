@@ -28,7 +28,7 @@ void RegisterShellValues() {
   RegisterValue("opponent", [] { return match.opponent; });
   RegisterValue("levelCode", [] { return match.levelCode; });
   RegisterValue("matchKind", [] { return match.matchKind; });
-  RegisterValue("periodKind", [] { return match.periodKind; });
+  RegisterValue("periodKind", [] { return static_cast<int>(match.periodKind); });
   RegisterValue("paused", [] { return gameFlow.paused; });
   RegisterValue("startupDone", [] { return shellState.startupDone; });
   RegisterValue("clientWidth", [] { return viewLayout.clientWidth; });

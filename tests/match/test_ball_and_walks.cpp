@@ -61,7 +61,7 @@ TEST_F(BallMotion, BallWithoutSpeedGoesStraightUpAndDown) {
   EXPECT_EQ(ball.x, 470);
   EXPECT_EQ(ball.y, 255);
   EXPECT_EQ(ball.height, 0);
-  EXPECT_EQ(match.matchEvent, 0);  // nothing moved on the ground
+  EXPECT_EQ(match.matchEvent, MatchEvent::kNothing);  // nothing moved on the ground
 }
 
 TEST_F(BallMotion, DiagonalMovesBothAxesAndNoneMovesNothing) {
@@ -71,7 +71,7 @@ TEST_F(BallMotion, DiagonalMovesBothAxesAndNoneMovesNothing) {
   MoveBall();
   EXPECT_EQ(ball.x, 465);
   EXPECT_EQ(ball.y, 250);
-  EXPECT_EQ(match.matchEvent, 1);
+  EXPECT_EQ(match.matchEvent, MatchEvent::kMoved);
   ball.dir = 5;
   MoveBall();
   ball.dir = 12;
@@ -90,7 +90,7 @@ TEST_F(TeamAWalk, StepsOnBothAxesAndTheVerticalFacingWins) {
   EXPECT_EQ(A(5).facing, 2);
   EXPECT_EQ(A(5).motion, match.motionBase + 1);
   EXPECT_EQ(A(5).moved, 1);
-  EXPECT_EQ(match.matchEvent, 1);
+  EXPECT_EQ(match.matchEvent, MatchEvent::kMoved);
 }
 
 TEST_F(TeamAWalk, PlayerWithinOneStepStepsPastAndBackAndComesToRest) {

@@ -4,10 +4,10 @@
 #include <array>
 #include <utility>
 
+#include "base/game_flow_state.h"
 #include "competition/nations.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
-#include "shell/game_flow.h"
 
 namespace {
 
@@ -105,8 +105,8 @@ TEST_F(KickOff, TeamBKicksOff) {
 }
 
 TEST_F(KickOff, PlayersStandStillAndTheBallIsTossed) {
-  for (auto& p : teamA) p = {1, 2, 3, 9, 7, 2, 1, 0, 0};
-  for (auto& p : teamB) p = {1, 2, 3, 9, 7, 2, 1, 0, 0};
+  for (auto& p : teamA) p = {1, 2, 3, 9, 7, 2, 1};
+  for (auto& p : teamB) p = {1, 2, 3, 9, 7, 2, 1};
   ball = {0, 0, 3, 9, 5, 1, 2, 4};
   match.controlledPlayer = 4;
   match.offZone = 1;
@@ -117,7 +117,7 @@ TEST_F(KickOff, PlayersStandStillAndTheBallIsTossed) {
   match.kickerFacesRight = 1;
   match.shootAim = 7;
   match.shootChoiceB = 4;
-  match.saveResult = 1;
+  match.saveResult = SaveResult::kByKeeperB;
   match.saveTicks = 50;
   match.diveLockTicks = 9;
   match.preKickWait = 12;
@@ -147,7 +147,7 @@ TEST_F(KickOff, PlayersStandStillAndTheBallIsTossed) {
   EXPECT_EQ(match.kickerFacesRight, 0);
   EXPECT_EQ(match.shootAim, 0);
   EXPECT_EQ(match.shootChoiceB, 0);
-  EXPECT_EQ(match.saveResult, 0);
+  EXPECT_EQ(match.saveResult, SaveResult::kNone);
   EXPECT_EQ(match.saveTicks, 0);
   EXPECT_EQ(match.diveLockTicks, 0);
   EXPECT_EQ(match.preKickWait, 0);

@@ -14,12 +14,12 @@ class MatchClock : public MatchRules {
  protected:
   void SetUp() override {
     MatchRules::SetUp();
-    ResetClock();
+    SetClockForPeriod();
   }
   // One second of play as the tick gives it: 101 ticks of 10 ms take clockMillis above 1000.
-  int Second() {
+  bool Second() {
     match.clockMillis = 1010;
-    return ClockStep(nullptr);
+    return ClockStep();
   }
   void SetClock(int minutes, int seconds) {
     match.clockMinutes = minutes;
@@ -37,29 +37,29 @@ TEST_F(MatchClock, TheLineShowsThePeriodAndZeroFillsTheSeconds) {
   EXPECT_EQ(ClockText(), "1st 1:05 ");
   match.half = 2;
   EXPECT_EQ(ClockText(), "2nd 1:05 ");
-  match.periodKind = 1;
+  match.periodKind = PeriodKind::kExtraTime;
   EXPECT_EQ(ClockText(), "Ext 1:05 ");
-  match.periodKind = 0;
+  match.periodKind = PeriodKind::kRegular;
   match.half = 0;
   SetClock(0, 0);
   EXPECT_EQ(ClockText(), "     0: 0");  // the seventh character is the colon: no fill
-  match.periodKind = 2;
+  match.periodKind = PeriodKind::kShootOut;
   EXPECT_EQ(ClockText(), "-Penalty shootout-");
 }
 
 TEST_F(MatchClock, ASecondComesOffOnlyOnceTheMillisecondsExceedAThousand) {
   match.half = 1;
   match.clockMillis = 1000;
-  EXPECT_EQ(ClockStep(nullptr), 0);
+  EXPECT_FALSE(ClockStep());
   EXPECT_EQ(match.clockSeconds, 0);
   EXPECT_EQ(match.clockMinutes, 3);
   match.clockMillis = 1001;
-  ClockStep(nullptr);
+  ClockStep();
   EXPECT_EQ(match.clockMillis, 1);
   EXPECT_EQ(match.clockMinutes, 2);
   EXPECT_EQ(match.clockSeconds, 59);
   // A half is 180 seconds.
-  ResetClock();
+  SetClockForPeriod();
   int seconds = 0;
   while (match.half == 1 && seconds < 1000) {
     Second();
@@ -77,9 +77,9 @@ TEST_F(MatchClock, HalfTimeChangesEndsWithTeamAKickingOffUnderTheCaption) {
   SetClock(0, 1);
   EXPECT_EQ(Second(), 0);
   EXPECT_EQ(match.half, 2);
-  EXPECT_EQ(match.periodKind, 0);
+  EXPECT_EQ(match.periodKind, PeriodKind::kRegular);
   EXPECT_EQ(match.captionTimer, 40);
-  EXPECT_EQ(match.captionKind, 1);
+  EXPECT_EQ(match.captionKind, CaptionKind::kHalfTime);
   EXPECT_EQ(match.userKicksOff, 1);
   EXPECT_EQ(match.clockMinutes, 3);
   EXPECT_EQ(match.clockSeconds, 0);
@@ -119,14 +119,14 @@ TEST_F(MatchClock, ExtraTimeFollowsOnlyALevelKnockoutOrPlayoffMatchOfTheCampaign
     match.scoreA = c.scoreA;
     match.scoreB = c.scoreB;
     SetClock(0, 1);
-    const int over = Second();
-    EXPECT_EQ(over, c.extraTime ? 0 : 1)
-        << CodeValue(c.mode) << "/" << int(CodeValue(c.phase)) << "/" << c.playoffOpponent;
-    EXPECT_EQ(match.periodKind, c.extraTime ? 1 : 0);
+    const bool over = Second();
+    EXPECT_EQ(over, !c.extraTime) << CodeValue(c.mode) << "/" << int(CodeValue(c.phase)) << "/"
+                                  << c.playoffOpponent;
+    EXPECT_EQ(match.periodKind, c.extraTime ? PeriodKind::kExtraTime : PeriodKind::kRegular);
     EXPECT_EQ(match.half, c.extraTime ? 2 : 0);
     if (c.extraTime) {
       EXPECT_EQ(match.captionTimer, 160);
-      EXPECT_EQ(match.captionKind, 2);
+      EXPECT_EQ(match.captionKind, CaptionKind::kExtraTime);
       EXPECT_EQ(match.clockMinutes, 3);
     }
   }
@@ -136,12 +136,13 @@ TEST_F(MatchClock, ExtraTimeEndsTheMatchEvenWhenStillLevel) {
   gameFlow.mode = Mode::kCampaign;
   gameFlow.phase = Phase::kKnockout;
   match.half = 2;
-  match.periodKind = 1;
+  match.periodKind = PeriodKind::kExtraTime;
   match.scoreA = match.scoreB = 2;
   SetClock(0, 1);
   EXPECT_EQ(Second(), 1);
   EXPECT_EQ(match.half, 0);
-  EXPECT_EQ(match.periodKind, 1);  // the game flow goes on to the shoot-out from here
+  EXPECT_EQ(match.periodKind,
+            PeriodKind::kExtraTime);  // the game flow goes on to the shoot-out from here
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ TEST_F(Possession, TeamAHolderBecomesTheControlledPlayerWithTheBallAtHisFeet) {
   PutBall(473, 255);
   UpdatePossession();
   EXPECT_EQ(match.controlledPlayer, 7);
-  EXPECT_EQ(match.matchEvent, 1);
+  EXPECT_EQ(match.matchEvent, MatchEvent::kMoved);
   EXPECT_EQ(ball.x, 470);  // no farther ahead than half the box
 }
 

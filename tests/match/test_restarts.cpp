@@ -18,22 +18,22 @@ class Goals : public MatchRules {
 
 TEST_F(Goals, Line205IsOutsideTheFirstHalfGoalMouthAnd206Inside) {
   PutBall(905, 205);
-  CheckGoalAndOut(nullptr);
+  CheckGoalAndOut();
   EXPECT_EQ(match.scoreA, 0);
-  EXPECT_EQ(match.matchEvent, 2);  // a goal kick for team B
+  EXPECT_EQ(match.matchEvent, MatchEvent::kOutOfPlay);  // a goal kick for team B
   EXPECT_EQ(ball.x, 888);
   EXPECT_EQ(ball.dir, 4);
   PutBall(905, 206);
-  CheckGoalAndOut(nullptr);
+  CheckGoalAndOut();
   EXPECT_EQ(match.scoreA, 1);
   EXPECT_EQ(match.goalsA1, 1);
-  EXPECT_EQ(match.matchEvent, 4);
+  EXPECT_EQ(match.matchEvent, MatchEvent::kGoalByA);
 }
 
 TEST_F(Goals, GoalByTeamAGivesTeamBTheKickOff) {
   PutBall(902, 250);
   captionState.captionStep = 9;  // left over from the entrance
-  CheckGoalAndOut(nullptr);
+  CheckGoalAndOut();
   EXPECT_EQ(match.scoreA, 1);
   EXPECT_EQ(match.captionTimer, 40);
   EXPECT_EQ(match.userKicksOff, 0);
@@ -50,16 +50,16 @@ TEST_F(Goals, GoalByTeamAGivesTeamBTheKickOff) {
 TEST_F(Goals, GoalByTeamBInTheSecondHalfCountsThereAndTeamAKicksOff) {
   match.half = 2;
   PutBall(30, 290);  // 217 ... 302 in the second half
-  CheckGoalAndOut(nullptr);
+  CheckGoalAndOut();
   EXPECT_EQ(match.scoreB, 1);
   EXPECT_EQ(match.goalsB2, 1);
   EXPECT_EQ(match.goalsB1, 0);
-  EXPECT_EQ(match.matchEvent, 3);
+  EXPECT_EQ(match.matchEvent, MatchEvent::kGoalByB);
   EXPECT_EQ(match.userKicksOff, 1);
   EXPECT_EQ(A(8).pose, 0);
   EXPECT_EQ(captionState.celebrateTeamB, 1);
   PutBall(905, 220);
-  CheckGoalAndOut(nullptr);
+  CheckGoalAndOut();
   EXPECT_EQ(match.goalsA2, 1);
   EXPECT_EQ(match.scoreA, 1);
 }
@@ -67,31 +67,31 @@ TEST_F(Goals, GoalByTeamBInTheSecondHalfCountsThereAndTeamAKicksOff) {
 TEST_F(Goals, NoCelebrationOutsideTheCampaign) {
   gameFlow.mode = Mode::kFriendly;
   PutBall(902, 250);
-  CheckGoalAndOut(nullptr);
+  CheckGoalAndOut();
   EXPECT_EQ(match.scoreA, 1);
   EXPECT_EQ(captionState.goalCelebration, 0);
 }
 
 TEST_F(Goals, ShotAtHeightEighteenIsNeitherGoalNorOut) {
   PutBall(905, 250, 18);
-  CheckGoalAndOut(nullptr);
+  CheckGoalAndOut();
   EXPECT_EQ(match.scoreA, 0);
-  EXPECT_EQ(match.matchEvent, 0);
+  EXPECT_EQ(match.matchEvent, MatchEvent::kNothing);
   EXPECT_EQ(ball.x, 905);
   // Over the net the ball drawing flags it; it comes down beyond the goal line: out of play.
   match.offZone = 2;
   PutBall(915, 250, 17);
-  CheckGoalAndOut(nullptr);
+  CheckGoalAndOut();
   EXPECT_EQ(match.scoreA, 0);
-  EXPECT_EQ(match.matchEvent, 2);
+  EXPECT_EQ(match.matchEvent, MatchEvent::kOutOfPlay);
 }
 
 TEST_F(Goals, SteepAngleFlagTurnsAGoalIntoAGoalKick) {
   match.offZone = 1;
   PutBall(905, 250);
-  CheckGoalAndOut(nullptr);
+  CheckGoalAndOut();
   EXPECT_EQ(match.scoreA, 0);
-  EXPECT_EQ(match.matchEvent, 2);
+  EXPECT_EQ(match.matchEvent, MatchEvent::kOutOfPlay);
   EXPECT_EQ(ball.x, 888);
 }
 
@@ -100,7 +100,7 @@ using OutOfPlay = MatchRules;
 TEST_F(OutOfPlay, GoalKicksGoToTheSideThatDidNotPlayItOut) {
   match.lastToucher = 14;
   PutBall(25, 120);
-  CheckGoalAndOut(nullptr);
+  CheckGoalAndOut();
   EXPECT_EQ(ball.x, 40);
   EXPECT_EQ(ball.y, 255);
   EXPECT_EQ(ball.dir, 6);
@@ -109,10 +109,10 @@ TEST_F(OutOfPlay, GoalKicksGoToTheSideThatDidNotPlayItOut) {
   EXPECT_EQ(match.kickGrace, 100);
   EXPECT_EQ(match.restartFreeze, 20);
   EXPECT_EQ(match.faceRefresh, 1);
-  EXPECT_EQ(match.matchEvent, 2);
+  EXPECT_EQ(match.matchEvent, MatchEvent::kOutOfPlay);
   match.lastToucher = 0;  // nobody touched it: team B's goal kick on the right
   PutBall(903, 400);
-  CheckGoalAndOut(nullptr);
+  CheckGoalAndOut();
   EXPECT_EQ(ball.x, 888);
   EXPECT_EQ(ball.dir, 4);
   EXPECT_EQ(match.faceRefresh, 12);
@@ -121,7 +121,7 @@ TEST_F(OutOfPlay, GoalKicksGoToTheSideThatDidNotPlayItOut) {
 TEST_F(OutOfPlay, TeamBCornerFromTheUpperAndLowerCorner) {
   match.lastToucher = 3;
   PutBall(20, 120, 5);
-  CheckGoalAndOut(nullptr);
+  CheckGoalAndOut();
   EXPECT_EQ(B(5).x, 30);
   EXPECT_EQ(B(5).y, 60);
   EXPECT_EQ(ball.x, 30);
@@ -132,9 +132,9 @@ TEST_F(OutOfPlay, TeamBCornerFromTheUpperAndLowerCorner) {
   EXPECT_EQ(ball.climb, 7);
   EXPECT_EQ(match.kickGrace, 15);
   EXPECT_EQ(match.faceRefresh, 17);
-  EXPECT_EQ(match.matchEvent, 2);
+  EXPECT_EQ(match.matchEvent, MatchEvent::kOutOfPlay);
   PutBall(20, 330);
-  CheckGoalAndOut(nullptr);
+  CheckGoalAndOut();
   EXPECT_EQ(B(7).y, 450);
   EXPECT_EQ(ball.dir, 9);
   EXPECT_EQ(match.faceRefresh, 19);
@@ -143,13 +143,13 @@ TEST_F(OutOfPlay, TeamBCornerFromTheUpperAndLowerCorner) {
 TEST_F(OutOfPlay, TeamACornerFromTheRightGoalLine) {
   match.lastToucher = 20;
   PutBall(930, 100);
-  CheckGoalAndOut(nullptr);
+  CheckGoalAndOut();
   EXPECT_EQ(A(5).x, 910);
   EXPECT_EQ(A(5).y, 60);
   EXPECT_EQ(ball.dir, 1);
   EXPECT_EQ(match.faceRefresh, 6);
   PutBall(930, 400);
-  CheckGoalAndOut(nullptr);
+  CheckGoalAndOut();
   EXPECT_EQ(A(7).y, 450);
   EXPECT_EQ(ball.dir, 7);
   EXPECT_EQ(ball.speed, 13);
@@ -161,7 +161,7 @@ TEST_F(ThrowIns, TeamBThrowsAfterTeamAPlayedItOverTheUpperLine) {
   match.lastToucher = 6;
   Place(teamB, 3, 290, 120);  // his nearest mate
   PutBall(300, 50);
-  CheckGoalAndOut(nullptr);
+  CheckGoalAndOut();
   EXPECT_EQ(ball.y, 55);
   EXPECT_EQ(B(5).x, 300);
   EXPECT_EQ(B(5).y, 55);
@@ -172,38 +172,38 @@ TEST_F(ThrowIns, TeamBThrowsAfterTeamAPlayedItOverTheUpperLine) {
   EXPECT_EQ(ball.height, 8);
   EXPECT_EQ(ball.climb, 4);
   EXPECT_EQ(match.kickGrace, 15);
-  EXPECT_EQ(match.matchEvent, 1);
+  EXPECT_EQ(match.matchEvent, MatchEvent::kMoved);
 }
 
 TEST_F(ThrowIns, NearTeamAsGoalTeamBThrowsStraightDownOrUp) {
   match.lastToucher = 6;
   PutBall(70, 50);
-  CheckGoalAndOut(nullptr);
+  CheckGoalAndOut();
   EXPECT_EQ(ball.dir, 2);
   EXPECT_EQ(ball.speed, 7);
   PutBall(70, 460);
-  CheckGoalAndOut(nullptr);
+  CheckGoalAndOut();
   EXPECT_EQ(ball.y, 449);
   EXPECT_EQ(B(7).y, 449);
   EXPECT_EQ(ball.dir, 8);
   PutBall(300, 460);
-  CheckGoalAndOut(nullptr);
+  CheckGoalAndOut();
   EXPECT_EQ(ball.dir, 7);
 }
 
 TEST_F(ThrowIns, TeamAThrowsForwardAndStraightNearTeamBsGoal) {
   match.lastToucher = 15;
   PutBall(500, 50);
-  CheckGoalAndOut(nullptr);
+  CheckGoalAndOut();
   EXPECT_EQ(A(5).x, 500);
   EXPECT_EQ(ball.dir, 3);
   EXPECT_EQ(A(10).x, 550);  // he was parked nearest, at (400, 80)
   EXPECT_EQ(A(10).y, 105);
   PutBall(800, 455);
-  CheckGoalAndOut(nullptr);
+  CheckGoalAndOut();
   EXPECT_EQ(ball.dir, 8);
   PutBall(700, 455);
-  CheckGoalAndOut(nullptr);
+  CheckGoalAndOut();
   EXPECT_EQ(ball.dir, 9);
 }
 

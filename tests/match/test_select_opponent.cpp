@@ -3,11 +3,11 @@
 
 #include <array>
 
+#include "base/game_flow_state.h"
 #include "competition/fixtures.h"
 #include "competition/nations.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
-#include "shell/game_flow.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 
 #include <set>
 
+#include "base/game_flow_state.h"
 #include "base/random_below.h"
 #include "match/caption_state.h"
 #include "match/control_state.h"
 #include "match/match_state.h"
 #include "match/shoot_out.h"
-#include "shell/game_flow.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ class ShootOut : public ::testing::Test {
     ResetControlState();
     ResetGameFlow();
     ResetCaptionState();
-    ResetShootOut();
+    ClearShootOut();
     gameFlow.soundOff = 1;
     SeedRandom(5);
     StartShootOut();
@@ -36,10 +36,10 @@ class ShootOut : public ::testing::Test {
     const int kick = match.shootKick;
     for (int frame = 1; frame <= 200; ++frame) {
       if (match.preKickWait != 0) --match.preKickWait;
-      ShootOutFrame(nullptr);
-      if (match.saveResult != 0) {
+      ShootOutFrame();
+      if (match.saveResult != SaveResult::kNone) {
         match.saveTicks = 0;
-        RecordSave(nullptr);
+        RecordSave();
       }
       if (match.shootKick != kick) return frame;
     }
@@ -64,7 +64,7 @@ class ShootOut : public ::testing::Test {
 // ---------------------------------------------------------------- set-up and choices
 
 TEST_F(ShootOut, EachKickIsSetUpAtTheLeftGoalWithTheOthersOffThePitch) {
-  EXPECT_EQ(match.periodKind, 2);
+  EXPECT_EQ(match.periodKind, PeriodKind::kShootOut);
   EXPECT_EQ(teamA[10].x, kL + 90);
   EXPECT_EQ(teamA[10].y, kCY);
   EXPECT_EQ(teamB[0].x, kL + 10);
@@ -92,17 +92,17 @@ TEST_F(ShootOut, EachKickIsSetUpAtTheLeftGoalWithTheOthersOffThePitch) {
 }
 
 TEST_F(ShootOut, NothingHappensUntilTheUserAimsAndTheTakerRunsUpAboutFiveFrames) {
-  for (int frame = 0; frame < 100; ++frame) ShootOutFrame(nullptr);
+  for (int frame = 0; frame < 100; ++frame) ShootOutFrame();
   EXPECT_EQ(match.shootKick, 0);
   EXPECT_EQ(ball.x, kL + 65);
   EXPECT_EQ(ball.speed, 0);
 
   controlState.keyCommand = 1;  // keypad 1 is "Z": low
-  ShootOutFrame(nullptr);
+  ShootOutFrame();
   EXPECT_EQ(match.shootAim, 1);
   int frames = 1;
   while (ball.speed == 0 && frames < 20) {
-    ShootOutFrame(nullptr);
+    ShootOutFrame();
     ++frames;
   }
   EXPECT_EQ(frames, 6);
@@ -116,7 +116,7 @@ TEST_F(ShootOut, TeamBsTakerWaitsFortyFramesBeforeHisRunUp) {
   int frames = 0;
   while (ball.speed == 0 && frames < 100) {
     if (match.preKickWait != 0) --match.preKickWait;
-    ShootOutFrame(nullptr);
+    ShootOutFrame();
     ++frames;
   }
   EXPECT_EQ(frames, 44);  // the wait runs out in the 40th frame, whose step is the first of five
@@ -127,21 +127,21 @@ TEST_F(ShootOut, ChangingTheUsersDiveFreezesHisKeeper) {
   match.shootKick = 1;
   SetUpPenalty();
   controlState.keyCommand = 8;
-  ShootOutFrame(nullptr);
+  ShootOutFrame();
   EXPECT_EQ(match.shootAim, 7);
   EXPECT_EQ(match.diveLockTicks, 0);  // a first choice is no change
-  for (int frame = 0; frame < 20; ++frame) ShootOutFrame(nullptr);
+  for (int frame = 0; frame < 20; ++frame) ShootOutFrame();
   EXPECT_EQ(teamA[0].y, kCY - 50);  // dived as far as he goes
 
   controlState.keyCommand = 2;
-  ShootOutFrame(nullptr);
+  ShootOutFrame();
   EXPECT_EQ(match.shootAim, 1);
   EXPECT_EQ(match.diveLockTicks, 30);
   EXPECT_EQ(teamA[0].pose, 0);
-  ShootOutFrame(nullptr);
+  ShootOutFrame();
   EXPECT_EQ(teamA[0].y, kCY - 50);  // frozen
   match.diveLockTicks = 0;
-  ShootOutFrame(nullptr);
+  ShootOutFrame();
   EXPECT_EQ(teamA[0].y, kCY - 45);
   EXPECT_EQ(teamA[0].pose, 10);
 }
@@ -151,20 +151,20 @@ TEST_F(ShootOut, ChangingTheUsersDiveFreezesHisKeeper) {
 TEST_F(ShootOut, StraightShotAtAStandingKeeperIsSavedAndBouncesOutToTheRight) {
   match.shootChoiceB = 4;
   controlState.keyCommand = 'A';
-  for (int frame = 0; frame < 20 && match.saveResult == 0; ++frame) ShootOutFrame(nullptr);
-  ASSERT_EQ(match.saveResult, 1);
+  for (int frame = 0; frame < 20 && match.saveResult == SaveResult::kNone; ++frame) ShootOutFrame();
+  ASSERT_EQ(match.saveResult, SaveResult::kByKeeperB);
   EXPECT_EQ(match.saveTicks, 100);
   EXPECT_EQ(ball.dir, 6);
   EXPECT_EQ(ball.speed, 3);
   EXPECT_EQ(match.shootKick, 0);  // recorded only once the save has been shown
-  for (int frame = 0; frame < 10; ++frame) ShootOutFrame(nullptr);
+  for (int frame = 0; frame < 10; ++frame) ShootOutFrame();
   EXPECT_EQ(match.shootKick, 0);
 
-  RecordSave(nullptr);
+  RecordSave();
   EXPECT_EQ(match.shootKick, 1);
   EXPECT_EQ(match.shootGoalsA, 0);
   EXPECT_EQ(match.shootResultsA[0], 0);
-  EXPECT_EQ(match.saveResult, 0);
+  EXPECT_EQ(match.saveResult, SaveResult::kNone);
   EXPECT_EQ(match.ballHolder, 22);  // team B's kick is set up
 }
 
@@ -180,8 +180,8 @@ TEST_F(ShootOut, TheKeeperSavesOnlyWithinTenPixelsOnBothAxes) {
     ball.x = teamB[0].x + c.dx;
     ball.y = teamB[0].y + c.dy;
     ball.speed = 10;
-    ShootOutCheck(nullptr);
-    EXPECT_EQ(match.saveResult != 0, c.saved) << c.dx << "," << c.dy;
+    ShootOutCheck();
+    EXPECT_EQ(match.saveResult != SaveResult::kNone, c.saved) << c.dx << "," << c.dy;
   }
 }
 
@@ -209,7 +209,7 @@ TEST_F(ShootOut, OnlyABallBelowEighteenPixelsCounts) {
     ball.y = kCY - 20;
     ball.height = height;
     ball.speed = 5;
-    ShootOutCheck(nullptr);
+    ShootOutCheck();
     EXPECT_EQ(match.shootGoalsA + match.shootGoalsB - goalsBefore, height < 18 ? 1 : 0) << height;
   }
 }
@@ -231,11 +231,11 @@ TEST_F(ShootOut, AShotThatGoesOverOrStopsShortIsAMiss) {
   // A ball at rest on the spot before the kick is no miss; after the kick it is.
   match.preKickWait = 40;
   match.shootChoiceB = 0;
-  ShootOutCheck(nullptr);
+  ShootOutCheck();
   EXPECT_EQ(match.shootKick, 1);
   match.ballHolder = 0;
   ball.x = kL + 50;
-  ShootOutCheck(nullptr);
+  ShootOutCheck();
   EXPECT_EQ(match.shootKick, 2);
   EXPECT_EQ(match.shootResultsB[0], 0);
   EXPECT_EQ(match.shootGoalsB, 0);
@@ -267,7 +267,7 @@ TEST_F(ShootOut, ASideThatCannotBeCaughtEndsItEarly) {
   EXPECT_FALSE(ShootOutDecided());
   Kick(false);  // 3 : 0 after three each, a save recorded by the tick
   EXPECT_EQ(match.shootKick, 6);
-  ShootOutFrame(nullptr);  // the next frame's check sees it
+  ShootOutFrame();  // the next frame's check sees it
   EXPECT_EQ(match.shootKick, 12);
   EXPECT_EQ(match.shootKicksTaken, 6);
   EXPECT_TRUE(ShootOutDecided());
@@ -317,8 +317,8 @@ TEST_F(ShootOut, TheResultRowsEndAt200KicksAndTheLotsDecide) {
     match.shootGoalsA = 10;
     match.shootGoalsB = 10;
     SetUpPenalty();
-    match.saveResult = 2;
-    RecordSave(nullptr);
+    match.saveResult = SaveResult::kByKeeperA;
+    RecordSave();
     ASSERT_TRUE(ShootOutDecided());
     winners.insert(match.shootGoalsA > match.shootGoalsB);
   }
@@ -330,7 +330,7 @@ TEST_F(ShootOut, TheResultRowsEndAt200KicksAndTheLotsDecide) {
   match.shootGoalsA = 3;
   match.shootGoalsB = 3;
   SetUpPenalty();
-  RecordSave(nullptr);
+  RecordSave();
   EXPECT_EQ(match.shootKick, 401);
   for (int i = 0; i < kShootOutRows; ++i) ASSERT_EQ(match.shootResultsB[std::size_t(i)], 1) << i;
 }

@@ -17,7 +17,7 @@ TEST_F(UserCommands, ArrowSetsSlideMotionAndFacingAndIsTakenOnce) {
   EXPECT_EQ(A(5).facing, 6);
   EXPECT_EQ(A(5).pose, 32);  // animated at once: he was at rest
   EXPECT_EQ(controlState.keyCommand, 0);
-  EXPECT_EQ(match.matchEvent, 1);
+  EXPECT_EQ(match.matchEvent, MatchEvent::kMoved);
 }
 
 TEST_F(UserCommands, SecondHalfTurnsTheArrowsRoundSoAKeyKeepsItsScreenDirection) {

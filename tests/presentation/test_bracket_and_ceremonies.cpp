@@ -203,7 +203,7 @@ class PairingCeremonyPictures : public archive_test::ArchiveTest {
     ResetNationRecords();
     ResetVictoryCelebration();
     InitTeamDatabase();
-    SetMatchView(PitchMatchView());
+    SetMatchView(PitchMatchView(nullptr));
   }
   void TearDown() override {
     SetMatchView(nullptr);
@@ -257,7 +257,7 @@ TEST_F(PairingCeremonyPictures, CrowdsAndFlagsOfBothNationsThroughTheOpponentCho
 
 TEST_F(PairingCeremonyPictures, TheEntranceSetsUpTheSupporters) {
   ResetSupporters();
-  StartEntrance(nullptr);
+  StartEntrance();
   EXPECT_EQ(supporters.countdown, 2);
   EXPECT_EQ(supporters.streamers[0].x, 42);
   EXPECT_EQ(supporters.streamers[7].y, 7);

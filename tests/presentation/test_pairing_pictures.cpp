@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "archive/graphics_archive.h"
+#include "base/game_flow_state.h"
 #include "competition/fixtures.h"
 #include "competition/nations.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
 #include "presentation/bitmap_store.h"
 #include "presentation/pitch_match_view.h"
-#include "shell/game_flow.h"
 #include "support/archive_test_support.h"
 
 namespace {
@@ -28,7 +28,7 @@ class PairingPictures : public archive_test::ArchiveTest {
     ResetFixtureRecords();
     ResetNationRecords();
     InitTeamDatabase();
-    SetMatchView(PitchMatchView());
+    SetMatchView(PitchMatchView(nullptr));
   }
   void TearDown() override {
     SetMatchView(nullptr);

@@ -25,8 +25,8 @@ class MatchFrameDrawing : public PitchViewTest {
     ball.x = 470;
     ball.y = 300;
     for (int i = 0; i < kPlayersPerSide; ++i) {
-      teamA[std::size_t(i)] = PlayerState{200 + 10 * i, 300, 0, 0, 0, 6, 0, 0, 0};
-      teamB[std::size_t(i)] = PlayerState{600 + 10 * i, 350, 0, 0, 0, 4, 0, 0, 0};
+      teamA[std::size_t(i)] = PlayerState{200 + 10 * i, 300, 0, 0, 0, 6, 0};
+      teamB[std::size_t(i)] = PlayerState{600 + 10 * i, 350, 0, 0, 0, 4, 0};
     }
     SaveFramePositions();
     Clear(kMarker);
@@ -180,13 +180,13 @@ TEST_F(MatchFrameDrawing, ShootOutShowsItsCaptionOverThePitch) {
   SavedBall(470, 300, 0);
   DrawMatchFrame(dc);
   EXPECT_EQ(Count(380, 235, 560, 265, kRed), 0);
-  for (int kind : {2, 3}) {
+  for (PeriodKind kind : {PeriodKind::kShootOut, PeriodKind::kShootOutOver}) {
     Clear(kMarker);
-    match.periodKind = std::uint8_t(kind);
+    match.periodKind = kind;
     DrawMatchFrame(dc);
     // "    P K 戦 " at (450 - 48, 240): its letters start four cells in.
-    EXPECT_GT(Count(434, 240, 520, 256, kRed), 20) << "periodKind " << kind;
-    EXPECT_EQ(Count(380, 235, 432, 265, kRed), 0) << "periodKind " << kind;
+    EXPECT_GT(Count(434, 240, 520, 256, kRed), 20) << "periodKind " << int(kind);
+    EXPECT_EQ(Count(380, 235, 432, 265, kRed), 0) << "periodKind " << int(kind);
   }
 }
 
@@ -213,7 +213,7 @@ TEST_F(MatchFrameDrawing, FullRedrawTakesTheViewOffsetAndLeavesOutPlayersWhileAC
   for (int caption : {0, 1}) {
     Clear(kMarker);
     match.captionTimer = caption == 0 ? 40 : 0;
-    captionState.entranceState = caption == 1 ? 1 : 0;
+    captionState.entranceState = caption == 1 ? EntranceState::kWalkingIn : EntranceState::kNone;
     SetViewOffset(0);
     DrawFullPitch(dc);
     EXPECT_EQ(match.scrollX, 0);

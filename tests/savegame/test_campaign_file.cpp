@@ -18,6 +18,7 @@
 
 #include "base/game_flow_state.h"
 #include "base/random_below.h"
+#include "base/record_resets.h"
 #include "competition/fixtures.h"
 #include "competition/nations.h"
 #include "competition/standings.h"
@@ -251,7 +252,7 @@ TEST_F(CampaignFile, TheStagesAreWhatTheyClaim) {
   EXPECT_EQ(gameFlow.phase, Phase::kGroupLeague);
   EXPECT_NE(gameFlow.playoffOpponent, 0);
   BuildCampaignAt(CampaignStage::kShootOut, kBuildSeed);
-  EXPECT_EQ(match.periodKind, 2);
+  EXPECT_EQ(match.periodKind, PeriodKind::kShootOut);
   EXPECT_EQ(match.shootKick, 7);
 }
 

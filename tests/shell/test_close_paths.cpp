@@ -9,6 +9,7 @@
 #include "competition/nations.h"
 #include "match/control_state.h"
 #include "match/match_state.h"
+#include "match/match_tick.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
 #include "presentation/bitmap_store.h"
@@ -17,7 +18,6 @@
 #include "shell/command_log.h"
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
-#include "shell/match_tick.h"
 
 namespace {
 

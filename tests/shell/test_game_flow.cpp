@@ -16,6 +16,7 @@
 #include "match/caption_state.h"
 #include "match/control_state.h"
 #include "match/match_state.h"
+#include "match/match_tick.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
 #include "presentation/bitmap_store.h"
@@ -25,7 +26,6 @@
 #include "shell/dialog_procs.h"
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
-#include "shell/match_tick.h"
 
 namespace {
 
@@ -348,7 +348,7 @@ TEST_F(GameFlow, ALevelKnockoutAfterExtraTimeGoesToPenalties) {
   gameFlow.phase = Phase::kKnockout;
   match.opponent = 8;
   match.scoreA = match.scoreB = 1;
-  match.periodKind = 1;
+  match.periodKind = PeriodKind::kExtraTime;
   Command(CommandId::kEndOfMatch);
   EXPECT_EQ(commandLog.received[CommandId::kShootOut], 1);
   EXPECT_TRUE(seen_.empty());

@@ -10,10 +10,12 @@
 #include <vector>
 
 #include "archive/graphics_archive.h"
+#include "base/record_resets.h"
 #include "match/control_state.h"
 #include "match/frame_step.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
+#include "match/match_tick.h"
 #include "match/shoot_out.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
@@ -25,7 +27,6 @@
 #include "shell/game_flow.h"
 #include "shell/keyboard.h"
 #include "shell/main_window.h"
-#include "shell/match_tick.h"
 
 namespace {
 
@@ -87,17 +88,7 @@ class MatchTick : public ::testing::Test {
     platform::SetCurrentDirectory(previous_);
     std::filesystem::remove_all(folder_);
   }
-  static void ResetRecords() {
-    ResetMatchRecords();
-    ResetGameFlow();
-    ResetControlState();
-    ResetTickCounters();
-    ResetCaptionState();
-    ResetShellRecords();
-    ResetGraphicsArchive();
-    ResetBitmapStore();
-    savedFrame = SavedFramePositions{};
-  }
+  static void ResetRecords() { ResetAllRecords(); }
   // One tick; true when it ran a frame step (which saves the positions first).
   static bool Tick() {
     savedFrame.points[23] = kNotSaved;
@@ -191,7 +182,7 @@ TEST_F(MatchTick, KickKeyHoldIsCountedUpTo1000) {
 
 TEST_F(MatchTick, CaptionHoldsPlayAndRestartsItWithTheWhistle) {
   match.captionTimer = 3;
-  match.captionKind = 1;
+  match.captionKind = CaptionKind::kHalfTime;
   match.keeperHoldTicks = 50;
   match.possessionBlockTicks = 10;
   ball.speed = 0;
@@ -199,7 +190,7 @@ TEST_F(MatchTick, CaptionHoldsPlayAndRestartsItWithTheWhistle) {
   HandleKeyDown(platform::KeySpace);
   for (int tick = 1; tick <= 2; ++tick) EXPECT_FALSE(Tick()) << tick;
   EXPECT_EQ(match.captionTimer, 1);
-  EXPECT_EQ(match.captionKind, 1);
+  EXPECT_EQ(match.captionKind, CaptionKind::kHalfTime);
   EXPECT_EQ(platform::CurrentSound(), "");
   // While the caption shows only the engine's own counters move.
   EXPECT_EQ(match.possessionBlockTicks, 8);
@@ -209,7 +200,7 @@ TEST_F(MatchTick, CaptionHoldsPlayAndRestartsItWithTheWhistle) {
 
   EXPECT_FALSE(Tick());  // the caption runs out: the restart, and nothing else this tick
   EXPECT_EQ(match.captionTimer, 0);
-  EXPECT_EQ(match.captionKind, 0);
+  EXPECT_EQ(match.captionKind, CaptionKind::kNone);
   EXPECT_EQ(match.keeperHoldTicks, 0);
   EXPECT_EQ(platform::CurrentSound(), "WHISTLE.wav");
   EXPECT_EQ(controlState.kickHoldTicks, 0);
@@ -296,7 +287,7 @@ TEST_F(MatchTick, CaptionRunningOutRedrawsThePitchButNotDuringAShootOut) {
     platform::Brush* brush = platform::CreateSolidBrush(kMarker);
     platform::FillRect(dc, platform::Rect{0, 0, 900, 580}, brush);
     platform::DeleteObject(brush);
-    match.periodKind = std::uint8_t(periodKind);
+    match.periodKind = static_cast<PeriodKind>(periodKind);
     match.captionTimer = 1;
     OnMatchTimer(window);
     const platform::Color grass = platform::GetPixel(dc, 250, 420);
@@ -331,7 +322,7 @@ TEST_F(MatchTick, MainWindowTimerDrivesTheTickEveryTenMilliseconds) {
 TEST_F(MatchTick, AShownSaveIsRecordedWithTheWhistleWhenItsTicksRunOut) {
   match.half = 0;
   StartShootOut();
-  match.saveResult = 1;
+  match.saveResult = SaveResult::kByKeeperB;
   match.saveTicks = 3;
   Ticks(2);
   EXPECT_EQ(match.shootKick, 0);
@@ -339,7 +330,7 @@ TEST_F(MatchTick, AShownSaveIsRecordedWithTheWhistleWhenItsTicksRunOut) {
   Ticks(1);
   EXPECT_EQ(match.shootKick, 1);
   EXPECT_EQ(match.shootResultsA[0], 0);
-  EXPECT_EQ(match.saveResult, 0);
+  EXPECT_EQ(match.saveResult, SaveResult::kNone);
   EXPECT_EQ(platform::CurrentSound(), "WHISTLE.wav");
 
   // Ticks that run out with no save shown record nothing.
@@ -376,7 +367,7 @@ TEST_F(MatchTick, ADecidedShootOutIsHandedOverOnceAndALevelOneGoesOn) {
   match.shootGoalsB = 4;
   SetUpPenalty();
   hl::Advance(300);
-  EXPECT_EQ(match.periodKind, 2);
+  EXPECT_EQ(match.periodKind, PeriodKind::kShootOut);
   EXPECT_EQ(commandLog.received[CommandId::kEndOfMatch], 0);
 
   match.shootKick = 12;  // 5 : 4 after the sixth pair
@@ -391,7 +382,7 @@ TEST_F(MatchTick, ADecidedShootOutIsHandedOverOnceAndALevelOneGoesOn) {
   });
   hl::Advance(10);
   EXPECT_GE(boxes, 1);
-  EXPECT_EQ(match.periodKind, 3);
+  EXPECT_EQ(match.periodKind, PeriodKind::kShootOutOver);
   EXPECT_EQ(commandLog.received[CommandId::kEndOfMatch], 1);
   EXPECT_EQ(platform::GetMenu(window), shellState.menuIdle);
   const int frozenWait = match.preKickWait;
@@ -400,14 +391,14 @@ TEST_F(MatchTick, ADecidedShootOutIsHandedOverOnceAndALevelOneGoesOn) {
   EXPECT_EQ(match.preKickWait, frozenWait);
 }
 
-TEST_F(MatchTick, BeginShootOutSetsUpTheFirstKickDrawsItsCaptionAndStartsTheTimer) {
+TEST_F(MatchTick, TheShootOutCommandSetsUpTheFirstKickDrawsItsCaptionAndStartsTheTimer) {
   platform::Window* window = CreateGameWindow();
   ASSERT_NE(window, nullptr);
   match.half = 0;
   match.keeperHoldTicks = 30;
   ResetCommandLog();
-  BeginShootOut(window);
-  EXPECT_EQ(match.periodKind, 2);
+  platform::SendMessage(window, platform::Msg::Command, CommandId::kShootOut, 0);
+  EXPECT_EQ(match.periodKind, PeriodKind::kShootOut);
   EXPECT_EQ(match.keeperHoldTicks, 0);
   EXPECT_EQ(match.ballHolder, 11);
   EXPECT_EQ(commandLog.received[CommandId::kStartTimer], 1);

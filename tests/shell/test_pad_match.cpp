@@ -12,15 +12,16 @@
 #include <string>
 
 #include "base/game_flow_state.h"
+#include "base/record_resets.h"
 #include "match/caption_state.h"
 #include "match/match_state.h"
+#include "match/match_tick.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
 #include "platform/sdl/virtual_pad.h"
 #include "resources/feldo_commands.h"
 #include "resources/feldo_resources.h"
 #include "shell/main_window.h"
-#include "shell/match_tick.h"
 #include "support/campaign_driver.h"
 
 // SDL's D-Bus connection keeps a buffer that libdbus never frees; it is not ours to fix.
@@ -47,7 +48,7 @@ class PadMatch : public ::testing::Test {
     fs::copy_file(fs::path(FELDO_GAME_DIR) / "GDAT.DAT", "GDAT.DAT");
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    campaign::ResetGameRecords();
+    ResetAllRecords();
     platform::ProgramOptions options;
     options.seed = 5;
     platform::Instance* instance = hl::StartOnSdlForTests(FeldoResources(), options);
@@ -68,7 +69,7 @@ class PadMatch : public ::testing::Test {
   void TearDown() override {
     pad_.PullOut();
     hl::Shutdown();
-    campaign::ResetGameRecords();
+    ResetAllRecords();
     unsetenv("SDL_VIDEODRIVER");
     unsetenv("SDL_AUDIODRIVER");
     fs::current_path(previous_);
@@ -97,8 +98,9 @@ class PadMatch : public ::testing::Test {
     });
   }
   static bool PlayRuns() {
-    return match.half != 0 && captionState.entranceState == 0 && match.captionTimer == 0 &&
-           match.controlledPlayer >= 2 && match.controlledPlayer <= kPlayersPerSide;
+    return match.half != 0 && captionState.entranceState == EntranceState::kNone &&
+           match.captionTimer == 0 && match.controlledPlayer >= 2 &&
+           match.controlledPlayer <= kPlayersPerSide;
   }
 
   fs::path folder_, previous_;

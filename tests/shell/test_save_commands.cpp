@@ -11,9 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "base/record_resets.h"
 #include "competition/fixtures.h"
 #include "competition/nations.h"
 #include "match/match_state.h"
+#include "match/match_tick.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
 #include "resources/feldo_dialogs.h"
@@ -23,7 +25,6 @@
 #include "shell/command_log.h"
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
-#include "shell/match_tick.h"
 #include "support/campaign_driver.h"
 #include "support/campaign_stages.h"
 
@@ -49,12 +50,12 @@ class SaveCommands : public ::testing::Test {
     previous_ = fs::current_path();
     fs::current_path(folder_);
     fs::copy_file(fs::path(FELDO_GAME_DIR) / "GDAT.DAT", "GDAT.DAT");
-    campaign::ResetGameRecords();
+    ResetAllRecords();
   }
   void TearDown() override {
     hl::LimitFileWrites(-1);
     hl::Shutdown();
-    campaign::ResetGameRecords();
+    ResetAllRecords();
     fs::current_path(previous_);
     fs::remove_all(folder_);
   }
@@ -163,7 +164,7 @@ TEST_F(SaveCommands, ALoadInAFreshWindowPlaysOnAgainstTheSameOpponent) {
     ASSERT_NE(opponent, 0) << c.menu;
     // Everything forgotten, a new window: the start-up menu's load, then the round's match.
     hl::Shutdown();
-    campaign::ResetGameRecords();
+    ResetAllRecords();
     OpenWindow(false);
     Press("SinkiBox", DialogItem::kLoadGame);
     Press(c.menu, DialogItem::kPlayRound);
@@ -202,10 +203,10 @@ TEST_F(SaveCommands, APendingPlayoffAfterALoadGoesToItsAnnouncementOrTheShootOut
     BuildCampaignAt(CampaignStage::kPendingPlayoff, 9);
     const int opponent = gameFlow.playoffOpponent;
     ASSERT_NE(opponent, 0);
-    match.periodKind = std::uint8_t(period);
+    match.periodKind = static_cast<PeriodKind>(period);
     ASSERT_TRUE(SaveCampaign(kCampaignFileName));
     hl::Shutdown();
-    campaign::ResetGameRecords();
+    ResetAllRecords();
     OpenWindow(false);
     Press("SinkiBox", DialogItem::kLoadGame);
     platform::UpdateWindow(window_);
@@ -218,7 +219,7 @@ TEST_F(SaveCommands, APendingPlayoffAfterALoadGoesToItsAnnouncementOrTheShootOut
     } else {
       EXPECT_EQ(Names(), (std::vector<std::string>{"SinkiBox"}));
       EXPECT_EQ(commandLog.received[CommandId::kShootOut], 1);
-      EXPECT_EQ(match.periodKind, 2);
+      EXPECT_EQ(match.periodKind, PeriodKind::kShootOut);
     }
     platform::KillTimer(window_, kMatchTimerId);
   }
@@ -229,10 +230,10 @@ TEST_F(SaveCommands, APendingPlayoffAfterALoadGoesToItsAnnouncementOrTheShootOut
 TEST_F(SaveCommands, ExtraTimeLeftFromAWonPlayoffIsNoPendingShootOut) {
   OpenWindow();
   BuildCampaignAt(CampaignStage::kGroupLeague, 5);
-  match.periodKind = 1;
+  match.periodKind = PeriodKind::kExtraTime;
   ASSERT_TRUE(SaveCampaign(kCampaignFileName));
   hl::Shutdown();
-  campaign::ResetGameRecords();
+  ResetAllRecords();
   OpenWindow(false);
   Press("SinkiBox", DialogItem::kLoadGame);
   platform::UpdateWindow(window_);
@@ -260,7 +261,7 @@ TEST_F(SaveCommands, ADamagedFileIsReportedAndLeavesTheGameAsItWas) {
   EXPECT_EQ(gameFlow.userNation, flow.userNation);
   EXPECT_EQ(leagueState.slots, league.slots);
   // Outside a campaign the start-up menu comes back instead.
-  campaign::ResetGameRecords();
+  ResetAllRecords();
   OpenWindow();
   Command(CommandId::kLoadCampaign);
   EXPECT_EQ(Names(), (std::vector<std::string>{"messagebox", "SinkiBox"}));

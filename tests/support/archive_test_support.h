@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "archive/graphics_archive.h"
+#include "base/record_resets.h"
 #include "platform/platform.h"
 #include "presentation/bitmap_store.h"
 
@@ -121,13 +122,11 @@ class ArchiveTest : public ::testing::Test {
     std::filesystem::create_directories(folder_);
     previous_ = platform::CurrentDirectory();
     ASSERT_TRUE(platform::SetCurrentDirectory(folder_.string()));
-    ResetGraphicsArchive();
-    ResetBitmapStore();
+    ResetAllRecords();
     BuildDirectory();
   }
   void TearDown() override {
-    ResetGraphicsArchive();
-    ResetBitmapStore();
+    ResetAllRecords();
     platform::SetCurrentDirectory(previous_);
     std::filesystem::remove_all(folder_);
   }

@@ -8,12 +8,14 @@
 
 #include "archive/graphics_archive.h"
 #include "base/game_flow_state.h"
+#include "base/record_resets.h"
 #include "competition/fixtures.h"
 #include "competition/nations.h"
 #include "competition/standings.h"
 #include "match/caption_state.h"
 #include "match/control_state.h"
 #include "match/match_state.h"
+#include "match/match_tick.h"
 #include "match/match_view.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
@@ -25,7 +27,6 @@
 #include "shell/dialog_procs.h"
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
-#include "shell/match_tick.h"
 #include "support/self_play.h"
 
 namespace campaign {
@@ -39,23 +40,6 @@ constexpr int kIdleBudget = 2000000;
 
 }  // namespace
 
-void ResetGameRecords() {
-  ResetShellRecords();
-  ResetGameFlow();
-  ResetMatchRecords();
-  ResetCommandLog();
-  ResetGraphicsArchive();
-  ResetBitmapStore();
-  ResetNationRecords();
-  ResetCaptionState();
-  ResetControlState();
-  ResetTickCounters();
-  ResetFixtureRecords();
-  ResetStandingsRecords();
-  ResetVictoryCelebration();
-  ResetSupporters();
-}
-
 namespace {
 
 // One nation's record in the league being played, as the round tables showed it.
@@ -68,7 +52,7 @@ class Driver {
   explicit Driver(const Settings& settings) : settings_(settings) {}
 
   Report Run() {
-    ResetGameRecords();
+    ResetAllRecords();
     // The window seeds the game's random source when it is created: with this seed.
     platform::ProgramOptions options;
     options.seed = settings_.seed;
@@ -100,12 +84,14 @@ class Driver {
     report_.ended = report_.reached != Reached::kNotStarted && gameFlow.phase == Phase::kNone &&
                     !MatchRunning() && !overBudget_;
     hl::Shutdown();
-    ResetGameRecords();
+    ResetAllRecords();
     return report_;
   }
 
  private:
-  static bool MatchRunning() { return match.half != 0 || match.periodKind == 2; }
+  static bool MatchRunning() {
+    return match.half != 0 || match.periodKind == PeriodKind::kShootOut;
+  }
 
   void Fault(const std::string& what) {
     if (report_.faults.size() < 20) {
@@ -131,7 +117,7 @@ class Driver {
 
   // The last seconds of a second half, of normal time or of extra time.
   static bool NearTheEnd() {
-    return match.half == 2 && match.periodKind < 2 && match.clockMinutes == 0 &&
+    return match.half == 2 && match.periodKind < PeriodKind::kShootOut && match.clockMinutes == 0 &&
            match.clockSeconds <= 2;
   }
 
@@ -143,12 +129,12 @@ class Driver {
   // What the driver does to a running match between the user's actions.
   void AfterTime() {
     if (!MatchRunning()) return;
-    if (match.periodKind == 0) inExtraTime_ = inShootOut_ = false;
-    if (match.periodKind == 1 && !inExtraTime_) {
+    if (match.periodKind == PeriodKind::kRegular) inExtraTime_ = inShootOut_ = false;
+    if (match.periodKind == PeriodKind::kExtraTime && !inExtraTime_) {
       inExtraTime_ = true;
       ++report_.extraTimes;
     }
-    if (match.periodKind == 2 && !inShootOut_) {
+    if (match.periodKind == PeriodKind::kShootOut && !inShootOut_) {
       inShootOut_ = true;
       ++report_.shootOuts;
     }

@@ -112,8 +112,4 @@ struct Report {
 
 Report PlayCampaign(const Settings& settings);
 
-// Puts every record of the game back to its start-up value: the shell's, the game flow's, the
-// match's, the competition's, the pictures' and the ceremonies'.
-void ResetGameRecords();
-
 }  // namespace campaign

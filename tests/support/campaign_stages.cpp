@@ -92,7 +92,7 @@ void EndGroupLevel() {
 }
 
 void StartShootOutWithSevenKicks() {
-  match.periodKind = 2;
+  match.periodKind = PeriodKind::kShootOut;
   match.shootKick = 7;
   // Team A scores kicks 0, 1 and 3; team B scores kicks 0 and 2.
   const int resultsA[4] = {1, 1, 0, 1};
@@ -114,6 +114,7 @@ const char* CampaignStageName(CampaignStage stage) {
 }
 
 void BuildCampaignAt(CampaignStage stage, std::uint32_t seed) {
+  // The records the saved campaign holds, and the match's; the window's own stay.
   ResetGameFlow();
   ResetFixtureRecords();
   ResetStandingsRecords();
@@ -190,12 +191,12 @@ int ContinueCampaign() {
   const int opponent = UserFixtureOpponent();
   int userGoals = 2;
   int opponentGoals = 1;
-  if (match.periodKind == 2) {
+  if (match.periodKind == PeriodKind::kShootOut) {
     // A level 1-1 decided by the shoot-out: its goals so far, and, where they do not decide
     // it yet, one more kick of the user's (a shoot-out always ends with a winner).
     userGoals = 1 + std::max(match.shootGoalsA, match.shootGoalsB + 1);
     opponentGoals = 1 + match.shootGoalsB;
-    match.periodKind = 0;
+    match.periodKind = PeriodKind::kRegular;
   }
   lastMatchResult = LastMatchResult{userGoals, opponentGoals, static_cast<std::uint8_t>(opponent)};
   if (gameFlow.roundIndex < 2) {

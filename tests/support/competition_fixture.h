@@ -10,6 +10,7 @@
 
 #include "base/game_flow_state.h"
 #include "base/random_below.h"
+#include "base/record_resets.h"
 #include "competition/fixtures.h"
 #include "competition/nations.h"
 #include "competition/standings.h"
@@ -17,19 +18,11 @@
 class CompetitionTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetGameFlow();
-    ResetFixtureRecords();
-    ResetStandingsRecords();
-    ResetNationRecords();
+    ResetAllRecords();
     InitTeamDatabase();
     SeedRandom(12345);
   }
-  void TearDown() override {
-    ResetGameFlow();
-    ResetFixtureRecords();
-    ResetStandingsRecords();
-    ResetNationRecords();
-  }
+  void TearDown() override { ResetAllRecords(); }
 
   // A league of the given nation numbers in slots 0, 1, ...
   static void SetLeague(std::initializer_list<int> nations) {

@@ -5,16 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include "base/game_flow_state.h"
+#include "base/record_resets.h"
 #include "match/control_state.h"
 #include "match/match_state.h"
-#include "shell/game_flow.h"
 
 class MatchRules : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetMatchRecords();
-    ResetControlState();
-    ResetGameFlow();
+    ResetAllRecords();
     gameFlow.soundOff = 1;
     match.half = 1;
     match.levelCode = 2;

@@ -10,13 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "base/game_flow_state.h"
+#include "base/record_resets.h"
+#include "base/view_layout.h"
 #include "match/match_state.h"
 #include "platform/platform.h"
 #include "presentation/bitmap_store.h"
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
-#include "shell/game_flow.h"
-#include "shell/main_window.h"
 
 namespace pitch_test {
 
@@ -63,12 +64,7 @@ inline std::vector<std::uint8_t> SolidPicture(int width, int height, Color colou
 class PitchViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetMatchRecords();
-    ResetGameFlow();
-    ResetShellRecords();
-    ResetCaptionState();
-    ResetPitchView();
-    bitmapStore = BitmapStore{};
+    ResetAllRecords();
     viewLayout.clientWidth = 900;
     viewLayout.clientHeight = 580;
     viewLayout.charWidth = 8;
@@ -83,12 +79,7 @@ class PitchViewTest : public ::testing::Test {
   void TearDown() override {
     platform::DeleteDC(dc);
     platform::DeleteObject(bitmap);
-    ResetPitchView();
-    bitmapStore = BitmapStore{};
-    ResetMatchRecords();
-    ResetGameFlow();
-    ResetShellRecords();
-    ResetCaptionState();
+    ResetAllRecords();
   }
 
   void Clear(Color colour) {

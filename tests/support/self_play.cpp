@@ -8,7 +8,10 @@
 #include <string_view>
 
 #include "archive/graphics_archive.h"
+#include "base/game_flow_state.h"
 #include "base/random_below.h"
+#include "base/record_resets.h"
+#include "base/view_layout.h"
 #include "competition/nations.h"
 #include "match/caption_state.h"
 #include "match/ceremonies.h"
@@ -16,6 +19,7 @@
 #include "match/match_clock.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
+#include "match/match_tick.h"
 #include "match/match_view.h"
 #include "match/net_rule.h"
 #include "match/shoot_out.h"
@@ -26,10 +30,7 @@
 #include "presentation/pitch_drawing.h"
 #include "presentation/pitch_match_view.h"
 #include "resources/feldo_commands.h"
-#include "shell/game_flow.h"
 #include "shell/keyboard.h"
-#include "shell/main_window.h"
-#include "shell/match_tick.h"
 
 namespace self_play {
 
@@ -39,6 +40,7 @@ constexpr int kUserNation = 7;       // Germany
 constexpr int kOpponentNation = 16;  // a South American side
 constexpr int kClientWidth = 900;    // the game's client area
 constexpr int kClientHeight = 580;
+constexpr int kTimerId = 1;  // the window's timer, as in the game
 
 // Everything a run keeps between ticks. One run at a time (the records are process-wide).
 struct Run {
@@ -49,6 +51,7 @@ struct Run {
   int lastScoreA = 0;
   int lastScoreB = 0;
   std::vector<std::vector<int>>* frameRecords = nullptr;
+  std::function<void(platform::Window*)> afterTick;
   int secondsPerPeriod = 180;
   bool forceLevel = false;
 };
@@ -112,7 +115,7 @@ std::vector<int> RecordsNow() {
                 m.previousControlled,
                 m.ballHolder,
                 m.lastToucher,
-                m.matchEvent,
+                int(m.matchEvent),
                 int(m.offZone),
                 m.captionTimer,
                 int(m.captionKind),
@@ -183,7 +186,7 @@ void ObserveFrame() {
 // One timer tick, with or without a window.
 void OneTick(platform::Window* window) {
   // Over: the game stops its timer (a shoot-out runs with half 0).
-  if (match.half == 0 && match.periodKind != 2) return;
+  if (match.half == 0 && match.periodKind != PeriodKind::kShootOut) return;
   if (run->forceLevel && match.half == 2 && match.clockMinutes == 0 && match.clockSeconds <= 1) {
     match.scoreA = match.scoreB = std::min(match.scoreA, match.scoreB);
     run->lastScoreA = match.scoreA;
@@ -191,13 +194,19 @@ void OneTick(platform::Window* window) {
   }
   const int dividerBefore = tickCounters.frameDivider;
   const std::uint8_t celebratingBefore = captionState.goalCelebration;
-  const std::uint8_t periodBefore = match.periodKind;
-  OnMatchTimer(window);
+  const PeriodKind periodBefore = match.periodKind;
+  MatchTick([window] {
+    // The game flow's part: the timer stops and the end of the match is sent.
+    platform::KillTimer(window, kTimerId);
+    platform::SendMessage(window, platform::Msg::Command, CommandId::kEndOfMatch, 0);
+  });
   ++run->report.ticks;
+  if (run->afterTick) run->afterTick(window);
   if (captionState.goalCelebration != 0 && celebratingBefore == 0) {
-    ++(periodBefore == 2 ? run->report.shootOutCelebrations : run->report.celebrations);
+    ++(periodBefore == PeriodKind::kShootOut ? run->report.shootOutCelebrations
+                                             : run->report.celebrations);
   }
-  if (match.periodKind == 1 && periodBefore == 0) {
+  if (match.periodKind == PeriodKind::kExtraTime && periodBefore == PeriodKind::kRegular) {
     run->report.extraTime = true;
     ++run->report.extraTimePeriods;
     run->report.scoreAAtExtraTime = match.scoreA;
@@ -205,10 +214,11 @@ void OneTick(platform::Window* window) {
   }
   if (tickCounters.frameDivider != dividerBefore) ++run->playTicks;
   if (dividerBefore == 10 && tickCounters.frameDivider == 0) {
-    if (periodBefore == 2) ++run->report.shootOutFrames;
+    if (periodBefore == PeriodKind::kShootOut) ++run->report.shootOutFrames;
     ObserveFrame();
   }
-  if (periodBefore == 2 && match.periodKind == 3) run->report.shootOutDecided = true;
+  if (periodBefore == PeriodKind::kShootOut && match.periodKind == PeriodKind::kShootOutOver)
+    run->report.shootOutDecided = true;
   // A shorter period, set each time the clock has just been reset to 3:00.
   if (run->secondsPerPeriod != 180 && match.clockMinutes == 3 && match.clockSeconds == 0 &&
       match.clockMillis == 0) {
@@ -232,8 +242,7 @@ platform::Param SelfPlayWindowProc(platform::Window* window, platform::Msg msg, 
       return 0;
     case platform::Msg::Command:
       // The game flow's part: the timer, and the end of the match counted.
-      if (a == CommandId::kStartTimer)
-        platform::SetTimer(window, kMatchTimerId, kMatchTimerPeriodMs);
+      if (a == CommandId::kStartTimer) platform::SetTimer(window, kTimerId, kMatchTimerPeriodMs);
       if (a == CommandId::kEndOfMatch && run != nullptr) ++run->report.endOfMatchCommands;
       return 0;
     case platform::Msg::KeyDown:
@@ -267,7 +276,6 @@ class Desk {
     }
     platform::Instance* instance = platform::headless::StartForTests(platform::ResourceTable{});
     CreateDrawingTools();
-    SetMatchView(PitchMatchView());
     platform::WindowClass windowClass;
     windowClass.name = "SelfPlay";
     windowClass.proc = SelfPlayWindowProc;
@@ -275,28 +283,28 @@ class Desk {
     // The game's client area below its menu bar.
     window_ = platform::CreateMainWindow(instance, "SelfPlay", "self play", 0, 0, 0, kClientWidth,
                                          kClientHeight);
-    platform::SetTimer(window_, kMatchTimerId, kMatchTimerPeriodMs);
+    SetMatchView(PitchMatchView(window_));
+    platform::SetTimer(window_, kTimerId, kMatchTimerPeriodMs);
   }
   ~Desk() {
     if (!drawing_ || !owned_) return;
     SetMatchView(nullptr);
     DeleteDrawingTools();
     platform::headless::Shutdown();
-    ResetShellRecords();
+    ResetViewLayout();
   }
   Desk(const Desk&) = delete;
 
   // The start of the match as the game makes it: the players' entrance.
-  void StartEntrance() {
-    platform::DeviceContext* dc = drawing_ ? platform::GetDC(window_) : nullptr;
-    ::StartEntrance(dc);
-    if (drawing_) platform::ReleaseDC(window_, dc);
-  }
+  void StartEntrance() { ::StartEntrance(); }
 
   Desk& operator=(const Desk&) = delete;
 
   // The shoot-out as the game flow starts it.
-  void BeginShootOut() { ::BeginShootOut(window_); }
+  void BeginShootOut() {
+    ::BeginShootOut();
+    platform::SendMessage(window_, platform::Msg::Command, CommandId::kStartTimer, 0);
+  }
 
   void Ticks(int n) {
     if (drawing_) {
@@ -446,13 +454,7 @@ void PurposefulAction(Desk& desk, std::mt19937& keys) {
 }
 
 void SetUpMatch(const Settings& settings) {
-  ResetMatchRecords();
-  ResetControlState();
-  ResetGameFlow();
-  ResetCaptionState();
-  ResetTickCounters();
-  ResetViewLayout();
-  ResetNationRecords();
+  ResetAllRecords();
   InitTeamDatabase();
   SeedRandom(settings.seed);
   gameFlow.mode = Mode::kFriendly;
@@ -473,7 +475,7 @@ void SetUpMatch(const Settings& settings) {
   }
   InitMatch();
   match.levelCode = settings.levelCode;
-  ResetClock();
+  SetClockForPeriod();
   match.half = 1;
 }
 
@@ -521,7 +523,7 @@ void PlayShootOut(Desk& desk, const Settings& settings, std::mt19937& keys) {
   run->report.shootOut = true;
   constexpr int kBudget = 400000;
   const int start = run->report.ticks;
-  while (match.periodKind == 2 && run->report.ticks - start < kBudget) {
+  while (match.periodKind == PeriodKind::kShootOut && run->report.ticks - start < kBudget) {
     if (settings.keys) {
       ShootOutAction(desk, keys);
     } else {
@@ -565,7 +567,7 @@ WindowUser::WindowUser(std::uint32_t seed) : keys_(seed * 2654435761u + 17u) {}
 
 void WindowUser::Act() {
   Desk desk(Desk::ExistingWindow{}, &keyEvents_);
-  if (match.periodKind == 2) {
+  if (match.periodKind == PeriodKind::kShootOut) {
     ShootOutAction(desk, keys_);
   } else if (keys_() % 100 < 85) {
     PurposefulAction(desk, keys_);
@@ -577,6 +579,7 @@ void WindowUser::Act() {
 Report PlayMatch(const Settings& settings) {
   Run state;
   state.frameRecords = settings.frameRecords;
+  state.afterTick = settings.afterTick;
   state.secondsPerPeriod = settings.secondsPerPeriod;
   state.forceLevel = settings.forceLevel;
   run = &state;
@@ -588,7 +591,7 @@ Report PlayMatch(const Settings& settings) {
     PlayToTheEnd(desk, settings, keys);
     state.report.ended = match.half == 0;
     // Still level after extra time: the game flow goes on to the shoot-out.
-    if (state.report.ended && settings.playoff && match.periodKind == 1 &&
+    if (state.report.ended && settings.playoff && match.periodKind == PeriodKind::kExtraTime &&
         match.scoreA == match.scoreB) {
       PlayShootOut(desk, settings, keys);
     }

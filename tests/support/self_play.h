@@ -12,9 +12,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
+
+#include "platform/platform.h"
 
 namespace self_play {
 
@@ -40,6 +43,9 @@ struct Settings {
   // When set, the rule records at the end of every frame are appended here, one entry a frame
   // (the ball, both teams, the match record and the user's control state).
   std::vector<std::vector<int>>* frameRecords = nullptr;
+  // When set, called after every timer tick with the window the match is drawn in (nullptr
+  // without drawing), for a caller that looks at what the tick drew.
+  std::function<void(platform::Window*)> afterTick;
 };
 
 struct Report {

@@ -31,6 +31,7 @@
 #include "match/match_clock.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
+#include "match/match_tick.h"
 #include "match/net_rule.h"
 #include "match/shoot_out.h"
 #include "platform/headless/headless.h"
@@ -41,7 +42,6 @@
 #include "resources/feldo_resources.h"
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
-#include "shell/match_tick.h"
 
 namespace {
 
@@ -263,22 +263,23 @@ int main(int argc, char** argv) {
   gameFlow.playoffOpponent = 26;
   match.kitsLoaded = 0;
   InitMatch();
-  ResetClock();
+  SetClockForPeriod();
   match.half = 1;
   ResetTickCounters();
-  {
-    platform::DeviceContext* dc = platform::GetDC(window);
-    StartEntrance(dc);
-    platform::ReleaseDC(window, dc);
-  }
+  StartEntrance();
   platform::SendMessage(window, platform::Msg::Command, CommandId::kStartTimer, 0);
   hl::Advance(std::uint64_t((10 + 7 * 14) * kTickMs));
-  check.Expect(captionState.entranceState == 1, "6-entrance", "the entrance is over too soon");
+  check.Expect(captionState.entranceState == EntranceState::kWalkingIn, "6-entrance",
+               "the entrance is over too soon");
   Save(output, "6-entrance.png");
-  RunTicksUntil([] { return captionState.entranceState == 2 && captionState.captionStep >= 2; });
+  RunTicksUntil([] {
+    return captionState.entranceState == EntranceState::kFixtureCaption &&
+           captionState.captionStep >= 2;
+  });
   Save(output, "7-fixture-caption.png");
   RunTicksUntil([] { return match.captionTimer != 0; });
-  check.Expect(captionState.entranceState == 0, "8-kickoff-caption", "the ceremony did not end");
+  check.Expect(captionState.entranceState == EntranceState::kNone, "8-kickoff-caption",
+               "the ceremony did not end");
   Save(output, "8-kickoff-caption.png");
   RunTicksUntil([] { return match.captionTimer == 0; });
   hl::Advance(std::uint64_t(300 * kTickMs));
@@ -287,7 +288,7 @@ int main(int argc, char** argv) {
   match.clockSeconds = 1;
   RunTicksUntil([] { return match.half == 2; });
   hl::Advance(std::uint64_t(2 * kTickMs));
-  check.Expect(match.captionKind == 1, "10-half-time", "no half-time caption");
+  check.Expect(match.captionKind == CaptionKind::kHalfTime, "10-half-time", "no half-time caption");
   Save(output, "10-half-time.png");
   RunTicksUntil([] { return match.captionTimer == 0; });
   hl::Advance(std::uint64_t(300 * kTickMs));
@@ -295,9 +296,10 @@ int main(int argc, char** argv) {
   match.scoreA = match.scoreB;
   match.clockMinutes = 0;
   match.clockSeconds = 1;
-  RunTicksUntil([] { return match.periodKind == 1; });
+  RunTicksUntil([] { return match.periodKind == PeriodKind::kExtraTime; });
   hl::Advance(std::uint64_t(2 * kTickMs));
-  check.Expect(match.captionKind == 2, "12-extra-time", "no extra-time caption");
+  check.Expect(match.captionKind == CaptionKind::kExtraTime, "12-extra-time",
+               "no extra-time caption");
   Save(output, "12-extra-time.png");
   RunTicksUntil([] { return match.captionTimer == 0; });
   hl::Advance(std::uint64_t(300 * kTickMs));
@@ -327,7 +329,7 @@ int main(int argc, char** argv) {
   match.scoreB = match.scoreA;
   match.clockMinutes = 0;
   match.clockSeconds = 1;
-  RunTicksUntil([] { return match.periodKind == 2; });
+  RunTicksUntil([] { return match.periodKind == PeriodKind::kShootOut; });
   const auto kick = [](bool score) {
     const int before = match.shootKick;
     const bool teamA = before % 2 == 0;
@@ -342,7 +344,8 @@ int main(int argc, char** argv) {
   RunTicksUntil([] { return captionState.goalCelebration == 0 && match.captionTimer == 0; });
   hl::Advance(std::uint64_t(20 * 11 * kTickMs));
   const platform::Point board = ShootOutBoardOrigin();
-  check.Expect(match.periodKind == 2 && match.shootKick == 13, "16-shoot-out", "kicks missing");
+  check.Expect(match.periodKind == PeriodKind::kShootOut && match.shootKick == 13, "16-shoot-out",
+               "kicks missing");
   check.Expect(check.Pixel(board.x + 5, board.y + 5) == Rgb(0, 220, 0), "16-shoot-out", "no board");
   check.Expect(check.Pixel(board.x + 283, board.y + 57) == Rgb(0, 0, 240), "16-shoot-out",
                "the extra column is not highlighted");
