@@ -17,11 +17,11 @@ namespace {
 void OnCreate(platform::Window* window, const platform::CreateParams* params) {
   launcher.window = window;
   if (params != nullptr) launcher.instance = params->instance;
-  // 1-3. The game folder, the pictures, the sound switch.
+  // The game folder, the pictures, the sound switch.
   launcher.gameFolder = platform::CurrentDirectory();
   ReadLauncherPictures();
   ReadSoundSwitch();
-  // 4-6. The show's clock.
+  // The show's clock.
   launcher.stepDelay = kShowFirstDelay;
   if (platform::SetTimer(window, kShowTimerId, kShowTimerPeriodMs)) {
     launcher.timerState = 1;

@@ -6,12 +6,12 @@
 #include "resources/lumar_resources.h"
 
 void RunShowTick(platform::Window* window) {
-  // 1. The first four ticks each repaint the whole window.
+  // The first four ticks each repaint the whole window.
   if (launcher.repaintPhase < 4) {
     ++launcher.repaintPhase;
     platform::InvalidateRect(window, nullptr, true);
   }
-  // 2-3. The step delay, and a show step when it has run out.
+  // The step delay, and a show step when it has run out.
   const bool withFolder = !launcher.folderArgument.empty();
   if (launcher.stepDelay > 0) {
     --launcher.stepDelay;
@@ -19,7 +19,7 @@ void RunShowTick(platform::Window* window) {
     launcher.stepDelay = withFolder ? kStepTicksWithFolder : kStepTicks;
     RunShowStep(window);
   }
-  // 4. The opening cheer, once, only without a folder.
+  // The opening cheer, once, only without a folder.
   if (launcher.timerState == 1 && !withFolder) {
     if (launcher.soundOff == 0) platform::PlaySound(kCheerSound, true);
     launcher.timerState = 2;

@@ -90,8 +90,8 @@ struct MatchState {
   std::int32_t centreY = 255;
   std::int32_t mirrorX = 926;  // the second-half picture uses x' = mirrorX - x
   std::int32_t mirrorY = 510;  // and y' = mirrorY - y
-  // Goal mouths span goalTopY to goalBottomY at both ends; recorded by the drawing of the
-  // left goal and read by the movement rules.
+  // Goal mouths span goalTopY to goalBottomY at both ends: fixed geometry of the match, read
+  // by the movement rules, the net rule (match/net_rule.h) and the drawing of the goals.
   std::int32_t goalTopY = 200;
   std::int32_t goalBottomY = 280;
 
@@ -113,8 +113,9 @@ struct MatchState {
   std::int32_t ballHolder = 0;   // player code of the holder, recomputed every frame
   std::int32_t lastToucher = 0;  // last non-zero ballHolder
   MatchEvent matchEvent = MatchEvent::kNothing;  // what the current frame produced
-  // Not 0 while no goal may count: set by steep-angle kicks (1) and by the ball drawing's net
-  // rule (1 left goal on screen, 2 right); cleared by ordinary kicks and every kick-off.
+  // Not 0 while no goal may count: set by steep-angle kicks (1) and by the net rule before each
+  // frame is drawn (1 left goal on screen, 2 right; match/net_rule.h); cleared by ordinary
+  // kicks and every kick-off.
   std::uint8_t offZone = 0;
 
   // --- clock and periods

@@ -10,7 +10,8 @@
 
 bool HandleMatchCommand(platform::Window* window, int id);
 bool HandleCampaignCommand(platform::Window* window, int id);
-// Commands 2 and 3: the saved campaign loaded and played on, or saved (save_commands.cpp).
+// The load and save commands: the saved campaign loaded and played on, or saved
+// (save_commands.cpp).
 bool HandleSaveCommand(platform::Window* window, int id);
 
 // A play-off is pending (after a level match, or in a loaded campaign): to the penalties when

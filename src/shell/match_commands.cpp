@@ -230,8 +230,8 @@ void EndMatch(platform::Window* window) {
   SendGameCommand(CommandId::kPhaseMenu);
 }
 
-// Commands 25 to 28: in the campaign only while its match records are set up (not after a
-// practice match); outside it the window title follows the level.
+// The level commands (kLevelS to kLevel3): in the campaign only while its match records are set
+// up (not after a practice match); outside it the window title follows the level.
 void ChangeLevel(int level) {
   if (gameFlow.mode == Mode::kCampaign) {
     if (match.matchKind != 0) {

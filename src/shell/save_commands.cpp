@@ -1,4 +1,5 @@
-// Commands 2 and 3: loading the saved campaign and playing on where it stood, and saving it.
+// The load and save commands: loading the saved campaign and playing on where it stood, and
+// saving it.
 // A file that cannot be loaded changes nothing and says so; a failed save says why and leaves
 // the old save as it was (see savegame/campaign_file.h).
 #include "competition/nations.h"

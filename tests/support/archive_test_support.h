@@ -13,6 +13,7 @@
 #include "base/record_resets.h"
 #include "platform/platform.h"
 #include "presentation/bitmap_store.h"
+#include "support/dib_builder.h"
 
 namespace archive_test {
 
@@ -27,37 +28,27 @@ inline void PutLe32(Bytes* out, std::size_t at, std::uint32_t value) {
 }
 
 // A packed bitmap with a 40-byte header (or a 12-byte one when `coreHeader`), a full colour
-// table and bottom-up rows. Every pixel byte is `tag + row`, so that pictures differ.
+// table and bottom-up rows. The pixels of each row make the byte `tag + row`, so that
+// pictures differ.
 inline Bytes MakeDib(int width, int height, int bitCount, int tag, bool coreHeader = false) {
-  const std::size_t headerSize = coreHeader ? 12 : 40;
-  const std::size_t entryBytes = coreHeader ? 3 : 4;
-  const std::size_t colours = bitCount == 24 ? 0 : (std::size_t(1) << bitCount);
-  const std::size_t stride = ((std::size_t(width) * std::size_t(bitCount) + 31) / 32) * 4;
-  Bytes dib(headerSize + colours * entryBytes + stride * std::size_t(height), 0);
-  PutLe32(&dib, 0, std::uint32_t(headerSize));
-  if (coreHeader) {
-    PutLe16(&dib, 4, width);
-    PutLe16(&dib, 6, height);
-    PutLe16(&dib, 8, 1);
-    PutLe16(&dib, 10, bitCount);
-  } else {
-    PutLe32(&dib, 4, std::uint32_t(width));
-    PutLe32(&dib, 8, std::uint32_t(height));
-    PutLe16(&dib, 12, 1);
-    PutLe16(&dib, 14, bitCount);
+  std::vector<platform::Color> palette;
+  if (bitCount != 24) {
+    for (int c = 0; c < (1 << bitCount); ++c)
+      palette.push_back(platform::Rgb(255 - c, c * 3, c * 7));
   }
-  for (std::size_t c = 0; c < colours; ++c) {
-    dib[headerSize + c * entryBytes] = std::uint8_t(c * 7);
-    dib[headerSize + c * entryBytes + 1] = std::uint8_t(c * 3);
-    dib[headerSize + c * entryBytes + 2] = std::uint8_t(255 - c);
-  }
-  const std::size_t bits = headerSize + colours * entryBytes;
-  for (int row = 0; row < height; ++row) {
-    for (std::size_t i = 0; i < stride; ++i) {
-      dib[bits + std::size_t(row) * stride + i] = std::uint8_t(tag + row);
+  std::vector<std::vector<std::uint32_t>> rows(static_cast<std::size_t>(height));
+  for (int y = 0; y < height; ++y) {
+    // Rows are given from the top; the byte of the bottom-up row `row` is tag + row.
+    const std::uint32_t byte = std::uint8_t(tag + (height - 1 - y));
+    for (int x = 0; x < width; ++x) {
+      std::uint32_t value = byte;
+      if (bitCount == 1) value = (byte >> (7 - x % 8)) & 1;
+      if (bitCount == 4) value = x % 2 == 0 ? byte >> 4 : byte & 15;
+      if (bitCount == 24) value = platform::Rgb(int(byte), int(byte), int(byte));
+      rows[std::size_t(y)].push_back(value);
     }
   }
-  return dib;
+  return test_dib::MakeDib(bitCount, palette, rows, coreHeader ? 12 : 40);
 }
 
 // A small distinct picture for archive position `i`: 8 × (1 + i % 3) pixels at one bit, with

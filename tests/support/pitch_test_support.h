@@ -18,6 +18,7 @@
 #include "presentation/bitmap_store.h"
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
+#include "support/dib_builder.h"
 
 namespace pitch_test {
 
@@ -31,30 +32,7 @@ constexpr Color kStripeGreen = Rgb(0, 220, 0);
 constexpr int kCanvasWidth = 930;
 constexpr int kCanvasHeight = 479;
 
-// A packed 24-bit bitmap (40-byte header) whose pixel (x, y), y from the top, is pixel(x, y).
-template <typename PixelFn>
-std::vector<std::uint8_t> MakePicture(int width, int height, PixelFn pixel) {
-  const std::size_t stride = ((std::size_t(width) * 24 + 31) / 32) * 4;
-  std::vector<std::uint8_t> dib(40 + stride * std::size_t(height), 0);
-  auto put = [&dib](std::size_t at, std::uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) dib[at + std::size_t(i)] = std::uint8_t(v >> (8 * i));
-  };
-  put(0, 40, 4);
-  put(4, std::uint32_t(width), 4);
-  put(8, std::uint32_t(height), 4);
-  put(12, 1, 2);
-  put(14, 24, 2);
-  for (int y = 0; y < height; ++y) {
-    std::uint8_t* row = dib.data() + 40 + std::size_t(height - 1 - y) * stride;
-    for (int x = 0; x < width; ++x) {
-      const Color c = pixel(x, y);
-      row[x * 3] = std::uint8_t(platform::BlueOf(c));
-      row[x * 3 + 1] = std::uint8_t(platform::GreenOf(c));
-      row[x * 3 + 2] = std::uint8_t(platform::RedOf(c));
-    }
-  }
-  return dib;
-}
+using test_dib::MakePicture;
 
 inline std::vector<std::uint8_t> SolidPicture(int width, int height, Color colour) {
   return MakePicture(width, height, [colour](int, int) { return colour; });
