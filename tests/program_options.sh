@@ -68,5 +68,17 @@ for folder in "$scratch/nowhere" "$scratch/a-file"; do
   [ "$err" == "lumar: cannot start the game in $folder: no folder that can be entered" ] ||
     fail "lumar $folder says: $err"
 done
+# The game's own option: listed, and it turns smooth motion off for the run without writing
+# the choice down.
+grep -q -- "^  --classic-motion" <<<"$("$game_dir/feldo" --help 2>/dev/null)" ||
+  fail "feldo --help does not list --classic-motion"
+cp "$game_dir"/GDAT.DAT "$scratch"/
+printf 'expect-value smoothMotion 0\n' >"$scratch/classic.script"
+printf 'expect-value smoothMotion 1\n' >"$scratch/smooth.script"
+(cd "$scratch" && timeout 60 "$game_dir/feldo" --headless --classic-motion --script classic.script) ||
+  fail "feldo --classic-motion does not turn smooth motion off"
+(cd "$scratch" && timeout 60 "$game_dir/feldo" --headless --script smooth.script) ||
+  fail "smooth motion is not on by default, or --classic-motion was remembered"
+[ -e "$scratch/FELDO.CFG" ] && fail "--classic-motion wrote the preferences file"
 rm -rf "$scratch"
 exit $((failures > 0))

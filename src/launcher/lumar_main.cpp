@@ -5,6 +5,6 @@
 
 int main(int argc, char** argv) {
   const platform::ProgramArguments arguments{
-      "[FOLDER]", "  FOLDER         start the game in FOLDER (by default the current folder)\n"};
+      "[FOLDER]", "  FOLDER         start the game in FOLDER (by default the current folder)\n", {}};
   return platform::RunProgram(argc, argv, LumarResources(), LumarMain, arguments);
 }

@@ -40,5 +40,6 @@ inline constexpr int kShootOut = 239;
 inline constexpr int kPractice = 240;
 inline constexpr int kLevelDialog = 241;
 inline constexpr int kSoundDialog = 247;
-inline constexpr int kLast = 247;
+inline constexpr int kSmoothMotion = 248;  // the GAME menu's switch of smooth motion
+inline constexpr int kLast = 248;
 }  // namespace CommandId

@@ -13,13 +13,15 @@ using platform::PopupTemplate;
 
 namespace {
 
-// GAME: Pause (or Continue), Menu, Exit; SOUND: Sound On, Sound Off.
+// GAME: Pause (or Continue), Menu, smooth motion (checked while on), Exit; SOUND: Sound On,
+// Sound Off.
 MenuTemplate GameMenu(std::string_view name, std::string_view pauseText, bool pauseGreyed) {
   return MenuTemplate{
       name,
       {PopupTemplate{"GAME",
                      {MenuItemTemplate{pauseText, CommandId::kPause, pauseGreyed},
                       MenuItemTemplate{"Menu", CommandId::kBackToFirstMenu, false},
+                      MenuItemTemplate{"なめらか表示", CommandId::kSmoothMotion, false},
                       MenuItemTemplate{"Exit", CommandId::kExit, false}}},
        PopupTemplate{"SOUND",
                      {MenuItemTemplate{"Sound On", CommandId::kSoundOn, false},

@@ -5,6 +5,7 @@
 #include "match/match_state.h"
 #include "match/match_tick.h"
 #include "resources/dialog_names.h"
+#include "savegame/preferences_file.h"
 #include "shell/command_handlers.h"
 #include "shell/command_log.h"
 #include "shell/dialog_procs.h"
@@ -64,6 +65,19 @@ void OpenSoundDialog() {
 
 }  // namespace
 
+void SetSmoothMotion(bool on, bool remember) {
+  preferences.smoothMotion = on ? 1 : 0;
+  if (remember) WritePreferences();
+  MarkMotionChoice();
+}
+
+void MarkMotionChoice() {
+  for (platform::Menu* menu :
+       {shellState.menuIdle, shellState.menuRunning, shellState.menuPaused}) {
+    platform::CheckMenuItem(menu, CommandId::kSmoothMotion, preferences.smoothMotion != 0);
+  }
+}
+
 void StartMatchTimer(platform::Window* window) {
   if (!platform::SetTimer(window, kMatchTimerId, kMatchTimerPeriodMs)) {
     platform::MessageBox(window, "サッカー", "タイマー設定できません",
@@ -88,6 +102,9 @@ bool HandleCommand(platform::Window* window, int id) {
       return true;
     case CommandId::kSoundOff:
       SetSoundOff(true);
+      return true;
+    case CommandId::kSmoothMotion:
+      SetSmoothMotion(preferences.smoothMotion == 0, true);
       return true;
     case CommandId::kExit:
       platform::SendMessage(window, Msg::Close, 0, 0);

@@ -89,3 +89,8 @@ std::string NameOfNation(int nationNumber);
 void SetSoundOff(bool off);
 // Checks the SOUND menu's item in force (Sound On or Sound Off) in the game's three menus.
 void MarkSoundChoice();
+// Turns smooth motion on or off; `remember` writes the choice into the preferences file (a
+// choice of the command line holds for the run alone). The GAME menu's item follows.
+void SetSmoothMotion(bool on, bool remember);
+// Checks or clears the GAME menu's smooth motion item in the game's three menus.
+void MarkMotionChoice();

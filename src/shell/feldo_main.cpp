@@ -9,6 +9,9 @@ int main(int argc, char** argv) {
   const platform::ProgramArguments arguments{
       "",
       "The game plays in the current folder: its pictures, sounds, settings and saved\n"
-      "campaign are read and written there.\n\n"};
+      "campaign are read and written there.\n\n"
+      "  --classic-motion  for this run, draw the match only when its rules step (about nine\n"
+      "                    pictures a second) instead of smoothly between the steps\n",
+      {{"--classic-motion", {}}}};
   return platform::RunProgram(argc, argv, FeldoResources(), FeldoMain, arguments);
 }

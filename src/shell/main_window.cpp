@@ -16,6 +16,7 @@
 #include "presentation/pitch_drawing.h"
 #include "presentation/pitch_match_view.h"
 #include "resources/feldo_resources.h"
+#include "savegame/preferences_file.h"
 #include "savegame/settings_file.h"
 #include "shell/command_log.h"
 #include "shell/dialog_procs.h"
@@ -82,6 +83,10 @@ void OnCreate(platform::Window* window, const platform::CreateParams* params) {
   LoadFlagPictures();
   ReadSettings();
   MarkSoundChoice();
+  // The game's own preferences; --classic-motion turns smooth motion off for this run.
+  ReadPreferences();
+  SetSmoothMotion(preferences.smoothMotion != 0 && !platform::GivenOption("--classic-motion"),
+                  false);
 }
 
 void OnSize(platform::Window* window, int width, int height) {

@@ -8,6 +8,7 @@
 #include "match/control_state.h"
 #include "match/match_state.h"
 #include "platform/platform.h"
+#include "savegame/preferences_file.h"
 #include "shell/command_log.h"
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
@@ -30,6 +31,7 @@ void RegisterShellValues() {
   RegisterValue("matchKind", [] { return match.matchKind; });
   RegisterValue("periodKind", [] { return static_cast<int>(match.periodKind); });
   RegisterValue("paused", [] { return gameFlow.paused; });
+  RegisterValue("smoothMotion", [] { return preferences.smoothMotion; });
   RegisterValue("startupDone", [] { return shellState.startupDone; });
   RegisterValue("clientWidth", [] { return viewLayout.clientWidth; });
   RegisterValue("clientHeight", [] { return viewLayout.clientHeight; });

@@ -45,10 +45,17 @@ void PrintUsage(std::FILE* out, const std::string& program, const ProgramArgumen
                std::string(arguments.help).c_str());
 }
 
+const ProgramOption* FindOwnOption(const ProgramArguments& arguments, std::string_view name) {
+  for (const ProgramOption& option : arguments.options) {
+    if (option.name == name) return &option;
+  }
+  return nullptr;
+}
+
 // Fills `options` from the command line; false with a message in `error` on a bad option.
 // Arguments that do not start with '-' (and everything after "--") are the program's own.
-bool ParseOptions(int argc, char** argv, ProgramOptions* options, Request* request,
-                  std::string* error) {
+bool ParseOptions(int argc, char** argv, const ProgramArguments& arguments, ProgramOptions* options,
+                  Request* request, std::string* error) {
   bool ownArguments = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -93,6 +100,24 @@ bool ParseOptions(int argc, char** argv, ProgramOptions* options, Request* reque
         return false;
       }
       options->scale = int(number);
+    } else if (const ProgramOption* own = FindOwnOption(arguments, arg)) {
+      std::string given;
+      if (!own->values.empty()) {
+        const char* text = value(arg.c_str());
+        if (!text) return false;
+        given = text;
+        bool accepted = false;
+        std::string list;
+        for (std::string_view v : own->values) {
+          accepted = accepted || given == v;
+          list += (list.empty() ? "" : ", ") + std::string(v);
+        }
+        if (!accepted) {
+          *error = arg + " wants one of " + list + ", not \"" + given + "\"";
+          return false;
+        }
+      }
+      options->programOptions.emplace_back(arg, given);
     } else {
       *error = "unknown option \"" + arg + "\"";
       return false;
@@ -113,13 +138,21 @@ std::string ProgramName(const char* argv0) {
 
 }  // namespace
 
+std::optional<std::string> GivenOption(std::string_view name) {
+  std::optional<std::string> found;
+  for (const auto& [given, value] : Options().programOptions) {
+    if (given == name) found = value;
+  }
+  return found;
+}
+
 int RunProgram(int argc, char** argv, const ResourceTable& resources, EntryPoint entry,
                const ProgramArguments& arguments) {
   const std::string program = ProgramName(argc > 0 ? argv[0] : nullptr);
   ProgramOptions options;
   std::string error;
   Request request = Request::Run;
-  if (!ParseOptions(argc, argv, &options, &request, &error)) {
+  if (!ParseOptions(argc, argv, arguments, &options, &request, &error)) {
     std::fprintf(stderr, "%s: %s\n", program.c_str(), error.c_str());
     PrintUsage(stderr, program, arguments);
     return 2;
