@@ -8,13 +8,17 @@ int PerspectiveScreenX(int xTurned, int yTurned) {
   return xTurned + dx - match.scrollX;
 }
 
-platform::Point BallPicturePoint() {
+platform::Point BallPicturePointAt(int x, int y, int height) {
   const bool turned = match.half == 2;
-  const int groundY = turned ? match.mirrorY - ball.y : ball.y;
-  const int raisedY = groundY - ball.height / 2;
+  const int groundY = turned ? match.mirrorY - y : y;
+  const int raisedY = groundY - height / 2;
   // The perspective shift is taken at the raised point.
-  const int xTurned = turned ? match.mirrorX - ball.x : ball.x;
+  const int xTurned = turned ? match.mirrorX - x : x;
   return {PerspectiveScreenX(xTurned, raisedY), raisedY - 8};
+}
+
+platform::Point BallPicturePoint() {
+  return BallPicturePointAt(ball.x, ball.y, ball.height);
 }
 
 int LeftGoalScreenX() {
@@ -55,7 +59,10 @@ void ApplyNetRule() {
 }
 
 bool BallInsideGoal() {
-  const platform::Point p = BallPicturePoint();
+  return PictureInsideGoal(BallPicturePoint());
+}
+
+bool PictureInsideGoal(platform::Point p) {
   const int left = LeftGoalScreenX();
   const int right = RightGoalScreenX();
   const int top = match.goalTopY;

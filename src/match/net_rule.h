@@ -19,6 +19,8 @@ inline constexpr int kRightGoalMouthX = 892;  // and of the right goal's
 int PerspectiveScreenX(int xTurned, int yTurned);
 // Where the ball's picture is drawn: its top-left corner, raised by half the ball's height.
 platform::Point BallPicturePoint();
+// The same for a ball at (x, y) of the pitch at `height` (the drawing between two frames).
+platform::Point BallPicturePointAt(int x, int y, int height);
 // The goal mouths' screen x for the current view offset (left and right as on the screen).
 int LeftGoalScreenX();
 int RightGoalScreenX();
@@ -29,6 +31,8 @@ int RightGoalScreenX();
 void ApplyNetRule();
 // True while the ball's picture is inside a goal (it is then not drawn).
 bool BallInsideGoal();
+// The same for a ball picture at `picture` (a BallPicturePointAt).
+bool PictureInsideGoal(platform::Point picture);
 
 // The view offset of the match picture: copied into scrollX at every full redraw.
 void SetViewOffset(int viewOffset);

@@ -105,6 +105,8 @@ class Backend {
   // False for a backend that shows nothing (headless): the core then composes the frame only
   // when asked (screenshots) instead of every time the loop goes idle.
   virtual bool WantsFrames() { return true; }
+  // How often the display shows a new picture, in frames a second (60 when it does not say).
+  virtual int RefreshRate() { return 60; }
 };
 
 // Both return nullptr when the backend cannot be set up (no SDL video, for example).

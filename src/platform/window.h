@@ -164,5 +164,8 @@ Window* MainWindow();  // the first top-level window created, nullptr before
 // Timers: id per window, period in milliseconds. False when the layer refuses.
 bool SetTimer(Window* window, int id, int periodMs);
 void KillTimer(Window* window, int id);
+// The time between two pictures of the display, in milliseconds (1000 / its refresh rate,
+// rounded down; 16 for a display of 60 frames a second and for the headless backend).
+int DisplayFrameMs();
 
 }  // namespace platform

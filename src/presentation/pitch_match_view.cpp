@@ -9,6 +9,7 @@
 #include "presentation/command_panel.h"
 #include "presentation/goal_caption.h"
 #include "presentation/match_captions.h"
+#include "presentation/motion_blend.h"
 #include "presentation/pitch_drawing.h"
 #include "presentation/shoot_out_board.h"
 
@@ -28,13 +29,21 @@ void DrawInto(platform::Window* window, Draw draw) {
 class DrawnMatchView final : public MatchView {
  public:
   void SetWindow(platform::Window* window) { window_ = window; }
+  platform::Window* Target() const { return window_; }
   void SetCelebrationWindow(platform::Window* dialog) { celebration_ = dialog; }
 
   void ShowGoal(MatchEvent goal) override {
+    PlaceAllObjects();
     Draw([goal](DeviceContext* dc) { DrawGoalScene(dc, goal); });
   }
   void ShowScore() override { Draw(DrawGoalScoreboard); }
-  void RedrawFrame() override { Draw(DrawMatchFrame); }
+  void RedrawFrame() override {
+    // A frame in which the ball went out of play or a goal was scored placed what it moved.
+    NoteRuleFrame(match.matchEvent == MatchEvent::kOutOfPlay ||
+                  match.matchEvent == MatchEvent::kGoalByA ||
+                  match.matchEvent == MatchEvent::kGoalByB);
+    Draw(DrawMatchFrame);
+  }
   void WriteGoalCaption(MatchEvent goal) override {
     Draw([goal](DeviceContext* dc) { ::WriteGoalCaption(dc, goal); });
   }
@@ -48,9 +57,13 @@ class DrawnMatchView final : public MatchView {
 
   void DrawClock() override { Draw(::DrawClock); }
   void DrawScoreboard() override { Draw(::DrawScoreboard); }
-  void ShowPeriodBreak() override { Draw(DrawPeriodBreak); }
+  void ShowPeriodBreak() override {
+    PlaceAllObjects();
+    Draw(DrawPeriodBreak);
+  }
   void ShowPeriodCaption() override { Draw(DrawPeriodCaption); }
   void ShowRestart() override {
+    PlaceAllObjects();
     Draw([](DeviceContext* dc) {
       if (match.periodKind > PeriodKind::kExtraTime) {
         DrawShootOutCaption(dc);
@@ -62,20 +75,27 @@ class DrawnMatchView final : public MatchView {
   }
 
   void ShowEntranceStart() override {
+    PlaceAllObjects();
     SetUpSupporters();
     Draw(DrawEntranceStart);
   }
   void ShowEntranceStep(bool last) override {
+    PlaceAllObjects();
     Draw([last](DeviceContext* dc) { DrawEntranceStep(dc, last); });
   }
   void ShowFixtureCaption() override {
+    PlaceAllObjects();
     Draw([](DeviceContext* dc) {
       DrawTunnelClosed(dc);
       DrawFixtureCaption(dc);
     });
   }
-  void ShowKickOff() override { Draw(DrawKickOffCaption); }
+  void ShowKickOff() override {
+    PlaceAllObjects();
+    Draw(DrawKickOffCaption);
+  }
   void ShowGoalCelebrationStep(bool last) override {
+    PlaceAllObjects();
     Draw([last](DeviceContext* dc) { DrawGoalCelebrationStep(dc, last); });
   }
   void VictoryCelebrationTick() override {
@@ -84,6 +104,7 @@ class DrawnMatchView final : public MatchView {
   }
 
   void ShowShootOutStart() override {
+    PlaceAllObjects();
     Draw([](DeviceContext* dc) {
       DrawPitchBuffered(dc);
       DrawShootOutCaption(dc);
@@ -92,8 +113,15 @@ class DrawnMatchView final : public MatchView {
       DrawBall(dc);
     });
   }
-  void ShowShootOutGoal() override { Draw(DrawShootOutGoal); }
-  void DrawShootOutBoard() override { Draw(::DrawShootOutBoard); }
+  void ShowShootOutGoal() override {
+    PlaceAllObjects();
+    Draw(DrawShootOutGoal);
+  }
+  // The board is drawn as each kick is set up: the players and the ball stand placed.
+  void DrawShootOutBoard() override {
+    PlaceAllObjects();
+    Draw(::DrawShootOutBoard);
+  }
 
  private:
   template <typename Drawing>
@@ -115,6 +143,11 @@ DrawnMatchView& TheView() {
 MatchView* PitchMatchView(platform::Window* window) {
   TheView().SetWindow(window);
   return &TheView();
+}
+
+void DrawMotionFrame() {
+  if (!AdvanceBlend(platform::TickCount())) return;
+  DrawInto(TheView().Target(), DrawMatchFrame);
 }
 
 void SetCelebrationWindow(platform::Window* dialog) {

@@ -9,6 +9,7 @@
 #include "match/match_state.h"
 #include "match/net_rule.h"
 #include "presentation/match_captions.h"
+#include "presentation/motion_blend.h"
 #include "presentation/pitch_drawing.h"
 #include "presentation/shoot_out_board.h"
 
@@ -87,8 +88,9 @@ void DrawPlayerSprite(DeviceContext* dc, bool teamBSide, int index, int pose, in
 void DrawPlayer(DeviceContext* dc, bool teamBSide, int index) {
   if (index < 0 || index >= kPlayersPerSide) return;
   const PlayerState& player = teamBSide ? teamB[std::size_t(index)] : teamA[std::size_t(index)];
-  const int sx = PitchToScreen(player.x, player.y).x;
-  DrawPlayerSprite(dc, teamBSide, index, player.pose, sx, ScreenY(player.y) - 16);
+  const Point at = DrawnPlayer(teamBSide, index);
+  const int sx = PitchToScreen(at.x, at.y).x;
+  DrawPlayerSprite(dc, teamBSide, index, player.pose, sx, ScreenY(at.y) - 16);
 }
 
 // Whether the frame redraws the top rows (crowd, scoreboard and clock): while the ball, as it
@@ -105,10 +107,11 @@ bool BallHighOnScreen() {
 // The screen rows and the goals that the per-frame redraw paints below the top strip.
 void DrawPitchFurniture(DeviceContext* dc) {
   DrawBoards(dc);
-  const int fromCentre = ball.y - match.centreY;
+  const DrawnBallPosition drawn = DrawnBall();
+  const int fromCentre = drawn.y - match.centreY;
   if (fromCentre > -70 && fromCentre < 70) {
-    if (ball.x < match.pitchLeft + 20) DrawLeftGoal(dc);
-    if (ball.x > match.pitchRight - 20) DrawRightGoal(dc);
+    if (drawn.x < match.pitchLeft + 20) DrawLeftGoal(dc);
+    if (drawn.x > match.pitchRight - 20) DrawRightGoal(dc);
   }
   DrawCornerFlags(dc);
 }
@@ -130,8 +133,7 @@ void DrawObjects(DeviceContext* dc) {
   std::array<int, 23> key{};
   for (int k = 0; k < 23; ++k) {
     order[std::size_t(k)] = k;
-    key[std::size_t(k)] =
-        k < 11 ? teamA[std::size_t(k)].y : (k < 22 ? teamB[std::size_t(k - 11)].y : ball.y);
+    key[std::size_t(k)] = k < 22 ? DrawnPlayer(k >= 11, k % 11).y : DrawnBall().y;
   }
   std::stable_sort(order.begin(), order.end(),
                    [&key](int a, int b) { return key[std::size_t(a)] < key[std::size_t(b)]; });
@@ -154,9 +156,9 @@ void DrawObjects(DeviceContext* dc) {
 
 void DrawMarker(DeviceContext* dc, int i) {
   if (i < 0 || i >= kPlayersPerSide) return;
-  const PlayerState& player = teamA[std::size_t(i)];
-  const int sx = PitchToScreen(player.x, player.y).x;
-  const int y = ScreenY(player.y);
+  const Point at = DrawnPlayer(false, i);
+  const int sx = PitchToScreen(at.x, at.y).x;
+  const int y = ScreenY(at.y);
   platform::SelectPen(dc, pitchView.blackPen);
   platform::SelectBrush(dc, platform::StockBrush(platform::StockObject::NullBrush));
   platform::Rectangle(dc, sx - 4, y - 8, sx + 20, y + 4);
@@ -177,21 +179,23 @@ void DrawPlayerPictureA(DeviceContext* dc, int i, int pose, int x, int y) {
 
 void DrawBall(DeviceContext* dc) {
   // The net rule has run for this frame (ApplyNetRule); the ball inside a goal is not drawn.
-  if (BallInsideGoal()) return;
-  const Point p = BallPicturePoint();
+  const DrawnBallPosition drawn = DrawnBall();
+  const Point p = BallPicturePointAt(drawn.x, drawn.y, drawn.height);
+  if (PictureInsideGoal(p)) return;
   DrawBallShadow(dc);
   DrawDib(dc, p.x, p.y, bitmapStore.slots[kBallMask], Rop::SrcAnd);
   DrawDib(dc, p.x, p.y, bitmapStore.slots[kBall], Rop::SrcPaint);
 }
 
 void DrawBallShadow(DeviceContext* dc) {
-  if (ball.height == 0) return;
-  const Point ground = PitchToScreen(ball.x, ball.y);
+  const DrawnBallPosition drawn = DrawnBall();
+  if (drawn.height == 0) return;
+  const Point ground = PitchToScreen(drawn.x, drawn.y);
   int r = 4;
-  if (ball.height >= 100) {
+  if (drawn.height >= 100) {
     r = 1;
-  } else if (ball.height >= 25) {
-    r = 4 - ball.height / 25;
+  } else if (drawn.height >= 25) {
+    r = 4 - drawn.height / 25;
   }
   platform::SelectPen(dc, pitchView.pitchPen);
   platform::SelectBrush(dc, platform::StockBrush(platform::StockObject::BlackBrush));

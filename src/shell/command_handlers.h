@@ -19,5 +19,11 @@ bool HandleSaveCommand(platform::Window* window, int id);
 // play-off match.
 void GoToPlayoff(std::string_view announcement);
 
-// Starts timer 1; a refusal is reported with a warning box and the game goes on without ticks.
+// Starts the match timer; a refusal is reported with a warning box and the game goes on
+// without ticks. While a match or shoot-out runs with smooth motion on, the display timer
+// starts with it.
 void StartMatchTimer(platform::Window* window);
+// Stops the match timer and the display timer.
+void StopMatchTimer(platform::Window* window);
+// The display timer runs while the match timer runs a match or shoot-out with smooth motion on.
+void FollowDisplayTimer(platform::Window* window);

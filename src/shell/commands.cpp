@@ -4,6 +4,7 @@
 #include "base/record_resets.h"
 #include "match/match_state.h"
 #include "match/match_tick.h"
+#include "presentation/motion_blend.h"
 #include "resources/dialog_names.h"
 #include "savegame/preferences_file.h"
 #include "shell/command_handlers.h"
@@ -22,7 +23,7 @@ namespace {
 // The start-up menu. Whatever runs from inside it (a campaign, a friendly, a match start) has
 // returned by the time the menu has closed; then the match records are reset.
 void OpenStartupMenu(platform::Window* window) {
-  platform::KillTimer(window, kMatchTimerId);
+  StopMatchTimer(window);
   // A match left for the first menu is over: it cannot be resumed by Continue.
   if (match.half != 0 || gameFlow.paused != 0) {
     match.half = 0;
@@ -37,7 +38,7 @@ void OpenStartupMenu(platform::Window* window) {
 void TogglePause(platform::Window* window) {
   if (gameFlow.paused == 0) {
     gameFlow.paused = 1;
-    platform::KillTimer(window, kMatchTimerId);
+    StopMatchTimer(window);
     platform::SetMenu(window, shellState.menuPaused);
   } else {
     gameFlow.paused = 0;
@@ -68,7 +69,9 @@ void OpenSoundDialog() {
 void SetSmoothMotion(bool on, bool remember) {
   preferences.smoothMotion = on ? 1 : 0;
   if (remember) WritePreferences();
+  SetMotionBlending(on);
   MarkMotionChoice();
+  if (shellState.mainWindow != nullptr) FollowDisplayTimer(shellState.mainWindow);
 }
 
 void MarkMotionChoice() {
@@ -82,6 +85,24 @@ void StartMatchTimer(platform::Window* window) {
   if (!platform::SetTimer(window, kMatchTimerId, kMatchTimerPeriodMs)) {
     platform::MessageBox(window, "サッカー", "タイマー設定できません",
                          platform::mb::kOk | platform::mb::kIconWarning);
+    return;
+  }
+  shellState.matchTimerOn = 1;
+  FollowDisplayTimer(window);
+}
+
+void StopMatchTimer(platform::Window* window) {
+  platform::KillTimer(window, kMatchTimerId);
+  shellState.matchTimerOn = 0;
+  FollowDisplayTimer(window);
+}
+
+void FollowDisplayTimer(platform::Window* window) {
+  const bool playing = match.half != 0 || match.periodKind == PeriodKind::kShootOut;
+  if (shellState.matchTimerOn != 0 && preferences.smoothMotion != 0 && playing) {
+    platform::SetTimer(window, kDisplayTimerId, platform::DisplayFrameMs());
+  } else {
+    platform::KillTimer(window, kDisplayTimerId);
   }
 }
 

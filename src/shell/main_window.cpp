@@ -18,6 +18,7 @@
 #include "resources/feldo_resources.h"
 #include "savegame/preferences_file.h"
 #include "savegame/settings_file.h"
+#include "shell/command_handlers.h"
 #include "shell/command_log.h"
 #include "shell/dialog_procs.h"
 #include "shell/game_flow.h"
@@ -162,7 +163,7 @@ void PauseWhileAway(platform::Window* window) {
 }
 
 void OnDestroy(platform::Window* window) {
-  platform::KillTimer(window, kMatchTimerId);
+  StopMatchTimer(window);
   platform::DestroyMenu(shellState.menuIdle);
   platform::DestroyMenu(shellState.menuRunning);
   platform::DestroyMenu(shellState.menuPaused);
@@ -177,7 +178,7 @@ void OnDestroy(platform::Window* window) {
 
 void OnMatchTimer(platform::Window* window) {
   MatchTick([window] {
-    platform::KillTimer(window, kMatchTimerId);
+    StopMatchTimer(window);
     platform::SetMenu(window, shellState.menuIdle);
     platform::SendMessage(window, Msg::Command, CommandId::kEndOfMatch, 0);
   });
@@ -204,7 +205,11 @@ Param MainWindowProc(platform::Window* window, Msg msg, Param a, Param b) {
       if (a >= 1 && a <= CommandId::kLast && HandleCommand(window, int(a))) return 0;
       return platform::DefaultWindowProc(window, msg, a, b);
     case Msg::Timer:
-      OnMatchTimer(window);
+      if (a == kDisplayTimerId) {
+        DrawMotionFrame();
+      } else {
+        OnMatchTimer(window);
+      }
       return 0;
     case Msg::KeyDown:
       HandleKeyDown(int(a));

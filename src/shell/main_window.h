@@ -16,13 +16,17 @@ struct ShellState {
   platform::Menu* menuRunning = nullptr;  // MenuMain2: a match or shoot-out runs
   platform::Menu* menuPaused = nullptr;   // MenuMain3: a match is paused (Continue)
   std::uint8_t startupDone = 0;           // 1 once the start-up command has been sent after a paint
+  std::uint8_t matchTimerOn = 0;  // 1 while the match timer runs (StartMatchTimer, StopMatchTimer)
 };
 
 extern ShellState shellState;
 
-// The main window's one timer: it drives every match, its captions and ceremonies and the cup
-// celebration, every 10 ms (kMatchTimerPeriodMs).
+// The main window's match timer: it drives every match, its captions and ceremonies and the
+// cup celebration, every 10 ms (kMatchTimerPeriodMs).
 inline constexpr int kMatchTimerId = 1;
+// The display timer of smooth motion: while a match or shoot-out runs with smooth motion on, it
+// draws the picture between the rule frames at the display's rate (platform::DisplayFrameMs).
+inline constexpr int kDisplayTimerId = 2;
 
 // A tick of the timer: the match takes it; when the match or shoot-out is over, the timer
 // stops, the idle menu comes back and the end-of-match command runs.

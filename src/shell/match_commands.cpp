@@ -92,7 +92,7 @@ void CelebrateTheCup(platform::Window* window) {
   // stop after it has closed.
   StartMatchTimer(window);
   ShowMessage(DialogName::kMessKanki2, MessageKind::kVictory);
-  platform::KillTimer(window, kMatchTimerId);
+  StopMatchTimer(window);
   victoryCelebration.animating = 0;
   if (gameFlow.soundOff == 0) platform::PlaySound("silent", false);
   gameFlow.phase = Phase::kNone;

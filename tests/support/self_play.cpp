@@ -27,6 +27,7 @@
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
 #include "presentation/match_captions.h"
+#include "presentation/motion_blend.h"
 #include "presentation/pitch_drawing.h"
 #include "presentation/pitch_match_view.h"
 #include "resources/feldo_commands.h"
@@ -40,7 +41,8 @@ constexpr int kUserNation = 7;       // Germany
 constexpr int kOpponentNation = 16;  // a South American side
 constexpr int kClientWidth = 900;    // the game's client area
 constexpr int kClientHeight = 580;
-constexpr int kTimerId = 1;  // the window's timer, as in the game
+constexpr int kTimerId = 1;         // the window's match timer, as in the game
+constexpr int kDisplayTimerId = 2;  // and its display timer of smooth motion
 
 // Everything a run keeps between ticks. One run at a time (the records are process-wide).
 struct Run {
@@ -238,7 +240,11 @@ platform::Param SelfPlayWindowProc(platform::Window* window, platform::Msg msg, 
       match.scrollX = viewLayout.captionShift;
       return 0;
     case platform::Msg::Timer:
-      if (run != nullptr) OneTick(window);
+      if (a == kDisplayTimerId) {
+        DrawMotionFrame();  // smooth motion: the picture between the rule frames
+      } else if (run != nullptr) {
+        OneTick(window);
+      }
       return 0;
     case platform::Msg::Command:
       // The game flow's part: the timer, and the end of the match counted.
@@ -266,7 +272,7 @@ class Desk {
   struct ExistingWindow {};
   Desk(ExistingWindow, int* keyEvents) : drawing_(true), owned_(false), keyEvents_(keyEvents) {}
 
-  explicit Desk(bool drawing) : drawing_(drawing), keyEvents_(&run->report.keyEvents) {
+  Desk(bool drawing, bool smoothMotion) : drawing_(drawing), keyEvents_(&run->report.keyEvents) {
     if (!drawing_) {
       // The layout the game's window gets, without the window.
       viewLayout.clientWidth = kClientWidth;
@@ -285,10 +291,14 @@ class Desk {
                                          kClientHeight);
     SetMatchView(PitchMatchView(window_));
     platform::SetTimer(window_, kTimerId, kMatchTimerPeriodMs);
+    // Smooth motion as the game's window has it: the blend on, and the display timer.
+    SetMotionBlending(smoothMotion);
+    if (smoothMotion) platform::SetTimer(window_, kDisplayTimerId, platform::DisplayFrameMs());
   }
   ~Desk() {
     if (!drawing_ || !owned_) return;
     SetMatchView(nullptr);
+    SetMotionBlending(false);
     DeleteDrawingTools();
     platform::headless::Shutdown();
     ResetViewLayout();
@@ -585,7 +595,7 @@ Report PlayMatch(const Settings& settings) {
   run = &state;
   SetUpMatch(settings);
   {
-    Desk desk(settings.drawing);
+    Desk desk(settings.drawing, settings.smoothMotion);
     std::mt19937 keys(settings.seed * 2654435761u + 17u);
     desk.StartEntrance();
     PlayToTheEnd(desk, settings, keys);

@@ -30,6 +30,9 @@ struct Settings {
   // players and the ball are drawn as in the game (without them only the pitch is drawn).
   bool pictures = false;
   bool keys = true;  // false: nobody touches the keyboard
+  // With drawing: smooth motion on, the picture drawn between the rule frames on a display
+  // timer as in the game's window.
+  bool smoothMotion = false;
   // The length of every period on the match clock: 180 s (3:00) as in the game; a test may
   // play shorter periods, which the driver sets whenever the clock has just been reset.
   int secondsPerPeriod = 180;

@@ -243,6 +243,12 @@ bool SetTimer(Window* window, int id, int periodMs) {
   return true;
 }
 
+int DisplayFrameMs() {
+  detail::Backend* backend = Core().backend;
+  const int rate = backend != nullptr ? backend->RefreshRate() : 60;
+  return 1000 / std::clamp(rate, 24, 500);
+}
+
 void KillTimer(Window* window, int id) {
   std::erase_if(Core().timers,
                 [&](const detail::Timer& t) { return t.window == window && t.id == id; });

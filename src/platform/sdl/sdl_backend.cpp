@@ -64,6 +64,7 @@ class SdlBackend final : public Backend {
   void PlaySound(std::string_view fileName, bool async) override { sound_.Play(fileName, async); }
   std::string CurrentSound() override { return sound_.Current(); }
   void Beep() override { sound_.Beep(); }
+  int RefreshRate() override;
 
  private:
   int FittingScale(int width, int height) const;
@@ -184,6 +185,15 @@ void SdlBackend::StartPads() {
   // The pads are read by Pump, not by every look at the event queue.
   SDL_SetHint(SDL_HINT_AUTO_UPDATE_JOYSTICKS, "0");
   padsUp_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+}
+
+int SdlBackend::RefreshRate() {
+  SDL_DisplayMode mode;
+  const int display = window_ != nullptr ? SDL_GetWindowDisplayIndex(window_) : 0;
+  if (SDL_GetCurrentDisplayMode(display < 0 ? 0 : display, &mode) != 0 || mode.refresh_rate <= 0) {
+    return 60;
+  }
+  return mode.refresh_rate;
 }
 
 bool SdlBackend::OpenDisplay(int width, int height, std::string_view title) {
