@@ -596,6 +596,10 @@ Report PlayMatch(const Settings& settings) {
   SetUpMatch(settings);
   {
     Desk desk(settings.drawing, settings.smoothMotion);
+    // The pairing's sprite sheets, which the set-up could not load before the view was there.
+    if (settings.drawing && settings.pictures) {
+      if (MatchView* view = CurrentMatchView()) view->LoadPairingPictures();
+    }
     std::mt19937 keys(settings.seed * 2654435761u + 17u);
     desk.StartEntrance();
     PlayToTheEnd(desk, settings, keys);
