@@ -3,7 +3,9 @@
 # it as the baseline of the same run:
 #   - start to first paint (the program's ready pipe),
 #   - resident memory in the start-up menu and at the end of a match,
-#   - CPU use in the menu and during a match (% of one core, from /proc/PID/stat).
+#   - CPU use in the menu and during a match (% of one core, from /proc/PID/stat),
+#   - pictures presented a second during the match (the window's own count,
+#     PLATFORM_PRESENT_COUNT_FILE), with smooth motion (the default) and with --classic-motion.
 #
 #   tools/measure_window.sh [--seconds N] [--scale K] [--game DIR] [--runs R]
 #
@@ -74,7 +76,8 @@ start_window() {
   rm -f "$work/ready"; mkfifo "$work/ready"
   local t0; t0=$(now_ms)
   (cd "$work" && DISPLAY=$display SDL_AUDIODRIVER=dummy PLATFORM_READY_FD=3 \
-    exec ./feldo --scale "$scale" 3>"$work/ready" >/dev/null 2>&1) &
+    PLATFORM_PRESENT_COUNT_FILE="$work/presents" \
+    exec ./feldo --scale "$scale" "${motion_option[@]}" 3>"$work/ready" >/dev/null 2>&1) &
   program_pid=$!
   head -c1 "$work/ready" >/dev/null
   echo $(( $(now_ms) - t0 ))
@@ -105,8 +108,10 @@ run_headless() {
 }
 
 report() {
-  printf '%-9s start-to-paint %4s ms  menu: %6s KiB, CPU %5s %%  match: %6s KiB, CPU %5s %%\n' "$@"
+  printf '%-9s start-to-paint %4s ms  menu: %6s KiB, CPU %5s %%  match: %6s KiB, CPU %5s %%, %5s pictures/s\n' "$@"
 }
+# The window's count of presented pictures and its clock: "COUNT MS".
+presents_now() { cat "$work/presents" 2>/dev/null || echo "0 0"; }
 
 measure_headless() {
   printf 'advance 5000\nclose\n' > "$work/menu.script"
@@ -121,11 +126,12 @@ measure_headless() {
       "$(( seconds * 1000 ))"; } > "$work/match.script"
   local match_rss match_cpu
   read -r _ match_rss match_cpu <<< "$(run_headless "$work/match.script" "$(( seconds * 1000 ))")"
-  report headless "$start" "$menu_rss" "$menu_cpu" "$match_rss" "$match_cpu"
+  report headless "$start" "$menu_rss" "$menu_cpu" "$match_rss" "$match_cpu" -
 }
 
+# The window, with the motion of "${motion_option[@]}" (label $1).
 measure_window() {
-  local starts=() t
+  local label=$1 starts=() t
   for _ in $(seq "$runs"); do
     # A moment between starts, for the X server to clean up after the program before.
     t=$(start_window); starts+=("$t"); stop_window; sleep 0.5
@@ -142,11 +148,17 @@ measure_window() {
     sleep 0.5
     DISPLAY=$display xdotool mousemove --window "$wid" "$x" "$y" click 1
   done
-  local match_cpu match_rss
+  local match_cpu match_rss before after
+  sleep 1  # past the loading of the pairing's pictures
+  before=$(presents_now)
   match_cpu=$(cpu_percent "$program_pid" "$seconds")
+  after=$(presents_now)
   match_rss=$(rss_kib "$program_pid")
   stop_window
-  report window "$start" "$menu_rss" "$menu_cpu" "$match_rss" "$match_cpu"
+  local fps
+  fps=$(awk -v b="$before" -v a="$after" 'BEGIN { split(b, x, " "); split(a, y, " ");
+    if (y[2] > x[2]) printf "%.1f", 1000 * (y[1] - x[1]) / (y[2] - x[2]); else print "?" }')
+  report "$label" "$start" "$menu_rss" "$menu_cpu" "$match_rss" "$match_cpu" "$fps"
 }
 
 # Where the clicks of the way to the friendly land in the window at this scale: the headless
@@ -160,4 +172,7 @@ mapfile -t clicks < <(sed -n 's/^control .* at \([0-9]*\) \([0-9]*\)$/\1 \2/p' "
 echo "scale $scale, menu CPU over 5 s, match CPU over $seconds s"
 echo "start-to-paint: median of $runs runs"
 measure_headless
-measure_window
+motion_option=()
+measure_window smooth
+motion_option=(--classic-motion)
+measure_window classic

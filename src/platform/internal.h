@@ -3,6 +3,7 @@
 // Nothing outside src/platform/ includes this header (tests of the layer excepted).
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -26,12 +27,46 @@ struct Surface {
   // the others are known to be equal to it. The core clears the marks once it has presented.
   std::vector<std::uint8_t> changedRows;
   bool rowsKnown = false;
+  // With changedRows, of each marked row: the columns [changedLeft, changedRight) that may
+  // differ (the others are equal to the frame given before).
+  std::vector<std::int32_t> changedLeft;
+  std::vector<std::int32_t> changedRight;
+  // Kept for the main window's client area (trackTouches): of each row, the columns
+  // [touchLeft, touchRight) that drawing may have changed since the frame was last presented
+  // (an empty range: none). Every drawing through a context marks the rows and columns of its
+  // clip; the core clears the marks once it has presented.
+  bool trackTouches = false;
+  std::vector<std::int32_t> touchLeft;
+  std::vector<std::int32_t> touchRight;
 
   void Resize(int w, int h, Color fill = 0) {
     width = w;
     height = h;
     AssignPixels(&pixels, std::size_t(w > 0 ? w : 0) * std::size_t(h > 0 ? h : 0), fill);
     dirty = true;
+    if (trackTouches) {
+      touchLeft.assign(std::size_t(h > 0 ? h : 0), 0);
+      touchRight.assign(std::size_t(h > 0 ? h : 0), w);
+    }
+  }
+  // Marks `area` (clipped to the surface) as touched.
+  void Touch(int left, int top, int right, int bottom) {
+    if (!trackTouches || touchLeft.size() != std::size_t(height)) return;
+    for (int y = top < 0 ? 0 : top; y < bottom && y < height; ++y) {
+      std::int32_t& l = touchLeft[std::size_t(y)];
+      std::int32_t& r = touchRight[std::size_t(y)];
+      if (l >= r) {
+        l = left;
+        r = right;
+      } else {
+        l = left < l ? left : l;
+        r = right > r ? right : r;
+      }
+    }
+  }
+  void ClearTouches() {
+    std::fill(touchLeft.begin(), touchLeft.end(), 0);
+    std::fill(touchRight.begin(), touchRight.end(), 0);
   }
   std::uint32_t* Row(int y) { return pixels.data() + std::size_t(y) * std::size_t(width); }
   const std::uint32_t* Row(int y) const {

@@ -40,6 +40,7 @@ void TakeRecords() {
   motionBlend.known = true;
   motionBlend.sliding = false;
   motionBlend.fraction = kBlendWhole;
+  motionBlend.frameCurrent = false;
 }
 
 }  // namespace

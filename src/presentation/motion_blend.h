@@ -37,6 +37,13 @@ struct MotionBlend {
   int half = 0;                 // the half `to` was taken in
   std::uint64_t frameTime = 0;  // the layer's clock when `to` was taken
   int fraction = kBlendWhole;   // how far from `from` to `to` the drawing stands now
+  // Where each object stood on the screen in the last picture of the play (0-21 the players,
+  // 22 the ball with its shadow), for the picture after it to redraw only around them.
+  std::array<platform::Rect, 23> drawnBoxes{};
+  // True while the kept frame of the per-frame redraw is the last picture in the window (no
+  // other drawing of the pitch since), so that the next picture may redraw only around the
+  // objects.
+  bool frameCurrent = false;
 };
 
 extern MotionBlend motionBlend;

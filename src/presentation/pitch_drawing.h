@@ -72,4 +72,7 @@ void DrawBallShadow(platform::DeviceContext* dc);
 // The complete static view and the players, with the view offset in force (SetViewOffset).
 void DrawFullPitch(platform::DeviceContext* dc);
 void DrawMatchFrame(platform::DeviceContext* dc);
+// Smooth motion's picture between two rule frames: the same frame, redrawn only around the
+// players and the ball, where they stood on the last picture and where the blend puts them now.
+void DrawMatchFrameBetween(platform::DeviceContext* dc);
 void EraseMovedSprites(platform::DeviceContext* dc);

@@ -39,10 +39,13 @@ class DrawnMatchView final : public MatchView {
   void ShowScore() override { Draw(DrawGoalScoreboard); }
   void RedrawFrame() override {
     // A frame in which the ball went out of play or a goal was scored placed what it moved.
-    NoteRuleFrame(match.matchEvent == MatchEvent::kOutOfPlay ||
-                  match.matchEvent == MatchEvent::kGoalByA ||
-                  match.matchEvent == MatchEvent::kGoalByB);
-    Draw(DrawMatchFrame);
+    const bool placed = match.matchEvent == MatchEvent::kOutOfPlay ||
+                        match.matchEvent == MatchEvent::kGoalByA ||
+                        match.matchEvent == MatchEvent::kGoalByB;
+    NoteRuleFrame(placed);  // a placement starts the kept frame afresh
+    const bool continuing = motionBlend.enabled && motionBlend.frameCurrent;
+    // During smooth motion the kept frame is the last picture: only around the objects.
+    Draw(continuing ? DrawMatchFrameBetween : DrawMatchFrame);
   }
   void WriteGoalCaption(MatchEvent goal) override {
     Draw([goal](DeviceContext* dc) { ::WriteGoalCaption(dc, goal); });
@@ -147,7 +150,7 @@ MatchView* PitchMatchView(platform::Window* window) {
 
 void DrawMotionFrame() {
   if (!AdvanceBlend(platform::TickCount())) return;
-  DrawInto(TheView().Target(), DrawMatchFrame);
+  DrawInto(TheView().Target(), DrawMatchFrameBetween);
 }
 
 void SetCelebrationWindow(platform::Window* dialog) {

@@ -2,6 +2,7 @@
 // the marker, the ball with its shadow, and the per-frame redraw.
 #include <algorithm>
 #include <array>
+#include <vector>
 
 #include "archive/graphics_archive.h"
 #include "base/view_layout.h"
@@ -214,21 +215,41 @@ void DrawFullPitch(DeviceContext* dc) {
     DrawObjects(dc);
 }
 
-void DrawMatchFrame(DeviceContext* dc) {
-  if (dc == nullptr) return;
-  // The off-screen frame is kept from one frame to the next; each frame starts by covering it
-  // whole with the grass and lines, so nothing of the last one remains.
-  DeviceContext* memory = KeptFrame(dc);
-  if (memory == nullptr) {
-    EraseMovedSprites(dc);
-    DrawLines(dc);
-    DrawPitchFurniture(dc);
-    DrawObjects(dc);
-    return;
+namespace {
+
+platform::Rect Union(const platform::Rect& a, const platform::Rect& b) {
+  if (a.Empty()) return b;
+  if (b.Empty()) return a;
+  return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+          std::max(a.bottom, b.bottom)};
+}
+
+// The screen box of object k (0-10 team A's players, 11-21 team B's, 22 the ball and its
+// shadow) where the drawing places it now: wide enough for every pose, the marker under the
+// user's player and a ball at any height.
+platform::Rect ObjectBox(int k) {
+  if (k < 2 * kPlayersPerSide) {
+    const Point at = DrawnPlayer(k >= kPlayersPerSide, k % kPlayersPerSide);
+    const int sx = PitchToScreen(at.x, at.y).x;
+    const int top = ScreenY(at.y) - 16;
+    return {sx - 8, top - 8, sx + 40, top + 48};
   }
+  const DrawnBallPosition drawn = DrawnBall();
+  const Point p = BallPicturePointAt(drawn.x, drawn.y, drawn.height);
+  const Point ground = PitchToScreen(drawn.x, drawn.y);
+  return Union({p.x - 4, p.y - 4, p.x + 20, p.y + 20},
+               {ground.x - 8, ground.y - 16, ground.x + 8, ground.y});
+}
+
+void RememberDrawnBoxes() {
+  for (int k = 0; k < 23; ++k) motionBlend.drawnBoxes[std::size_t(k)] = ObjectBox(k);
+  motionBlend.frameCurrent = true;
+}
+
+// The frame's layers, as the per-frame redraw paints them, into `memory` (clipped as its
+// context is).
+void PaintFrameLayers(DeviceContext* memory, bool topRows) {
   FillPitchAndLines(memory);
-  // The top rows are redrawn only while the ball is high on the screen.
-  const bool topRows = BallHighOnScreen();
   if (topRows) {
     DrawCrowd(memory);
     DrawScoreboard(memory);
@@ -241,12 +262,75 @@ void DrawMatchFrame(DeviceContext* dc) {
     DrawShootOutCaption(memory);
     DrawShootOutBoard(memory);
   }
+}
+
+}  // namespace
+
+void DrawMatchFrame(DeviceContext* dc) {
+  if (dc == nullptr) return;
+  // The off-screen frame is kept from one frame to the next; each frame starts by covering it
+  // whole with the grass and lines, so nothing of the last one remains.
+  DeviceContext* memory = KeptFrame(dc);
+  if (memory == nullptr) {
+    EraseMovedSprites(dc);
+    DrawLines(dc);
+    DrawPitchFurniture(dc);
+    DrawObjects(dc);
+    return;
+  }
+  // The top rows are redrawn only while the ball is high on the screen.
+  const bool topRows = BallHighOnScreen();
+  PaintFrameLayers(memory, topRows);
+  RememberDrawnBoxes();
   if (topRows) {
     platform::BitBlt(dc, 0, 0, kFrameWidth, kFrameHeight, memory, 0, 0, Rop::SrcCopy);
   } else {
     platform::BitBlt(dc, 0, kTopRows, kFrameWidth, kFrameHeight - kTopRows, memory, 0, kTopRows,
                      Rop::SrcCopy);
   }
+}
+
+void DrawMatchFrameBetween(DeviceContext* dc) {
+  if (dc == nullptr) return;
+  DeviceContext* memory = KeptFrame(dc);
+  if (memory == nullptr || !motionBlend.frameCurrent) {
+    DrawMatchFrame(dc);
+    return;
+  }
+  // Nothing stands anywhere else than on the last picture: that picture it is.
+  bool moved = false;
+  for (int k = 0; k < 23 && !moved; ++k) {
+    const platform::Rect now = ObjectBox(k), was = motionBlend.drawnBoxes[std::size_t(k)];
+    moved = now.left != was.left || now.top != was.top || now.right != was.right ||
+            now.bottom != was.bottom;
+  }
+  if (!moved) return;
+  // Only around the objects, where they stood on the last picture and where they stand now:
+  // the rest of the kept frame is that picture already.
+  const bool topRows = BallHighOnScreen();
+  const platform::Rect frame{0, topRows ? 0 : kTopRows, kFrameWidth, kFrameHeight};
+  std::vector<platform::Rect> areas;
+  for (int k = 0; k < 23; ++k) {
+    platform::Rect area = Union(motionBlend.drawnBoxes[std::size_t(k)], ObjectBox(k));
+    area = {std::max(area.left, frame.left), std::max(area.top, frame.top),
+            std::min(area.right, frame.right), std::min(area.bottom, frame.bottom)};
+    // Each object's area on its own: areas that overlap are painted twice, which costs less
+    // than the large boxes that merging them makes.
+    if (!area.Empty()) areas.push_back(area);
+  }
+  for (const platform::Rect& area : areas) {
+    platform::SetClipRect(memory, &area);
+    PaintFrameLayers(memory, topRows);
+  }
+  platform::SetClipRect(memory, nullptr);
+  // Each copy clipped to its area, so that the window knows where it changed.
+  for (const platform::Rect& area : areas) {
+    platform::SetClipRect(dc, &area);
+    platform::BitBlt(dc, area.left, area.top, area.Width(), area.Height(), memory, area.left,
+                     area.top, Rop::SrcCopy);
+  }
+  platform::SetClipRect(dc, nullptr);
+  RememberDrawnBoxes();
 }
 
 void EraseMovedSprites(DeviceContext* dc) {

@@ -25,9 +25,13 @@ bool OnlyTheMainWindowShows() {
   return true;
 }
 
-// The main window's rows copied where they differ from the frame, and marked.
+// The main window's rows copied where they differ from the frame, and marked with the columns
+// that may differ. Where the window's drawing says which columns it touched, only those are
+// compared and copied.
 void ComposeChangedRows(Surface* frame, Window* main) {
   const Point size{frame->width, frame->height};
+  frame->changedLeft.assign(std::size_t(size.y), 0);
+  frame->changedRight.assign(std::size_t(size.y), size.x);
   const int menuBottom = std::clamp(main->screen.top, 0, size.y);
   // The menu bar is small and drawn again every time.
   if (main->menu) DrawMenuBar(frame, main);
@@ -37,13 +41,22 @@ void ComposeChangedRows(Surface* frame, Window* main) {
   const Rect r =
       Intersect(Rect{x, y0, x + source.width, y0 + source.height}, Rect{0, 0, size.x, size.y});
   if (r.Empty()) return;
-  const std::size_t bytes = std::size_t(r.Width()) * sizeof(std::uint32_t);
+  const bool touches = source.trackTouches && source.touchLeft.size() == std::size_t(source.height);
   for (int y = r.top; y < r.bottom; ++y) {
-    const std::uint32_t* from = source.Row(y - y0) + (r.left - x);
-    std::uint32_t* to = frame->Row(y) + r.left;
+    int left = r.left, right = r.right;
+    if (touches) {
+      left = std::max(left, x + source.touchLeft[std::size_t(y - y0)]);
+      right = std::min(right, x + source.touchRight[std::size_t(y - y0)]);
+      if (left >= right) continue;
+    }
+    const std::size_t bytes = std::size_t(right - left) * sizeof(std::uint32_t);
+    const std::uint32_t* from = source.Row(y - y0) + (left - x);
+    std::uint32_t* to = frame->Row(y) + left;
     if (std::memcmp(to, from, bytes) == 0) continue;
     std::memcpy(to, from, bytes);
     frame->changedRows[std::size_t(y)] = 1;
+    frame->changedLeft[std::size_t(y)] = left;
+    frame->changedRight[std::size_t(y)] = right;
   }
 }
 

@@ -100,7 +100,10 @@ bool FrameChanged() {
 void ClearDirty() {
   auto& c = Core();
   c.layoutDirty = false;
-  for (auto& window : c.windows) window->surface.dirty = false;
+  for (auto& window : c.windows) {
+    window->surface.dirty = false;
+    window->surface.ClearTouches();
+  }
 }
 
 }  // namespace

@@ -72,6 +72,8 @@ const IconResource* FindIcon(Instance* instance, int id) {
 void LayOutMainWindow(Window* window) {
   const int bar = window->menu ? kMenuBarHeight : 0;
   const int height = std::max(0, window->outerHeight - bar);
+  // The main window's drawing says where it touched, so that the frame compares only there.
+  window->surface.trackTouches = true;
   window->surface.Resize(window->outerWidth, height, kFaceGrey);
   window->screen = Rect{0, bar, window->outerWidth, bar + height};
   window->invalid = Rect{0, 0, window->outerWidth, height};

@@ -367,6 +367,7 @@ bool OpenTarget(DeviceContext* dc, Target* target) {
   target->surface = surface;
   target->clip = clip;
   surface->dirty = true;
+  surface->Touch(clip.left, clip.top, clip.right, clip.bottom);
   return true;
 }
 

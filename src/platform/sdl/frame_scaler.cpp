@@ -6,19 +6,23 @@
 namespace platform::sdl {
 
 std::vector<RowSpan> ChangedRowSpans(const std::uint32_t* before, const std::uint32_t* after,
-                                     int width, int height, int gap,
-                                     const std::uint8_t* candidates) {
+                                     int width, int height, int gap, const std::uint8_t* candidates,
+                                     const std::int32_t* lefts, const std::int32_t* rights) {
   std::vector<RowSpan> spans;
-  const std::size_t rowBytes = std::size_t(std::max(width, 0)) * sizeof(std::uint32_t);
+  const bool columns = candidates != nullptr && lefts != nullptr && rights != nullptr;
   for (int y = 0; y < height; ++y) {
     if (candidates != nullptr && candidates[y] == 0) continue;
+    const int from = columns ? std::clamp(int(lefts[y]), 0, width) : 0;
+    const int to = columns ? std::clamp(int(rights[y]), from, width) : std::max(width, 0);
     const std::uint32_t* was = before + std::size_t(y) * std::size_t(width);
     const std::uint32_t* is = after + std::size_t(y) * std::size_t(width);
-    if (std::memcmp(was, is, rowBytes) == 0) continue;
-    // The row differs, so both searches stop inside it.
-    int left = 0;
+    if (std::memcmp(was + from, is + from, std::size_t(to - from) * sizeof(std::uint32_t)) == 0) {
+      continue;
+    }
+    // The row differs in [from, to), so both searches stop inside it.
+    int left = from;
     while (was[left] == is[left]) ++left;
-    int right = width;
+    int right = to;
     while (was[right - 1] == is[right - 1]) --right;
     if (!spans.empty() && y - spans.back().last < gap) {
       RowSpan& span = spans.back();

@@ -25,10 +25,13 @@ struct RowSpan {
 // The bands of rows in which two frames of the same size differ, each with the columns from
 // its leftmost to its rightmost changed pixel. Bands closer than `gap` unchanged rows are
 // merged, so that a frame with scattered changes gives few bands. With `candidates` (one
-// entry per row), only the rows marked there are compared: the others are known to be equal.
+// entry per row), only the rows marked there are compared: the others are known to be equal;
+// with `lefts` and `rights` as well, only the columns [lefts[y], rights[y]) of a marked row.
 std::vector<RowSpan> ChangedRowSpans(const std::uint32_t* before, const std::uint32_t* after,
                                      int width, int height, int gap,
-                                     const std::uint8_t* candidates = nullptr);
+                                     const std::uint8_t* candidates = nullptr,
+                                     const std::int32_t* lefts = nullptr,
+                                     const std::int32_t* rights = nullptr);
 
 class FrameScaler {
  public:

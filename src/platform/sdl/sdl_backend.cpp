@@ -74,7 +74,8 @@ class SdlBackend final : public Backend {
   // the window shows (`candidates`, when given, are the only rows that may differ). Without a
   // frame, the one shown is drawn again.
   void Redraw(const std::uint32_t* frame = nullptr, bool changedOnly = false,
-              const std::uint8_t* candidates = nullptr);
+              const std::uint8_t* candidates = nullptr, const std::int32_t* lefts = nullptr,
+              const std::int32_t* rights = nullptr);
   void ToggleFullScreen();
   // The window's pixels are a large shared-memory block (20 MB at 3x) whose pages the kernel
   // hands out one by one as they are first written. A thread asks for them all at once when
@@ -108,6 +109,12 @@ class SdlBackend final : public Backend {
   std::vector<std::uint32_t> scratch_;  // for a window whose pixels are not 0x00RRGGBB
   bool shown_ = false;
   bool fullScreen_ = false;
+  // For measuring: the pictures presented so far, written with the clock into the file that
+  // PLATFORM_PRESENT_COUNT_FILE names (at most four times a second) when it is set.
+  void CountPresent();
+  const char* presentCountFile_ = std::getenv("PLATFORM_PRESENT_COUNT_FILE");
+  std::uint64_t presents_ = 0;
+  std::uint64_t presentsWrittenAt_ = 0;
   std::string title_;
   std::optional<SDL_Event> stashed_;  // taken from SDL while waiting, not yet translated
   std::deque<InputEvent> pending_;
@@ -283,7 +290,25 @@ void SdlBackend::Present(const Surface& frame) {
   // only while the window shows that one.
   const bool rowsKnown =
       frame.rowsKnown && frame.changedRows.size() == std::size_t(frame.height) && windowCurrent_;
-  Redraw(frame.pixels.data(), true, rowsKnown ? frame.changedRows.data() : nullptr);
+  const bool columnsKnown = rowsKnown && frame.changedLeft.size() == std::size_t(frame.height) &&
+                            frame.changedRight.size() == std::size_t(frame.height);
+  Redraw(frame.pixels.data(), true, rowsKnown ? frame.changedRows.data() : nullptr,
+         columnsKnown ? frame.changedLeft.data() : nullptr,
+         columnsKnown ? frame.changedRight.data() : nullptr);
+  CountPresent();
+}
+
+void SdlBackend::CountPresent() {
+  ++presents_;
+  if (presentCountFile_ == nullptr || *presentCountFile_ == '\0') return;
+  const std::uint64_t now = SDL_GetTicks64();
+  if (presentsWrittenAt_ != 0 && now - presentsWrittenAt_ < 250) return;
+  presentsWrittenAt_ = now;
+  if (std::FILE* out = std::fopen(presentCountFile_, "w")) {
+    std::fprintf(out, "%llu %llu\n", static_cast<unsigned long long>(presents_),
+                 static_cast<unsigned long long>(now));
+    std::fclose(out);
+  }
 }
 
 sdl::ViewGeometry SdlBackend::Geometry() const {
@@ -300,7 +325,8 @@ sdl::ViewGeometry SdlBackend::Geometry() const {
 }
 
 void SdlBackend::Redraw(const std::uint32_t* frame, bool changedOnly,
-                        const std::uint8_t* candidates) {
+                        const std::uint8_t* candidates, const std::int32_t* lefts,
+                        const std::int32_t* rights) {
   FinishPrefault();
   if (window_ == nullptr || shownPixels_.empty()) return;
   if (frame == nullptr) {
@@ -332,8 +358,8 @@ void SdlBackend::Redraw(const std::uint32_t* frame, bool changedOnly,
     spans.push_back(sdl::RowSpan{0, frameHeight_, 0, frameWidth_});
     changedOnly = false;
   } else {
-    spans =
-        sdl::ChangedRowSpans(shownPixels_.data(), frame, frameWidth_, frameHeight_, 8, candidates);
+    spans = sdl::ChangedRowSpans(shownPixels_.data(), frame, frameWidth_, frameHeight_, 8,
+                                 candidates, lefts, rights);
     if (spans.empty()) return;
   }
   if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return;
@@ -367,10 +393,13 @@ void SdlBackend::Redraw(const std::uint32_t* frame, bool changedOnly,
   }
   if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
   if (frame != shownPixels_.data()) {
+    // Outside each band's columns the rows are equal already.
     for (const sdl::RowSpan& span : spans) {
-      const std::size_t begin = std::size_t(span.first) * std::size_t(frameWidth_);
-      const std::size_t end = std::size_t(span.last) * std::size_t(frameWidth_);
-      std::copy(frame + begin, frame + end, shownPixels_.begin() + std::ptrdiff_t(begin));
+      for (int y = span.first; y < span.last; ++y) {
+        const std::size_t row = std::size_t(y) * std::size_t(frameWidth_);
+        std::copy(frame + row + span.left, frame + row + span.right,
+                  shownPixels_.begin() + std::ptrdiff_t(row + std::size_t(span.left)));
+      }
     }
   }
   windowCurrent_ = true;
