@@ -21,3 +21,6 @@ void GoToPlayoff(std::string_view announcement);
 
 // Starts timer 1; a refusal is reported with a warning box and the game goes on without ticks.
 void StartMatchTimer(platform::Window* window);
+
+// Shows the window's title (shellState.title says which) in the current language.
+void ShowWindowTitle(platform::Window* window);
