@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # cmake --install into a temporary prefix, then the installed start: the layout of the
-# installed files (programs, data, the English catalogue, icons in the hicolor layout, the desktop entry, which
-# desktop-file-validate must pass, and the software-centre entry, which appstreamcli validate
-# must pass), and the game started twice from the installed files under
+# installed files (programs, data, the English catalogue, icons in the hicolor layout, the
+# desktop entry, which desktop-file-validate must pass, and the software-centre entry, which
+# appstreamcli validate must pass), and the game started twice from the installed files under
 # the headless backend, with the per-user game folder in a temporary home. The settings land in
 # that folder and are there at the second start; an old installation's links are pointed at
 # this one and the user's own files are kept; and once in English.

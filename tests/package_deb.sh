@@ -4,8 +4,8 @@
 # maintainer scripts; then installed with dpkg into a throw-away root (the dependencies checked
 # against this system's packages), the installed menu entry and software-centre entry
 # validated, the game started headless by the entry's command with the game folder in a
-# temporary home (once in English, from the installed catalogue), and the package removed: nothing of it is left and the player's game folder
-# is as it was.
+# temporary home (once in English, from the packaged catalogue), and the package removed:
+# nothing of it is left and the player's game folder is as it was.
 #   package_deb.sh BUILD_DIR WORK_DIR VERSION
 # Ends with 77 (skipped) when a program it needs is missing, naming the Debian packages to
 # install.
