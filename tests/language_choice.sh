@@ -7,11 +7,12 @@
 #   language_choice.sh GAME_DIR WORK_DIR
 set -uo pipefail
 game_dir=$1 work=$2
+# The game, its pictures (without them a message box would open) and its catalogue.
 rm -rf "$work"
-mkdir -p "$work"
-cp -a "$game_dir"/. "$work"/
+mkdir -p "$work/locale"
+cp -a "$game_dir/feldo" "$game_dir/GDAT.DAT" "$work"/
+cp -a "$game_dir/locale/." "$work/locale/"
 cd "$work"
-rm -f FELDO.CFG
 failures=0
 fail() {
   echo "FAIL: $*" >&2
