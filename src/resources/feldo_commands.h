@@ -41,5 +41,6 @@ inline constexpr int kPractice = 240;
 inline constexpr int kLevelDialog = 241;
 inline constexpr int kSoundDialog = 247;
 inline constexpr int kSmoothMotion = 248;  // the GAME menu's switch of smooth motion
-inline constexpr int kLast = 248;
+inline constexpr int kLanguage = 249;      // the GAME menu's switch between Japanese and English
+inline constexpr int kLast = 249;
 }  // namespace CommandId

@@ -27,3 +27,6 @@ void StartMatchTimer(platform::Window* window);
 void StopMatchTimer(platform::Window* window);
 // The display timer runs while the match timer runs a match or shoot-out with smooth motion on.
 void FollowDisplayTimer(platform::Window* window);
+
+// Shows the window's title (shellState.title says which) in the current language.
+void ShowWindowTitle(platform::Window* window);

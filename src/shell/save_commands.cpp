@@ -5,6 +5,7 @@
 #include "competition/nations.h"
 #include "match/match_state.h"
 #include "resources/dialog_names.h"
+#include "resources/feldo_resources.h"
 #include "savegame/campaign_file.h"
 #include "savegame/file_error.h"
 #include "shell/command_handlers.h"
@@ -16,7 +17,8 @@ namespace {
 void LoadAndPlayOn(platform::Window* window) {
   if (!LoadCampaign(kCampaignFileName)) {
     const FileFailureMessage message = LoadFailureMessage(fileErrorCode);
-    platform::MessageBox(window, message.text, message.caption,
+    platform::MessageBox(window, platform::Translate(message.text),
+                         platform::Translate(message.caption),
                          platform::mb::kOk | platform::mb::kIconWarning);
     SendGameCommand(gameFlow.phase > Phase::kSetUp ? CommandId::kPhaseMenu
                                                    : CommandId::kReopenStartupMenu);
@@ -37,15 +39,16 @@ void LoadAndPlayOn(platform::Window* window) {
 }
 
 void AskAndSave(platform::Window* window) {
-  const int answer = platform::MessageBox(window, "ゲームデータをセーブしますか!", "ゲームのセーブ",
-                                          platform::mb::kOkCancel | platform::mb::kIconWarning);
+  const int answer = ShowMessageBox(window, kStringSaveQuestion, kStringSaveCaption,
+                                    platform::mb::kOkCancel | platform::mb::kIconWarning);
   if (answer != platform::kIdOk) {
     SendGameCommand(CommandId::kPhaseMenu);
     return;
   }
   if (!SaveCampaign(kCampaignFileName)) {
     const FileFailureMessage message = SaveFailureMessage(fileErrorCode);
-    platform::MessageBox(window, message.text, message.caption,
+    platform::MessageBox(window, platform::Translate(message.text),
+                         platform::Translate(message.caption),
                          platform::mb::kOk | platform::mb::kIconWarning);
   }
   platform::InvalidateRect(window, nullptr, true);

@@ -70,6 +70,22 @@ std::vector<std::string> MessageLines(std::string_view text) {
 
 }  // namespace
 
+TextFit FitOfMessageText(std::string_view text) {
+  // The box grows with the lines of its text, and breaks a line only where it is too long.
+  TextFit fit;
+  fit.room = kMaxTextCells * detail::kSystemCharWidth;
+  fit.lines = 0;
+  while (true) {
+    const std::size_t newline = text.find('\n');
+    fit.needed = std::max(fit.needed, detail::SystemTextWidth(text.substr(0, newline)));
+    ++fit.lines;
+    if (newline == std::string_view::npos) break;
+    text.remove_prefix(newline + 1);
+  }
+  fit.lineRoom = fit.lines;
+  return fit;
+}
+
 int MessageBox(Window* owner, std::string_view text, std::string_view caption, unsigned flags) {
   if (!detail::Core().backend) return kIdCancel;
   const bool okCancel = (flags & 0x0F) == mb::kOkCancel;
@@ -108,7 +124,8 @@ int MessageBox(Window* owner, std::string_view text, std::string_view caption, u
   tpl.controls.push_back(ControlTemplate{ControlKind::DefPushButton, kIdOk, "OK", buttonLeft / 2,
                                          buttonTop / 2, kButtonWidth / 2, kButtonHeight / 2, 0});
   if (okCancel) {
-    tpl.controls.push_back(ControlTemplate{ControlKind::PushButton, kIdCancel, "キャンセル",
+    tpl.controls.push_back(ControlTemplate{ControlKind::PushButton, kIdCancel,
+                                           Translate("キャンセル"),
                                            (buttonLeft + kButtonWidth + kButtonGap) / 2,
                                            buttonTop / 2, kButtonWidth / 2, kButtonHeight / 2, 0});
   }
