@@ -109,8 +109,9 @@ class SdlBackend final : public Backend {
   std::vector<std::uint32_t> scratch_;  // for a window whose pixels are not 0x00RRGGBB
   bool shown_ = false;
   bool fullScreen_ = false;
-  // For measuring: the pictures presented so far, written with the clock into the file that
-  // PLATFORM_PRESENT_COUNT_FILE names (at most four times a second) when it is set.
+  // For measuring: the pictures presented so far that differed from the one before, written
+  // with the clock into the file that PLATFORM_PRESENT_COUNT_FILE names (at most four times a
+  // second) when it is set.
   void CountPresent();
   const char* presentCountFile_ = std::getenv("PLATFORM_PRESENT_COUNT_FILE");
   std::uint64_t presents_ = 0;
@@ -295,7 +296,6 @@ void SdlBackend::Present(const Surface& frame) {
   Redraw(frame.pixels.data(), true, rowsKnown ? frame.changedRows.data() : nullptr,
          columnsKnown ? frame.changedLeft.data() : nullptr,
          columnsKnown ? frame.changedRight.data() : nullptr);
-  CountPresent();
 }
 
 void SdlBackend::CountPresent() {
@@ -408,6 +408,7 @@ void SdlBackend::Redraw(const std::uint32_t* frame, bool changedOnly,
   } else if (!rects.empty()) {
     SDL_UpdateWindowSurfaceRects(window_, rects.data(), int(rects.size()));
   }
+  if (frame != shownPixels_.data()) CountPresent();  // a picture that differs reached the window
 }
 
 void SdlBackend::ToggleFullScreen() {
