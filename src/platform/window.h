@@ -165,7 +165,8 @@ Window* MainWindow();  // the first top-level window created, nullptr before
 bool SetTimer(Window* window, int id, int periodMs);
 void KillTimer(Window* window, int id);
 // The time between two pictures of the display, in milliseconds (1000 / its refresh rate,
-// rounded down; 16 for a display of 60 frames a second and for the headless backend).
+// rounded down; 16 for a display of 60 frames a second); 0 when nothing is shown (the headless
+// backend), so that nothing needs to be drawn for the display's sake.
 int DisplayFrameMs();
 
 }  // namespace platform

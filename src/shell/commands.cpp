@@ -126,8 +126,9 @@ void StopMatchTimer(platform::Window* window) {
 
 void FollowDisplayTimer(platform::Window* window) {
   const bool playing = match.half != 0 || match.periodKind == PeriodKind::kShootOut;
-  if (shellState.matchTimerOn != 0 && preferences.smoothMotion != 0 && playing) {
-    platform::SetTimer(window, kDisplayTimerId, platform::DisplayFrameMs());
+  const int displayMs = platform::DisplayFrameMs();  // 0: no display (headless)
+  if (shellState.matchTimerOn != 0 && preferences.smoothMotion != 0 && playing && displayMs > 0) {
+    platform::SetTimer(window, kDisplayTimerId, displayMs);
   } else {
     platform::KillTimer(window, kDisplayTimerId);
   }

@@ -43,6 +43,7 @@ constexpr int kClientWidth = 900;    // the game's client area
 constexpr int kClientHeight = 580;
 constexpr int kTimerId = 1;         // the window's match timer, as in the game
 constexpr int kDisplayTimerId = 2;  // and its display timer of smooth motion
+constexpr int kDisplayMs = 16;      // as for a display of 60 pictures a second
 
 // Everything a run keeps between ticks. One run at a time (the records are process-wide).
 struct Run {
@@ -293,7 +294,7 @@ class Desk {
     platform::SetTimer(window_, kTimerId, kMatchTimerPeriodMs);
     // Smooth motion as the game's window has it: the blend on, and the display timer.
     SetMotionBlending(smoothMotion);
-    if (smoothMotion) platform::SetTimer(window_, kDisplayTimerId, platform::DisplayFrameMs());
+    if (smoothMotion) platform::SetTimer(window_, kDisplayTimerId, kDisplayMs);
   }
   ~Desk() {
     if (!drawing_ || !owned_) return;

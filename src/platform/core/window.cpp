@@ -247,8 +247,8 @@ bool SetTimer(Window* window, int id, int periodMs) {
 
 int DisplayFrameMs() {
   detail::Backend* backend = Core().backend;
-  const int rate = backend != nullptr ? backend->RefreshRate() : 60;
-  return 1000 / std::clamp(rate, 24, 500);
+  if (backend == nullptr || !backend->WantsFrames()) return 0;
+  return 1000 / std::clamp(backend->RefreshRate(), 24, 500);
 }
 
 void KillTimer(Window* window, int id) {
