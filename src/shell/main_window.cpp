@@ -207,7 +207,7 @@ Param MainWindowProc(platform::Window* window, Msg msg, Param a, Param b) {
       OnMatchTimer(window);
       return 0;
     case Msg::KeyDown:
-      HandleKeyDown(int(a));
+      HandleKeyDown(int(a), (b & 1) != 0);
       return 0;
     case Msg::KeyUp:
       HandleKeyUp(int(a));
