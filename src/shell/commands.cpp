@@ -19,8 +19,17 @@ CommandLog commandLog;
 
 namespace {
 
+// The start-up menu (commands 1, 228 and 241), noting when it is left without a choice.
+void OpenFirstMenu() {
+  if (OpenDialog(DialogName::kSinkiBox, MenuDialogProc) == kMenuLeft) {
+    dialogWindows.firstMenuLeft = 1;
+  }
+}
+
 // The start-up menu. Whatever runs from inside it (a campaign, a friendly, a match start) has
-// returned by the time the menu has closed; then the match records are reset.
+// returned by the time the menu has closed; then the match records are reset. A campaign in
+// progress is not lost when the menu (or the one the level dialog opens again) is left with Esc:
+// its phase menu comes back.
 void OpenStartupMenu(platform::Window* window) {
   platform::KillTimer(window, kMatchTimerId);
   // A match left for the first menu is over: it cannot be resumed by Continue.
@@ -29,9 +38,13 @@ void OpenStartupMenu(platform::Window* window) {
     gameFlow.paused = 0;
     platform::SetMenu(window, shellState.menuIdle);
   }
-  OpenDialog(DialogName::kSinkiBox, MenuDialogProc);
+  dialogWindows.firstMenuLeft = 0;
+  OpenFirstMenu();
   SendGameCommand(gameFlow.mode == Mode::kCampaign ? CommandId::kCampaignMode
                                                    : CommandId::kResetMatch);
+  const bool backToCampaign = dialogWindows.firstMenuLeft != 0 && CampaignInProgress();
+  dialogWindows.firstMenuLeft = 0;
+  if (backToCampaign) SendGameCommand(CommandId::kPhaseMenu);
 }
 
 void TogglePause(platform::Window* window) {
@@ -46,16 +59,21 @@ void TogglePause(platform::Window* window) {
   }
 }
 
-// The question before the first menu; the match, if any, goes on behind it.
-void BackToFirstMenu() {
+// The question before the first menu; the match, if any, goes on behind it. Asked between the
+// matches of a campaign (its phase menu left), Cancel brings that phase menu back.
+void BackToFirstMenu(platform::Window* window) {
+  const bool betweenMatches = platform::GetMenu(window) == shellState.menuIdle;
   if (OpenDialog(DialogName::kMessBox1, SoundDialogProc,
-                 Param(SoundDialogMode::kFirstMenuQuestion)) == 1)
+                 Param(SoundDialogMode::kFirstMenuQuestion)) == 1) {
     SendGameCommand(CommandId::kStartupMenu);
+  } else if (betweenMatches && CampaignInProgress()) {
+    SendGameCommand(CommandId::kPhaseMenu);
+  }
 }
 
 void OpenLevelDialog() {
   OpenDialog(DialogName::kSetLevelDlg, ListDialogProc, Param(ListKind::kLevel));
-  OpenDialog(DialogName::kSinkiBox, MenuDialogProc);
+  OpenFirstMenu();
 }
 
 void OpenSoundDialog() {
@@ -95,7 +113,7 @@ bool HandleCommand(platform::Window* window, int id) {
       TogglePause(window);
       return true;
     case CommandId::kBackToFirstMenu:
-      BackToFirstMenu();
+      BackToFirstMenu(window);
       return true;
     case CommandId::kSoundOn:
       SetSoundOff(false);
@@ -113,7 +131,7 @@ bool HandleCommand(platform::Window* window, int id) {
       StartMatchTimer(window);
       return true;
     case CommandId::kReopenStartupMenu:
-      OpenDialog(DialogName::kSinkiBox, MenuDialogProc);
+      OpenFirstMenu();
       return true;
     case CommandId::kLevelDialog:
       OpenLevelDialog();

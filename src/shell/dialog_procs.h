@@ -46,13 +46,21 @@ enum class SoundDialogMode : std::uint8_t {
   kSoundSwitch = 1,        // SetSoundDlg: the sound check
 };
 
-// The dialogs that another button may have to close first, and the level being chosen.
-// Process-wide, one instance.
+// How a dialog of MenuDialogProc ended: by one of its buttons, or left with Esc (or closed)
+// without a choice.
+inline constexpr platform::Param kMenuChosen = 1;
+inline constexpr platform::Param kMenuLeft = 0;
+
+// The dialogs that another button may have to close first, the level being chosen, and how
+// the start-up menu was left. Process-wide, one instance.
 struct DialogWindows {
   platform::Window* soundDialog = nullptr;  // SetSoundDlg or MessBox1 while open
   platform::Window* nationList = nullptr;   // the open list dialog (nation, opponent, level)
   ListKind listKind = ListKind::kNone;      // what the open list dialog offers
   std::uint8_t pendingLevel = 3;            // the level radio button chosen, until OK
+  // 1 once a start-up menu opened since command 1 began was left without a choice; command 1
+  // then brings a campaign in progress back to its phase menu.
+  std::uint8_t firstMenuLeft = 0;
 };
 
 extern DialogWindows dialogWindows;

@@ -134,18 +134,21 @@ void OnPaint(platform::Window* window) {
 
 void OnClose(platform::Window* window) {
   if (gameFlow.phase != Phase::kNone) {
-    const bool playing = match.half != 0 || match.periodKind > PeriodKind::kExtraTime;
-    if (playing && gameFlow.paused == 0) {
-      platform::SendMessage(window, Msg::Command, CommandId::kPause, 0);
-    }
+    // A match or shoot-out runs (or is paused) while the running or paused menu is attached.
+    const bool playing = platform::GetMenu(window) != shellState.menuIdle;
+    const bool pausedToAsk = playing && gameFlow.paused == 0;
+    if (pausedToAsk) platform::SendMessage(window, Msg::Command, CommandId::kPause, 0);
     const int answer =
         platform::MessageBox(window, "現在進行中のゲームを中止して終了しますか?", "ゲームの終了",
                              platform::mb::kOkCancel | platform::mb::kIconWarning);
     if (answer != platform::kIdOk) {
-      if (match.half == 0 && match.periodKind < PeriodKind::kShootOut) {
-        platform::SendMessage(window, Msg::Command, CommandId::kPhaseMenu, 0);
-      } else if (gameFlow.paused != 0) {
+      // Back to where the user was: play goes on, a menu or screen that is open stays as it
+      // was (a second phase menu over it would leave the first one behind the next match),
+      // and between matches the phase menu comes back.
+      if (pausedToAsk || (platform::TopDialog() == nullptr && gameFlow.paused != 0)) {
         platform::SendMessage(window, Msg::Command, CommandId::kPause, 0);
+      } else if (platform::TopDialog() == nullptr && !playing) {
+        platform::SendMessage(window, Msg::Command, CommandId::kPhaseMenu, 0);
       }
       return;
     }
