@@ -4,6 +4,7 @@
 #include "base/record_resets.h"
 #include "match/match_state.h"
 #include "match/match_tick.h"
+#include "presentation/pause_sign.h"
 #include "resources/dialog_names.h"
 #include "savegame/preferences_file.h"
 #include "shell/command_handlers.h"
@@ -36,8 +37,10 @@ void OpenStartupMenu(platform::Window* window) {
   if (match.half != 0 || gameFlow.paused != 0) {
     match.half = 0;
     gameFlow.paused = 0;
+    ForgetPauseSign();
     platform::SetMenu(window, shellState.menuIdle);
   }
+  ShowCleanPitch(window);
   dialogWindows.firstMenuLeft = 0;
   OpenFirstMenu();
   SendGameCommand(gameFlow.mode == Mode::kCampaign ? CommandId::kCampaignMode
@@ -47,16 +50,21 @@ void OpenStartupMenu(platform::Window* window) {
   if (backToCampaign) SendGameCommand(CommandId::kPhaseMenu);
 }
 
+// Pause and Continue; the pitch says so while play stands still.
 void TogglePause(platform::Window* window) {
+  platform::DeviceContext* dc = platform::GetDC(window);
   if (gameFlow.paused == 0) {
     gameFlow.paused = 1;
     platform::KillTimer(window, kMatchTimerId);
     platform::SetMenu(window, shellState.menuPaused);
+    ShowPauseSign(dc);
   } else {
     gameFlow.paused = 0;
+    HidePauseSign(dc);
     platform::SetMenu(window, shellState.menuRunning);
     SendGameCommand(CommandId::kStartTimer);
   }
+  platform::ReleaseDC(window, dc);
 }
 
 // The question before the first menu; the match, if any, goes on behind it. Asked between the

@@ -13,6 +13,7 @@
 #include "match/match_view.h"
 #include "platform/platform.h"
 #include "presentation/match_captions.h"
+#include "presentation/pause_sign.h"
 #include "presentation/pitch_drawing.h"
 #include "presentation/pitch_match_view.h"
 #include "resources/feldo_resources.h"
@@ -97,9 +98,9 @@ void OnSize(platform::Window* window, int width, int height) {
   viewLayout.captionShift = CaptionShiftForWidth(width);
 }
 
-void OnPaint(platform::Window* window) {
-  platform::PaintInfo paint;
-  platform::DeviceContext* dc = platform::BeginPaint(window, &paint);
+// The whole picture of the window: the pitch and its furniture, the players and the ball while
+// a half is played, the scoreboard (empty between matches) and the pause sign while it stands.
+void DrawWindowPicture(platform::DeviceContext* dc) {
   platform::SelectFont(dc, platform::StockFont(platform::StockObject::SystemFixedFont));
   platform::SetBkMode(dc, platform::BkMode::Transparent);
   FillPitch(dc);
@@ -115,6 +116,13 @@ void OnPaint(platform::Window* window) {
     DrawBall(dc);
   }
   DrawScoreboard(dc);
+  RedrawPauseSign(dc);
+}
+
+void OnPaint(platform::Window* window) {
+  platform::PaintInfo paint;
+  platform::DeviceContext* dc = platform::BeginPaint(window, &paint);
+  DrawWindowPicture(dc);
   platform::EndPaint(window, &paint);
   viewLayout.layoutLocked = 1;
   ++commandLog.paints;
@@ -134,8 +142,8 @@ void OnPaint(platform::Window* window) {
 
 void OnClose(platform::Window* window) {
   if (gameFlow.phase != Phase::kNone) {
-    // A match or shoot-out runs (or is paused) while the running or paused menu is attached.
-    const bool playing = platform::GetMenu(window) != shellState.menuIdle;
+    // A half or a shoot-out is being played (or stands paused); a decided shoot-out is over.
+    const bool playing = match.half != 0 || match.periodKind == PeriodKind::kShootOut;
     const bool pausedToAsk = playing && gameFlow.paused == 0;
     if (pausedToAsk) platform::SendMessage(window, Msg::Command, CommandId::kPause, 0);
     const int answer =
@@ -177,6 +185,13 @@ void OnDestroy(platform::Window* window) {
 }
 
 }  // namespace
+
+void ShowCleanPitch(platform::Window* window) {
+  platform::SetWindowTitle(window, platform::LoadString(shellState.instance, kStringTitle));
+  platform::DeviceContext* dc = platform::GetDC(window);
+  if (dc != nullptr) DrawWindowPicture(dc);
+  platform::ReleaseDC(window, dc);
+}
 
 void OnMatchTimer(platform::Window* window) {
   MatchTick([window] {
