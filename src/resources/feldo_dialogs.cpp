@@ -60,6 +60,12 @@ DialogTemplate MessageDialog(std::string_view name, DialogFrame frame, std::stri
 
 }  // namespace
 
+std::string_view LevelLabel(int level) {
+  static constexpr std::string_view kLabels[] = {"LEVEL S(スーパー級)", "LEVEL 1(上級)",
+                                                 "LEVEL 2(中級)", "LEVEL 3(初級)"};
+  return kLabels[level >= 0 && level < 4 ? level : 3];
+}
+
 std::vector<DialogTemplate> FeldoDialogTemplates() {
   using namespace DialogItem;
   std::vector<DialogTemplate> dialogs;
@@ -128,10 +134,10 @@ std::vector<DialogTemplate> FeldoDialogTemplates() {
       "レベル設定",
       150,
       100,
-      {Radio(kLevelFirst, "LEVEL S(スーパー級)", 30, 4, 88, 8),
-       Radio(kLevelFirst + 1, "LEVEL 1(上級)", 30, 24, 80, 8),
-       Radio(kLevelFirst + 2, "LEVEL 2(中級)", 30, 44, 80, 8),
-       Radio(kLevelFirst + 3, "LEVEL 3(初級)", 30, 64, 80, 8),
+      {Radio(kLevelFirst, LevelLabel(0), 30, 4, 88, 8),
+       Radio(kLevelFirst + 1, LevelLabel(1), 30, 24, 80, 8),
+       Radio(kLevelFirst + 2, LevelLabel(2), 30, 44, 80, 8),
+       Radio(kLevelFirst + 3, LevelLabel(3), 30, 64, 80, 8),
        DefaultButton(kOk, "Ok", 24, 82, 32, 14), Button(kCancel, "Cancel", 94, 82, 32, 14)}});
 
   dialogs.push_back(DialogTemplate{

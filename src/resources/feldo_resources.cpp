@@ -40,6 +40,8 @@ platform::ResourceTable BuildResources() {
   table.dialogs = FeldoDialogTemplates();
   table.strings.push_back({kStringTitle, "サッカー"});
   table.strings.push_back({kStringClassName, "サッカー"});
+  table.strings.push_back({kStringLevelLoaded, "対戦相手の強さが %s になりました"});
+  table.strings.push_back({kStringLoadCaption, "ゲームのロード"});
   table.icons.push_back(DrawProgramIcon(kIconLarge, 32));
   table.icons.push_back(DrawProgramIcon(kIconSmall, 16));
   return table;

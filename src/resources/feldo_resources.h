@@ -6,6 +6,10 @@
 
 inline constexpr int kStringTitle = 103;      // the window title
 inline constexpr int kStringClassName = 109;  // the window class name
+// The message after a load that changed the level: its text ("%s": the level's label, see
+// LevelLabel) and its caption.
+inline constexpr int kStringLevelLoaded = 110;
+inline constexpr int kStringLoadCaption = 111;
 inline constexpr int kIconLarge = 107;
 inline constexpr int kIconSmall = 108;
 
