@@ -41,5 +41,6 @@ inline constexpr int kPractice = 240;
 inline constexpr int kLevelDialog = 241;
 inline constexpr int kSoundDialog = 247;
 inline constexpr int kSmoothMotion = 248;  // the GAME menu's switch of smooth motion
-inline constexpr int kLast = 248;
+inline constexpr int kKeyHelp = 249;       // the key help (F1, or the GAME menu)
+inline constexpr int kLast = 249;
 }  // namespace CommandId

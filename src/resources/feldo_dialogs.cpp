@@ -58,6 +58,62 @@ DialogTemplate MessageDialog(std::string_view name, DialogFrame frame, std::stri
                         width, height, {DefaultButton(DialogItem::kOk, " OK ", okX, okY, 32, 12)}};
 }
 
+// The key help: the keys as the keyboard names them, and what they do. A line without keys is
+// the heading of the lines under it.
+struct KeyHelpLine {
+  std::string_view keys;
+  std::string_view what;
+};
+constexpr KeyHelpLine kKeyHelpLines[] = {
+    {"", "■ 試合中"},
+    {"↑ ↓ ← →  (8 2 4 6)", "選手を走らせる  (キーを離すと止まる)"},
+    {"S  (*  :)", "向いている方へパス"},
+    {"W  (9)", "画面の上へ斜めにパス"},
+    {"X  (3)", "画面の下へ斜めにパス"},
+    {"A  (/  ?)", "向いている方へシュート  (浮き球はヘディング)"},
+    {"Q  (7)", "画面の上へ斜めにシュート"},
+    {"Z  (1)", "画面の下へ斜めにシュート"},
+    {"P", "センタリング"},
+    {"Space  (0)", "押して離すとセンタリング  (長く押すと高く)"},
+    {"Shift を押したまま", "パスとシュートを浮かせる"},
+    {"", "■ P K 戦"},
+    {"A / Q (W) / Z", "キッカーが蹴る  (正面 / 上 / 下)"},
+    {"↑ ↓", "キーパーが上か下へ跳ぶ"},
+    {"", "■ そのほか"},
+    {"F10", "メニューバー  (GAME → Pause で一時停止)"},
+    {"F11", "全画面表示の切り替え"},
+    {"F12", "画面を保存"},
+    {"Esc", "ダイアログを閉じる"},
+};
+
+constexpr int kKeyHelpKeysX = 12;
+constexpr int kKeyHelpWhatX = 110;
+constexpr int kKeyHelpWidth = 300;
+constexpr int kKeyHelpLineStep = 11;
+
+DialogTemplate KeyHelpDialog() {
+  DialogTemplate help{
+      DialogName::kKeyHelpDlg, DialogFrame::Popup, "キー操作  (F1)", kKeyHelpWidth, 0, {}};
+  int y = 8;
+  for (const KeyHelpLine& line : kKeyHelpLines) {
+    if (line.keys.empty()) {
+      if (y > 8) y += 4;
+      help.controls.push_back(ControlTemplate{ControlKind::Static, 0, line.what, kKeyHelpKeysX - 6,
+                                              y, kKeyHelpWidth - 2 * kKeyHelpKeysX, 8, 0});
+    } else {
+      help.controls.push_back(ControlTemplate{ControlKind::Static, 0, line.keys, kKeyHelpKeysX, y,
+                                              kKeyHelpWhatX - kKeyHelpKeysX - 4, 8, 0});
+      help.controls.push_back(ControlTemplate{ControlKind::Static, 0, line.what, kKeyHelpWhatX, y,
+                                              kKeyHelpWidth - kKeyHelpWhatX - 6, 8, 0});
+    }
+    y += kKeyHelpLineStep;
+  }
+  help.controls.push_back(
+      DefaultButton(DialogItem::kOk, " OK ", (kKeyHelpWidth - 32) / 2, y + 6, 32, 12));
+  help.height = y + 6 + 12 + 8;
+  return help;
+}
+
 }  // namespace
 
 std::string_view LevelLabel(int level) {
@@ -156,6 +212,8 @@ std::vector<DialogTemplate> FeldoDialogTemplates() {
       80,
       {ControlTemplate{ControlKind::StaticCentred, 0, "最初のメニューを開きます", 0, 22, 160, 8, 0},
        Button(kOk, " OK ", 30, 50, 32, 12), DefaultButton(kCancel, "Cancel", 90, 50, 32, 12)}});
+
+  dialogs.push_back(KeyHelpDialog());
 
   dialogs.push_back(
       MessageDialog(DialogName::kMessBox2, DialogFrame::Frameless, "", 180, 80, 70, 50));

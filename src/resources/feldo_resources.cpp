@@ -13,8 +13,8 @@ using platform::PopupTemplate;
 
 namespace {
 
-// GAME: Pause (or Continue), Menu, smooth motion (checked while on), Exit; SOUND: Sound On,
-// Sound Off.
+// GAME: Pause (or Continue), Menu, smooth motion (checked while on), the key help, Exit; SOUND:
+// Sound On, Sound Off.
 MenuTemplate GameMenu(std::string_view name, std::string_view pauseText, bool pauseGreyed) {
   return MenuTemplate{
       name,
@@ -22,6 +22,7 @@ MenuTemplate GameMenu(std::string_view name, std::string_view pauseText, bool pa
                      {MenuItemTemplate{pauseText, CommandId::kPause, pauseGreyed},
                       MenuItemTemplate{"Menu", CommandId::kBackToFirstMenu, false},
                       MenuItemTemplate{"なめらか表示", CommandId::kSmoothMotion, false},
+                      MenuItemTemplate{"キー操作 (F1)", CommandId::kKeyHelp, false},
                       MenuItemTemplate{"Exit", CommandId::kExit, false}}},
        PopupTemplate{"SOUND",
                      {MenuItemTemplate{"Sound On", CommandId::kSoundOn, false},

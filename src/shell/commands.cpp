@@ -147,6 +147,9 @@ bool HandleCommand(platform::Window* window, int id) {
     case CommandId::kSoundDialog:
       OpenSoundDialog();
       return true;
+    case CommandId::kKeyHelp:
+      ShowKeyHelp(window);
+      return true;
     default:
       return HandleMatchCommand(window, id) || HandleCampaignCommand(window, id) ||
              HandleSaveCommand(window, id);

@@ -61,6 +61,7 @@ struct DialogWindows {
   // 1 once a start-up menu opened since command 1 began was left without a choice; command 1
   // then brings a campaign in progress back to its phase menu.
   std::uint8_t firstMenuLeft = 0;
+  std::uint8_t keyHelpOpen = 0;  // 1 while the key help is open (F1 opens no second one)
 };
 
 extern DialogWindows dialogWindows;
@@ -75,6 +76,9 @@ platform::Param MessageDialogProc(platform::Window* dialog, platform::Msg msg, p
                                   platform::Param b);
 platform::Param SoundDialogProc(platform::Window* dialog, platform::Msg msg, platform::Param a,
                                 platform::Param b);
+// The key help (KeyHelpDlg): its lines are its template's; OK, Esc and the close box end it.
+platform::Param KeyHelpDialogProc(platform::Window* dialog, platform::Msg msg, platform::Param a,
+                                  platform::Param b);
 
 // Opens a dialog of the game's resources, modal to the main window, with `argument` as the b
 // of its InitDialog; returns its result (-1 when there is no such template).

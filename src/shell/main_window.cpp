@@ -142,8 +142,7 @@ void OnPaint(platform::Window* window) {
 
 void OnClose(platform::Window* window) {
   if (gameFlow.phase != Phase::kNone) {
-    // A half or a shoot-out is being played (or stands paused); a decided shoot-out is over.
-    const bool playing = match.half != 0 || match.periodKind == PeriodKind::kShootOut;
+    const bool playing = MatchBeingPlayed();
     const bool pausedToAsk = playing && gameFlow.paused == 0;
     if (pausedToAsk) platform::SendMessage(window, Msg::Command, CommandId::kPause, 0);
     const int answer =
@@ -185,6 +184,10 @@ void OnDestroy(platform::Window* window) {
 }
 
 }  // namespace
+
+bool MatchBeingPlayed() {
+  return match.half != 0 || match.periodKind == PeriodKind::kShootOut;
+}
 
 void ShowCleanPitch(platform::Window* window) {
   platform::SetWindowTitle(window, platform::LoadString(shellState.instance, kStringTitle));
@@ -235,6 +238,9 @@ Param MainWindowProc(platform::Window* window, Msg msg, Param a, Param b) {
       return 0;
     case Msg::Activate:
       if (a == 0) PauseWhileAway(window);
+      return 0;
+    case Msg::Help:
+      platform::SendMessage(window, Msg::Command, CommandId::kKeyHelp, 0);
       return 0;
     case Msg::LButtonDown:
     case Msg::LButtonDoubleClick:

@@ -28,6 +28,9 @@ inline constexpr int kMatchTimerId = 1;
 // stops, the idle menu comes back and the end-of-match command runs.
 void OnMatchTimer(platform::Window* window);
 
+// A half or a shoot-out is being played, or stands paused (a decided shoot-out is over).
+bool MatchBeingPlayed();
+
 // The window between matches, once a match has ended or been left: the pitch without players,
 // the scoreboard empty, the pause sign gone and the game's plain title.
 void ShowCleanPitch(platform::Window* window);

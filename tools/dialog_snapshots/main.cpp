@@ -5,8 +5,10 @@
 // Runs the game's own main window on the headless backend, in GAME_FOLDER when given (where
 // GDAT.DAT lies), opens each dialog template with the procedure, the records and the argument
 // the game uses for it, and saves dialog-NAME.png (several messages of MessBox2 as
-// dialog-MessBox2-K.png by message kind) and the open SOUND menu as menu-SOUND.png. Ends with exit
-// code 1 when a dialog cannot be opened.
+// dialog-MessBox2-K.png by message kind), two message boxes (a question and the word after a
+// load that brought another level) as dialog-messagebox-*.png, and the open GAME and SOUND
+// menus as menu-GAME.png and menu-SOUND.png. Ends with exit code 1 when a dialog cannot be
+// opened.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -103,6 +105,7 @@ std::vector<Shot> Shots() {
       {"DispTounament", "DispTounament", MenuDialogProc, content(10)},
       {"PlayoffMsg1", "PlayoffMsg1", MenuDialogProc, content(5)},
       {"PlayoffMsg2", "PlayoffMsg2", MenuDialogProc, content(5)},
+      {"KeyHelpDlg", "KeyHelpDlg", KeyHelpDialogProc, plain},
   };
   for (int kind : {1, 2, 3, 4, 7, 8, 10}) {
     shots.push_back(
@@ -160,7 +163,34 @@ int main(int argc, char** argv) {
     gameFlow.messageKind = MessageKind::kMatchResult;
     gameFlow.phase = Phase::kQualifying;
   }
-  // The SOUND menu open, with its check mark on Sound Off.
+  // Two message boxes: a question with its Cancel button, and the word after a load that
+  // brought another level.
+  const struct {
+    const char* file;
+    const char* text;
+    const char* caption;
+    unsigned buttons;
+  } boxes[] = {{"messagebox-question", "現在進行中のゲームを中止して終了しますか?", "ゲームの終了",
+                platform::mb::kOkCancel},
+               {"messagebox-level", "対戦相手の強さが LEVEL 1(上級) になりました", "ゲームのロード",
+                platform::mb::kOk}};
+  for (const auto& box : boxes) {
+    pendingFile = box.file;
+    saved = false;
+    platform::MessageBox(window, box.text, box.caption, box.buttons | platform::mb::kIconWarning);
+    if (!saved) ++failures;
+  }
+  pendingFile.clear();
+  // The GAME menu open, then the SOUND menu with its check mark on Sound Off.
+  for (const int key : {platform::KeyF10}) {
+    hl::KeyDown(key);
+    hl::KeyUp(key);
+  }
+  hl::Advance(0);
+  if (!hl::SaveScreenshot((output / "menu-GAME.png").string())) ++failures;
+  hl::KeyDown(platform::KeyEscape);
+  hl::KeyUp(platform::KeyEscape);
+  hl::Advance(0);
   SetSoundOff(true);
   for (const int key : {platform::KeyF10, platform::KeyRight}) {
     hl::KeyDown(key);
