@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -21,11 +21,11 @@
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
 #include "support/campaign_stages.h"
+#include "support/game_window.h"
 
 namespace {
 
 namespace hl = platform::headless;
-namespace fs = std::filesystem;
 
 enum class Where { kStartupMenu, kPhaseMenu, kScreen, kBareWindow, kMatch, kPausedMatch };
 enum class Opened { kF1, kGameMenu };
@@ -44,30 +44,13 @@ void PrintTo(const Case& c, std::ostream* out) {
 class KeyHelp : public ::testing::TestWithParam<Case> {
  protected:
   void SetUp() override {
-    folder_ = fs::current_path() / (std::string("help-") + std::to_string(index_++));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    previous_ = fs::current_path();
-    fs::current_path(folder_);
-    fs::copy_file(fs::path(FELDO_GAME_DIR) / "GDAT.DAT", "GDAT.DAT");
-    ResetAllRecords();
-    platform::ProgramOptions options;
-    options.seed = 2;
-    platform::Instance* instance = hl::StartForTests(FeldoResources(), options);
-    hl::SetIdleHandler([this](std::optional<std::uint64_t>) { Idle(); });
-    window_ = CreateFeldoWindow(instance);
+    folder_.emplace();
+    // The start-up menu opens when a case asks for it.
+    window_ = game_window::Open(
+        2, [this](std::optional<std::uint64_t>) { Idle(); }, true);
     ASSERT_NE(window_, nullptr);
-    shellState.startupDone = 1;  // the start-up menu opens when a case asks for it
-    gameFlow.soundOff = 1;
-    platform::ShowWindow(window_, 1);
-    platform::UpdateWindow(window_);
   }
-  void TearDown() override {
-    hl::Shutdown();
-    ResetAllRecords();
-    fs::current_path(previous_);
-    fs::remove_all(folder_);
-  }
+  void TearDown() override { folder_.reset(); }
 
   static void Press(int key) {
     hl::KeyDown(key);
@@ -128,21 +111,7 @@ class KeyHelp : public ::testing::TestWithParam<Case> {
     return (match.clockMinutes * 60 + match.clockSeconds) * 1000 + match.clockMillis;
   }
 
-  void StartFriendly() {
-    gameFlow.userNation = 7;
-    gameFlow.chosenOpponent = 9;
-    gameFlow.mode = Mode::kFriendly;
-    platform::SendMessage(window_, platform::Msg::Command, CommandId::kStartMatch);
-    for (int i = 0; i < 2000 &&
-                    (captionState.entranceState != EntranceState::kNone || match.captionTimer != 0);
-         ++i) {
-      hl::Advance(10);
-    }
-    hl::Advance(1000);
-  }
-
-  static inline int index_ = 0;
-  fs::path folder_, previous_;
+  std::optional<game_window::TestFolder> folder_;
   platform::Window* window_ = nullptr;
   platform::Window* lastTop_ = nullptr;
   platform::Window* host_ = nullptr;
@@ -177,7 +146,7 @@ TEST_P(KeyHelp, OpensOverWhateverIsOpenAndClosesBackToIt) {
       break;
     case Where::kMatch:
     case Where::kPausedMatch:
-      StartFriendly();
+      game_window::StartFriendly(window_, 1000);
       ASSERT_EQ(match.half, 1);
       if (c.where == Where::kPausedMatch) command(CommandId::kPause);
       OpenHelp();

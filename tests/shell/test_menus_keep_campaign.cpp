@@ -4,9 +4,9 @@
 // phase, with the campaign as it was, and never with a second menu left open behind it.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -22,11 +22,11 @@
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
 #include "support/campaign_stages.h"
+#include "support/game_window.h"
 
 namespace {
 
 namespace hl = platform::headless;
-namespace fs = std::filesystem;
 
 // What the user does when a dialog (or, for kMenuItem, the bare window) is in front of him.
 enum class Act {
@@ -64,27 +64,14 @@ std::string Bytes(const char* file) {
 class MenusKeepTheCampaign : public ::testing::TestWithParam<Path> {
  protected:
   void SetUp() override {
-    folder_ = fs::current_path() / (std::string("keep-") + std::to_string(index_++));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    previous_ = fs::current_path();
-    fs::current_path(folder_);
-    fs::copy_file(fs::path(FELDO_GAME_DIR) / "GDAT.DAT", "GDAT.DAT");
-    ResetAllRecords();
-    platform::Instance* instance = hl::StartForTests(FeldoResources());
-    hl::SetIdleHandler([this](std::optional<std::uint64_t>) { Idle(); });
-    window_ = CreateFeldoWindow(instance);
+    folder_.emplace();
+    // The start-up menu of the first paint is left with Esc: no campaign yet.
+    window_ = game_window::Open(
+        1, [this](std::optional<std::uint64_t>) { Idle(); }, false);
     ASSERT_NE(window_, nullptr);
-    platform::ShowWindow(window_, 1);
-    platform::UpdateWindow(window_);  // the start-up menu, left with Esc: no campaign yet
     startupDone_ = true;
   }
-  void TearDown() override {
-    hl::Shutdown();
-    ResetAllRecords();
-    fs::current_path(previous_);
-    fs::remove_all(folder_);
-  }
+  void TearDown() override { folder_.reset(); }
 
   void Do(Act act, platform::Window* dialog) {
     switch (act) {
@@ -160,8 +147,7 @@ class MenusKeepTheCampaign : public ::testing::TestWithParam<Path> {
     EXPECT_TRUE(steps_.empty()) << "steps left: " << steps_.size();
   }
 
-  static inline int index_ = 0;
-  fs::path folder_, previous_;
+  std::optional<game_window::TestFolder> folder_;
   platform::Window* window_ = nullptr;
   platform::Window* lastTop_ = nullptr;
   std::vector<Step> steps_;

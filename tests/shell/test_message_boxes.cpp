@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <filesystem>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -18,11 +18,11 @@
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
 #include "support/campaign_stages.h"
+#include "support/game_window.h"
 
 namespace {
 
 namespace hl = platform::headless;
-namespace fs = std::filesystem;
 
 constexpr int kLabelMargin = 8;  // at the least, between a label and either edge of its button
 
@@ -39,25 +39,10 @@ void PrintTo(const Box& box, std::ostream* out) {
 
 class MessageBoxes : public ::testing::TestWithParam<Box> {
  protected:
-  void SetUp() override {
-    folder_ = fs::current_path() / (std::string("boxes-") + std::to_string(index_++));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    previous_ = fs::current_path();
-    fs::current_path(folder_);
-    if (GetParam().withArchive) fs::copy_file(fs::path(FELDO_GAME_DIR) / "GDAT.DAT", "GDAT.DAT");
-    ResetAllRecords();
-  }
-  void TearDown() override {
-    hl::LimitFileWrites(-1);
-    hl::Shutdown();
-    ResetAllRecords();
-    fs::current_path(previous_);
-    fs::remove_all(folder_);
-  }
+  void SetUp() override { folder_.emplace(GetParam().withArchive); }
+  void TearDown() override { folder_.reset(); }
 
-  static inline int index_ = 0;
-  fs::path folder_, previous_;
+  std::optional<game_window::TestFolder> folder_;
   int boxes_ = 0;
 
  public:
@@ -102,13 +87,10 @@ class MessageBoxes : public ::testing::TestWithParam<Box> {
 // The fixture of the running test, which answers the dialogs.
 MessageBoxes* answering = nullptr;
 
+// The game's window; its start-up menu is left with Esc (the archive checked before it).
 platform::Window* OpenGameWindow() {
-  platform::Instance* instance = hl::StartForTests(FeldoResources());
-  hl::SetIdleHandler([](std::optional<std::uint64_t>) { answering->Idle(); });
-  platform::Window* window = CreateFeldoWindow(instance);
-  platform::ShowWindow(window, 1);
-  platform::UpdateWindow(window);  // the archive check and the start-up menu, left with Esc
-  return window;
+  return game_window::Open(
+      1, [](std::optional<std::uint64_t>) { answering->Idle(); }, false);
 }
 
 void Command(int id) {

@@ -5,8 +5,8 @@
 // match is played.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,11 +22,11 @@
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
 #include "support/campaign_stages.h"
+#include "support/game_window.h"
 
 namespace {
 
 namespace hl = platform::headless;
-namespace fs = std::filesystem;
 using platform::Color;
 using platform::Rect;
 
@@ -36,54 +36,27 @@ constexpr Color kBlack = platform::Rgb(0, 0, 0);
 class PitchSigns : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ =
-        fs::current_path() /
-        (std::string("signs-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    previous_ = fs::current_path();
-    fs::current_path(folder_);
-    fs::copy_file(fs::path(FELDO_GAME_DIR) / "GDAT.DAT", "GDAT.DAT");
-    ResetAllRecords();
-    platform::ProgramOptions options;
-    options.seed = 3;
-    platform::Instance* instance = hl::StartForTests(FeldoResources(), options);
-    hl::SetIdleHandler([](std::optional<std::uint64_t>) {
-      // A message or question that comes up is answered with OK, a menu is left with Esc.
-      platform::Window* top = platform::TopDialog();
-      if (top == nullptr) {
-        hl::Advance(10);
-      } else if (!hl::PressControl(platform::kIdOk)) {
-        hl::KeyDown(platform::KeyEscape);
-        hl::KeyUp(platform::KeyEscape);
-      }
-    });
-    window_ = CreateFeldoWindow(instance);
+    folder_.emplace();
+    // A message or question that comes up is answered with OK, a menu is left with Esc; the
+    // start-up menu does not open: straight to a match.
+    window_ = game_window::Open(
+        3,
+        [](std::optional<std::uint64_t>) {
+          platform::Window* top = platform::TopDialog();
+          if (top == nullptr) {
+            hl::Advance(10);
+          } else if (!hl::PressControl(platform::kIdOk)) {
+            hl::KeyDown(platform::KeyEscape);
+            hl::KeyUp(platform::KeyEscape);
+          }
+        },
+        true);
     ASSERT_NE(window_, nullptr);
-    shellState.startupDone = 1;  // straight to a match, without the start-up menu
-    gameFlow.soundOff = 1;
-    platform::ShowWindow(window_, 1);
-    platform::UpdateWindow(window_);
   }
-  void TearDown() override {
-    hl::Shutdown();
-    ResetAllRecords();
-    fs::current_path(previous_);
-    fs::remove_all(folder_);
-  }
+  void TearDown() override { folder_.reset(); }
 
-  // A friendly between Germany and England, played on to a few seconds after its kick-off.
   void StartFriendly() {
-    gameFlow.userNation = 7;
-    gameFlow.chosenOpponent = 9;
-    gameFlow.mode = Mode::kFriendly;
-    platform::SendMessage(window_, platform::Msg::Command, CommandId::kStartMatch);
-    for (int i = 0; i < 2000 &&
-                    (captionState.entranceState != EntranceState::kNone || match.captionTimer != 0);
-         ++i) {
-      hl::Advance(10);
-    }
-    hl::Advance(2000);
+    game_window::StartFriendly(window_, 2000);
     ASSERT_EQ(match.half, 1);
   }
 
@@ -147,7 +120,7 @@ class PitchSigns : public ::testing::Test {
     return white > 100 && black > white;
   }
 
-  fs::path folder_, previous_;
+  std::optional<game_window::TestFolder> folder_;
   platform::Window* window_ = nullptr;
 };
 
