@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # cmake --install into a temporary prefix, then the installed start: the layout of the
-# installed files (programs, data, icons in the hicolor layout, the desktop entry, which
-# desktop-file-validate must pass, and the software-centre entry, which appstreamcli validate
-# must pass), and the game started twice from the installed files under
+# installed files (programs, data, the English catalogue, icons in the hicolor layout, the
+# desktop entry, which desktop-file-validate must pass, and the software-centre entry, which
+# appstreamcli validate must pass), and the game started twice from the installed files under
 # the headless backend, with the per-user game folder in a temporary home. The settings land in
 # that folder and are there at the second start; an old installation's links are pointed at
-# this one and the user's own files are kept.
+# this one and the user's own files are kept; and once in English.
 #   install_start.sh BUILD_DIR WORK_DIR
 # Ends with 77 (skipped) when everything else passed but desktop-file-validate or appstreamcli
 # is not there.
@@ -35,6 +35,9 @@ done
 for file in GDAT.DAT ODAT.DAT kick.wav WHISTLE.wav KANSEI1.wav KANSEI4.wav PSMAT006.wav; do
   cmp -s "$prefix/share/feldo/$file" "$build/game/$file" || fail "share/feldo/$file is not the built one"
 done
+catalogue=share/locale/en/LC_MESSAGES/vexo-world-cup.mo
+cmp -s "$prefix/$catalogue" "$build/game/locale/en/LC_MESSAGES/vexo-world-cup.mo" ||
+  fail "$catalogue is not the built one"
 # A PNG's width and height are the big-endian words at bytes 16 and 20.
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8 }'; }
 for size in 32 48 64 128 256; do
@@ -124,6 +127,13 @@ env -u XDG_DATA_HOME HOME="$home" "$start" --game --headless --seed 1 --script "
 [ ! -e "$folder/OLD.DAT" ] && [ ! -L "$folder/OLD.DAT" ] || fail "the dangling OLD.DAT link is still there"
 [ "$(cat "$folder/VEXOSOC.\$\$\$")" = mine ] || fail "the user's save was touched"
 [ "$(od -An -tx1 "$folder/SEL_.DAT" | tr -d ' ')" = 0300 ] || fail "SEL_.DAT after the second start"
+
+# In English: the game folder holds no catalogue, the installed one is found from the programs'
+# own folder.
+printf 'wait-dialog SinkiBox 1000\nexpect-title Football\nclose\n' >"$work/english.script"
+env -u XDG_DATA_HOME HOME="$home" "$start" --game --lang en --headless --seed 1 \
+  --script "$work/english.script" >"$work/english.out" 2>&1 ||
+  fail "the installed game in English: $(tail -3 "$work/english.out")"
 
 # An absolute XDG_DATA_HOME holds the folder; a relative one is ignored.
 XDG_DATA_HOME=$work/xdg HOME="$home" "$start" --game --headless --script "$work/elsewhere/scripts/first.script" \

@@ -4,8 +4,8 @@
 # maintainer scripts; then installed with dpkg into a throw-away root (the dependencies checked
 # against this system's packages), the installed menu entry and software-centre entry
 # validated, the game started headless by the entry's command with the game folder in a
-# temporary home, and the package removed: nothing of it is left and the player's game folder
-# is as it was.
+# temporary home (once in English, from the packaged catalogue), and the package removed:
+# nothing of it is left and the player's game folder is as it was.
 #   package_deb.sh BUILD_DIR WORK_DIR VERSION
 # Ends with 77 (skipped) when a program it needs is missing, naming the Debian packages to
 # install.
@@ -70,6 +70,7 @@ expected=$(sort <<'LIST'
 /usr/share/feldo/KANSEI1.wav
 /usr/share/feldo/KANSEI4.wav
 /usr/share/feldo/PSMAT006.wav
+/usr/share/locale/en/LC_MESSAGES/vexo-world-cup.mo
 /usr/share/applications/vexo-world-cup.desktop
 /usr/share/icons/hicolor/32x32/apps/feldo.png
 /usr/share/icons/hicolor/48x48/apps/feldo.png
@@ -200,6 +201,11 @@ grep -q 'font not found' "$work/start.out" && fail "the installed game found no 
 [ "$(readlink "$folder/GDAT.DAT")" = "$root/usr/share/feldo/GDAT.DAT" ] ||
   fail "the start did not link the installed GDAT.DAT into the game folder"
 [ "$(cat "$folder/VEXOSOC.\$\$\$")" = mine ] || fail "the start touched the player's save"
+# In English: the programs find the installed catalogue from their own folder.
+printf 'wait-dialog SinkiBox 1000\nexpect-title Football\nclose\n' >"$work/english.script"
+env -u XDG_DATA_HOME HOME="$home" "$start" --game --lang en --headless --seed 1 \
+  --script "$work/english.script" >"$work/english.out" 2>&1 ||
+  fail "the installed game in English: $(tail -3 "$work/english.out")"
 out=$(env -u XDG_DATA_HOME HOME="$home" "$start" --version 2>&1)
 [ "$out" = "lumar (Vexo World Cup) $version" ] || fail "the installed launcher's version: $out"
 

@@ -80,5 +80,14 @@ printf 'expect-value smoothMotion 1\n' >"$scratch/smooth.script"
 (cd "$scratch" && timeout 60 "$game_dir/feldo" --headless --script smooth.script) ||
   fail "smooth motion is not on by default, or --classic-motion was remembered"
 [ -e "$scratch/FELDO.CFG" ] && fail "--classic-motion wrote the preferences file"
+# Both programs take --lang with the two languages, and refuse any other.
+for program in feldo lumar; do
+  grep -q -- "^  --lang en|ja" <<<"$("$game_dir/$program" --help 2>/dev/null)" ||
+    fail "$program --help does not list --lang"
+  err=$("$game_dir/$program" --headless --lang fr 2>&1 >/dev/null)
+  code=$?
+  [ $code -eq 2 ] || fail "$program --lang fr exits with $code, not 2"
+  grep -qF -- '--lang wants one of en, ja, not "fr"' <<<"$err" || fail "$program --lang fr says: $err"
+done
 rm -rf "$scratch"
 exit $((failures > 0))

@@ -1,9 +1,10 @@
 # Shared by ./play.sh and ./test.sh (sourced, not run): installs the Debian packages the build
 # needs when they are missing, and configures and builds the release build in build/.
 
-# The packages of a fresh Debian 12 machine that the build and the game need.
+# The packages of a fresh Debian 12 machine that the build and the game need (gettext: msgfmt
+# compiles the message catalogues, xgettext extracts their source strings).
 FELDO_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev libfreetype-dev
-  fonts-ipafont-gothic libpng-dev libgtest-dev libbenchmark-dev)
+  fonts-ipafont-gothic libpng-dev libgtest-dev libbenchmark-dev gettext)
 
 # What the tests need beyond that: a virtual X server, xdotool to click and type in it, xwd to
 # read its pixels, xprop to read what the window asks of the window manager,

@@ -10,7 +10,9 @@ namespace {
 constexpr const char* kLevelTags[kLevelCount] = {"  [ LEVEL S ]", "  [ LEVEL 1 ]", "  [ LEVEL 2 ]",
                                                  "  [ LEVEL 3 ]"};
 constexpr const char* kKnockoutTitles[kFinal + 1] = {
-    "ワールドカップ 決勝トーナメント1回戦", "ワールドカップ 準決勝", "ワールドカップ 決勝"};
+    platform::TranslateLater("ワールドカップ 決勝トーナメント1回戦"),
+    platform::TranslateLater("ワールドカップ 準決勝"),
+    platform::TranslateLater("ワールドカップ 決勝")};
 
 }  // namespace
 
@@ -22,15 +24,17 @@ bool CampaignMatchTitle(std::string* out) {
     case Phase::kQualifying: {
       std::string region;
       RegionName(&region, gameFlow.region);
-      title = platform::Format("ワールドカップ %s地区予選 ラウンド %d", region.c_str(), round);
+      title = platform::Format(platform::Translate("ワールドカップ %s地区予選 ラウンド %d"),
+                               region.c_str(), round);
       break;
     }
     case Phase::kGroupLeague:
-      title = platform::Format("ワールドカップ グループリーグ ラウンド %d", round);
+      title =
+          platform::Format(platform::Translate("ワールドカップ グループリーグ ラウンド %d"), round);
       break;
     case Phase::kKnockout:
       if (gameFlow.roundIndex > kFinal) return false;
-      title = kKnockoutTitles[gameFlow.roundIndex];
+      title = platform::Translate(kKnockoutTitles[gameFlow.roundIndex]);
       break;
     default:
       return false;

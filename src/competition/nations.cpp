@@ -25,26 +25,44 @@ struct NationEntry {
 
 // By nation index; the last entry is the youth selection.
 constexpr NationEntry kNations[kTeamTableSize] = {
-    {"JPN", "日本", 0, 3, 3, 1, 4, 23},          {"KOR", "韓国", 0, 3, 3, 1, 9, 24},
-    {"CHN", "中国", 0, 2, 2, 0, 2, 7},           {"KSA", "サウジアラビア", 0, 2, 2, 0, 13, 25},
-    {"IRI", "イラン", 0, 3, 3, 1, 2, 22},        {"KUW", "クウェート", 0, 1, 1, 0, 10, 2},
-    {"ITA", "イタリア", 1, 6, 6, 4, 6, 23},      {"GER", "ドイツ", 1, 6, 6, 4, 3, 7},
-    {"ENG", "イングランド", 1, 5, 5, 3, 7, 2},   {"FRA", "フランス", 1, 6, 6, 4, 5, 23},
-    {"NED", "オランダ", 1, 5, 6, 4, 20, 26},     {"ESP", "スペイン", 1, 4, 5, 3, 8, 2},
-    {"CZE", "チェコ", 1, 4, 5, 3, 2, 7},         {"POR", "ポルトガル", 1, 3, 5, 3, 12, 24},
-    {"BRA", "ブラジル", 2, 6, 6, 4, 18, 22},     {"ARG", "アルゼンチン", 2, 6, 6, 4, 16, 6},
-    {"URU", "ウルグアイ", 2, 5, 5, 2, 17, 8},    {"CHI", "チリ", 2, 4, 4, 2, 8, 24},
-    {"PAR", "パラグアイ", 2, 3, 4, 2, 21, 22},   {"COL", "コロンビア", 2, 3, 3, 2, 27, 22},
-    {"MEX", "メキシコ", 3, 4, 4, 3, 15, 25},     {"USA", "アメリカ", 3, 3, 3, 2, 1, 24},
-    {"CAN", "カナダ", 3, 2, 2, 0, 7, 2},         {"JAM", "ジャマイカ", 3, 2, 2, 0, 19, 22},
-    {"CRC", "コスタリカ", 3, 1, 1, 0, 7, 2},     {"CMR", "カメルーン", 4, 4, 5, 3, 11, 22},
-    {"NGR", "ナイジェリア", 4, 4, 4, 2, 14, 25}, {"RSA", "南アフリカ", 4, 3, 3, 1, 15, 25},
-    {"TUN", "チュニジア", 4, 2, 2, 0, 8, 2},     {"EGY", "エジプト", 4, 1, 1, 0, 7, 24},
-    {"MAR", "モロッコ", 4, 1, 1, 0, 15, 22},     {"U20", "ユース選抜", 0, 0, 0, 0, 2, 7},
+    {"JPN", platform::TranslateLater("日本"), 0, 3, 3, 1, 4, 23},
+    {"KOR", platform::TranslateLater("韓国"), 0, 3, 3, 1, 9, 24},
+    {"CHN", platform::TranslateLater("中国"), 0, 2, 2, 0, 2, 7},
+    {"KSA", platform::TranslateLater("サウジアラビア"), 0, 2, 2, 0, 13, 25},
+    {"IRI", platform::TranslateLater("イラン"), 0, 3, 3, 1, 2, 22},
+    {"KUW", platform::TranslateLater("クウェート"), 0, 1, 1, 0, 10, 2},
+    {"ITA", platform::TranslateLater("イタリア"), 1, 6, 6, 4, 6, 23},
+    {"GER", platform::TranslateLater("ドイツ"), 1, 6, 6, 4, 3, 7},
+    {"ENG", platform::TranslateLater("イングランド"), 1, 5, 5, 3, 7, 2},
+    {"FRA", platform::TranslateLater("フランス"), 1, 6, 6, 4, 5, 23},
+    {"NED", platform::TranslateLater("オランダ"), 1, 5, 6, 4, 20, 26},
+    {"ESP", platform::TranslateLater("スペイン"), 1, 4, 5, 3, 8, 2},
+    {"CZE", platform::TranslateLater("チェコ"), 1, 4, 5, 3, 2, 7},
+    {"POR", platform::TranslateLater("ポルトガル"), 1, 3, 5, 3, 12, 24},
+    {"BRA", platform::TranslateLater("ブラジル"), 2, 6, 6, 4, 18, 22},
+    {"ARG", platform::TranslateLater("アルゼンチン"), 2, 6, 6, 4, 16, 6},
+    {"URU", platform::TranslateLater("ウルグアイ"), 2, 5, 5, 2, 17, 8},
+    {"CHI", platform::TranslateLater("チリ"), 2, 4, 4, 2, 8, 24},
+    {"PAR", platform::TranslateLater("パラグアイ"), 2, 3, 4, 2, 21, 22},
+    {"COL", platform::TranslateLater("コロンビア"), 2, 3, 3, 2, 27, 22},
+    {"MEX", platform::TranslateLater("メキシコ"), 3, 4, 4, 3, 15, 25},
+    {"USA", platform::TranslateLater("アメリカ"), 3, 3, 3, 2, 1, 24},
+    {"CAN", platform::TranslateLater("カナダ"), 3, 2, 2, 0, 7, 2},
+    {"JAM", platform::TranslateLater("ジャマイカ"), 3, 2, 2, 0, 19, 22},
+    {"CRC", platform::TranslateLater("コスタリカ"), 3, 1, 1, 0, 7, 2},
+    {"CMR", platform::TranslateLater("カメルーン"), 4, 4, 5, 3, 11, 22},
+    {"NGR", platform::TranslateLater("ナイジェリア"), 4, 4, 4, 2, 14, 25},
+    {"RSA", platform::TranslateLater("南アフリカ"), 4, 3, 3, 1, 15, 25},
+    {"TUN", platform::TranslateLater("チュニジア"), 4, 2, 2, 0, 8, 2},
+    {"EGY", platform::TranslateLater("エジプト"), 4, 1, 1, 0, 7, 24},
+    {"MAR", platform::TranslateLater("モロッコ"), 4, 1, 1, 0, 15, 22},
+    {"U20", platform::TranslateLater("ユース選抜"), 0, 0, 0, 0, 2, 7},
 };
 
-constexpr const char* kRegionNames[kRegionCount] = {"アジア", "ヨーロッパ", "南米", "北中米カリブ",
-                                                    "アフリカ"};
+constexpr const char* kRegionNames[kRegionCount] = {
+    platform::TranslateLater("アジア"), platform::TranslateLater("ヨーロッパ"),
+    platform::TranslateLater("南米"), platform::TranslateLater("北中米カリブ"),
+    platform::TranslateLater("アフリカ")};
 constexpr int kRegionFirst[kRegionCount] = {0, 6, 14, 20, 25};
 constexpr int kRegionCounts[kRegionCount] = {6, 8, 6, 5, 6};
 
@@ -57,10 +75,10 @@ void CopyName(int nation) {
   std::memcpy(entry.data(), name.data(), length);
 }
 
-// Length of a name as the screens measure it: one cell per ASCII character, two per
-// full-width one.
+// The name in the interface's language and its length as the screens measure it: one cell per
+// ASCII character, two per full-width one.
 int WriteName(std::string* out, const char* name) {
-  out->assign(name);
+  out->assign(platform::Translate(name));
   return platform::DisplayCells(*out);
 }
 

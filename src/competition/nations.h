@@ -37,14 +37,16 @@ struct TeamRecord {
 static_assert(sizeof(TeamRecord) == 98, "TeamRecord is 98 bytes in declared order");
 
 extern std::array<TeamRecord, kTeamTableSize> TeamTable;
-// Zero-terminated UTF-8 names by nation index; the screens read them from here.
+// Zero-terminated UTF-8 names by nation index, in Japanese (the saved campaign's own and the
+// message catalogue's source); the screens read them from here and show them through
+// platform::Translate.
 extern std::array<std::array<char, kNationNameBytes>, kTeamTableSize> NationNames;
 
 void InitTeamDatabase();
 void FillNationNames();
-// Write the name into `out` and return its length in display cells (platform::DisplayCells:
-// the byte count of the name in the game's original two-byte text); 0 (and `out` untouched)
-// when the index is out of range. NationName covers 0 to 30 only.
+// Write the name in the interface's language into `out` and return its length in display cells
+// (platform::DisplayCells: the byte count of the name in the game's original two-byte text); 0 (and
+// `out` untouched) when the index is out of range. NationName covers 0 to 30 only.
 int RegionName(std::string* out, int region);
 int NationName(std::string* out, int nation);
 // Makes `out` empty, then writes the three-letter code (0 to 31).

@@ -1,12 +1,14 @@
 // Starting the game program from the launcher.
 #include "launcher/game_start.h"
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "launcher/launcher_state.h"
 #include "resources/lumar_resources.h"
 
-namespace {
-
-int TextIdFor(platform::StartResult result) {
+int StartFailureTextId(platform::StartResult result) {
   using platform::StartResult;
   switch (result) {
     case StartResult::Ready:
@@ -27,6 +29,18 @@ int TextIdFor(platform::StartResult result) {
   return kLumarStringSystemRefused;
 }
 
+namespace {
+
+// The game's arguments: the language the launcher was told to show, then the game folder.
+std::vector<std::string> GameArguments() {
+  std::vector<std::string> arguments;
+  if (const std::optional<std::string> language = platform::GivenOption("--lang")) {
+    arguments = {"--lang", *language};
+  }
+  arguments.push_back(launcher.gameFolder);
+  return arguments;
+}
+
 void Report(platform::Window* window, platform::StartResult result, const std::string& where) {
   const std::string text = StartFailureText(launcher.instance, result, where);
   if (text.empty()) return;
@@ -39,7 +53,7 @@ void Report(platform::Window* window, platform::StartResult result, const std::s
 
 std::string StartFailureText(platform::Instance* instance, platform::StartResult result,
                              const std::string& where) {
-  const int id = TextIdFor(result);
+  const int id = StartFailureTextId(result);
   if (id == 0) return std::string();
   const std::string format = platform::LoadString(instance, id);
   return platform::Format(format.c_str(), where.c_str());
@@ -52,8 +66,7 @@ void StartGame(platform::Window* window) {
     Report(window, result, launcher.gameFolder);
   } else {
     // Started from the game folder itself, so that a relative folder is not applied twice.
-    result =
-        platform::StartProgramReporting("", kGameProgram, launcher.gameFolder, kGameReadyWaitMs);
+    result = platform::StartProgramReporting("", kGameProgram, GameArguments(), kGameReadyWaitMs);
     Report(window, result, platform::CurrentDirectory() + "/" + kGameProgram);
   }
   launcher.startResult = int(result);

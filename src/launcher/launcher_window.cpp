@@ -98,6 +98,9 @@ int LumarMain(platform::Instance* instance, const std::string& commandLine, int 
     return kBadFolderExitCode;
   }
   RegisterLauncherValues();
+  // The language of its messages: --lang, else the locale's (the game's own choice in FELDO.CFG
+  // is the game's to read).
+  platform::SetLanguage(platform::StartLanguage(platform::GivenOption("--lang"), ""));
   platform::Window* window = CreateLumarWindow(instance);
   if (window == nullptr) return 0;
   platform::ShowWindow(window, showState);

@@ -18,10 +18,10 @@ platform::Window* CreateLumarWindow(platform::Instance* instance);
 // What the launcher ends with when its folder argument names no folder it can enter.
 inline constexpr int kBadFolderExitCode = 2;
 
-// The program entry: the window, the folder argument (the whole command line), the message
-// loop. The exit code is the quit message's; a folder argument that names no folder the game
-// could be started in ends the launcher at once with one line on standard error and
-// kBadFolderExitCode.
+// The program entry: the language (--lang, else the locale), the window, the folder argument
+// (the whole command line), the message loop. The exit code is the quit message's; a folder
+// argument that names no folder the game could be started in ends the launcher at once with one
+// line on standard error and kBadFolderExitCode.
 int LumarMain(platform::Instance* instance, const std::string& commandLine, int showState);
 
 // The launcher's fields under their own names, for scripts (expect-value firstLetters 16).

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/resources.h"
 #include "platform/types.h"
 #include "platform/window.h"
 
@@ -45,6 +46,25 @@ void ListSetSelection(Window* dialog, int id, int line);
 int ListCount(Window* dialog, int id);
 // Sets the keyboard focus to a control.
 void SetFocusItem(Window* dialog, int id);
+
+// How a text fits its place at 1x, measured with the layer's own font as the layer draws it:
+// the pixels across its widest line against the room across, and the lines it takes against
+// the lines the place shows. A text that does not fit is cut off (in a message box, broken
+// inside a word).
+struct TextFit {
+  int needed = 0;
+  int room = 0;
+  int lines = 1;
+  int lineRoom = 1;
+  bool Fits() const { return needed <= room && lines <= lineRoom; }
+};
+// `text` in a control of the template's kind and size; a push button as it is drawn with the
+// default border, a list box's line beside a scroll bar.
+TextFit FitOfControlText(const ControlTemplate& control, std::string_view text);
+// The template's title in its caption bar.
+TextFit FitOfDialogTitle(const DialogTemplate& tpl);
+// The text of a message box (the box is as wide as its longest line, up to a limit).
+TextFit FitOfMessageText(std::string_view text);
 
 namespace mb {
 inline constexpr unsigned kOk = 0;

@@ -13,6 +13,7 @@
 //   platform/drawing.h    device contexts, pens, brushes, fonts, shapes, text output, bitmaps,
 //                         device-independent bitmaps and PNG files
 //   platform/text.h       display cells of UTF-8 text and the classic formatter
+//   platform/language.h   the interface's language and the English message catalogue
 //   platform/sound.h      WAV files played by name and the beep
 //   platform/files.h      raw files by relative name and the current directory
 //   platform/process.h    starting another program and waiting until it is ready
@@ -24,6 +25,7 @@
 #include "platform/dialogs.h"
 #include "platform/drawing.h"
 #include "platform/files.h"
+#include "platform/language.h"
 #include "platform/menus.h"
 #include "platform/process.h"
 #include "platform/program.h"

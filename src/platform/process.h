@@ -1,7 +1,9 @@
 // Processes: starting another program and waiting until its message loop is ready for input.
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -25,5 +27,8 @@ enum class StartResult {
 // left to run), the others that it was not.
 StartResult StartProgramReporting(std::string_view folder, std::string_view program,
                                   std::string_view argument, int waitMs);
+// The same with the arguments given one by one (none, one or several).
+StartResult StartProgramReporting(std::string_view folder, std::string_view program,
+                                  const std::vector<std::string>& arguments, int waitMs);
 
 }  // namespace platform

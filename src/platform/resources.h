@@ -83,9 +83,12 @@ struct ResourceTable {
   std::vector<IconResource> icons;
 };
 
-// The string with that id, or an empty string.
+// The string with that id in the current language, or an empty string.
 std::string LoadString(Instance* instance, int id);
 // nullptr when there is no dialog template with that name.
 const DialogTemplate* FindDialogTemplate(Instance* instance, std::string_view name);
+// The template with its title and control texts in the current language, as DialogBox shows
+// it (the texts are views of the template's own or of the catalogue's).
+DialogTemplate TranslatedTemplate(const DialogTemplate& tpl);
 
 }  // namespace platform

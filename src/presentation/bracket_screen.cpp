@@ -121,7 +121,7 @@ void DrawBracketNames(DeviceContext* dc, int x, int y, int b, int c) {
       const int nation = ColumnNation(side == 1, row);
       std::string name;
       if (nation >= 1 && nation <= kTeamTableSize)
-        name = NationNames[std::size_t(nation - 1)].data();
+        name = platform::Translate(NationNames[std::size_t(nation - 1)].data());
       const platform::Color colour =
           StillIn(nation) ? platform::Rgb(250, 0, 0) : platform::Rgb(0, 0, 0);
       // Both columns write their names 4 pixels in and 2 down from the box's corner, so that

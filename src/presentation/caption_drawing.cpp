@@ -81,9 +81,9 @@ void DrawPeriodCaption(DeviceContext* dc) {
   if (dc == nullptr || match.captionTimer == 0) return;
   const int x = CaptionCentre() - 48;
   if (match.captionKind == CaptionKind::kHalfTime)
-    TextTransparent(dc, x, 240, "ハーフタイム", kWhite);
+    TextTransparent(dc, x, 240, platform::Translate("ハーフタイム"), kWhite);
   if (match.captionKind == CaptionKind::kExtraTime)
-    TextTransparent(dc, x, 240, "   延 長 戦", kRed);
+    TextTransparent(dc, x, 240, platform::Translate("   延 長 戦"), kRed);
 }
 
 void DrawPeriodBreak(DeviceContext* dc) {
@@ -130,20 +130,22 @@ void DrawTunnelClosed(DeviceContext* dc) {
 }
 
 std::string FixtureTitle() {
-  if (gameFlow.mode != Mode::kCampaign) return "    親 善 試 合      ";
+  if (gameFlow.mode != Mode::kCampaign) return platform::Translate("    親 善 試 合      ");
   const int round = gameFlow.roundIndex + 1;
   switch (gameFlow.phase) {
     case Phase::kQualifying: {
       std::string region;
       RegionName(&region, gameFlow.region);
-      return platform::Format("ワールドカップ %s地区予選 ラウンド %d", region.c_str(), round);
+      return platform::Format(platform::Translate("ワールドカップ %s地区予選 ラウンド %d"),
+                              region.c_str(), round);
     }
     case Phase::kGroupLeague:
-      return platform::Format("ワールドカップ 1次リーグ ラウンド %d", round);
+      return platform::Format(platform::Translate("ワールドカップ 1次リーグ ラウンド %d"), round);
     case Phase::kKnockout:
-      if (gameFlow.roundIndex == kKnockoutFirstRound) return "ワールドカップ 決勝トーナメント1回戦";
-      if (gameFlow.roundIndex == kSemiFinal) return "ワールドカップ 準決勝";
-      if (gameFlow.roundIndex == kFinal) return "ワールドカップ 決勝";
+      if (gameFlow.roundIndex == kKnockoutFirstRound)
+        return platform::Translate("ワールドカップ 決勝トーナメント1回戦");
+      if (gameFlow.roundIndex == kSemiFinal) return platform::Translate("ワールドカップ 準決勝");
+      if (gameFlow.roundIndex == kFinal) return platform::Translate("ワールドカップ 決勝");
       return "";
     default:
       return "";
@@ -158,7 +160,7 @@ void DrawFixtureCaption(DeviceContext* dc) {
   platform::SetBkMode(dc, platform::BkMode::Transparent);
   const platform::Color old = platform::SetTextColor(dc, kRed);
   if (match.opponent == 0) {
-    platform::TextOut(dc, x, y + 20, "対戦相手がいません");
+    platform::TextOut(dc, x, y + 20, platform::Translate("対戦相手がいません"));
   } else {
     platform::TextOut(dc, x - 120, y, FixtureTitle());
     x -= 10;
@@ -186,7 +188,7 @@ void DrawKickOffCaption(DeviceContext* dc) {
   if (dc == nullptr) return;
   DrawPitchBuffered(dc);
   ScopedFont font(dc, {12, 12, 12});
-  TextTransparent(dc, FixtureX() - 10 + 36, 160, "試 合 開 始", kWhite);
+  TextTransparent(dc, FixtureX() - 10 + 36, 160, platform::Translate("試 合 開 始"), kWhite);
 }
 
 void DrawGoalCelebrationStep(DeviceContext* dc, bool last) {

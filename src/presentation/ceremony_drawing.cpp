@@ -221,7 +221,7 @@ void DrawDepartureScreen(DeviceContext* dc) {
   CopyDib(dc, 40, 10, bitmapStore.aeroplane);
   ScopedFont font(dc, {16, 16, 24});
   platform::SetBkMode(dc, platform::BkMode::Transparent);
-  TextIn(dc, 40, 190, "ワールドカップ へ出発 !", kRed);
+  TextIn(dc, 40, 190, platform::Translate("ワールドカップ へ出発 !"), kRed);
 }
 
 void DrawVictoryScreen(DeviceContext* dc) {
@@ -235,8 +235,8 @@ void DrawVictoryScreen(DeviceContext* dc) {
   {
     ScopedFont font(dc, {24, 24, 24});
     platform::SetBkMode(dc, platform::BkMode::Transparent);
-    TextIn(dc, 50, 220, "ワールドカップ", kRed);
-    TextIn(dc, 50, 250, "   優  勝 !   ", kRed);
+    TextIn(dc, 50, 220, platform::Translate("ワールドカップ"), kRed);
+    TextIn(dc, 50, 250, platform::Translate("   優  勝 !   "), kRed);
   }
   if (victoryCelebration.animating == 0) {
     victoryCelebration.animating = 1;

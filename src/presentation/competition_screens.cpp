@@ -46,7 +46,7 @@ std::string Spaces(int count) {
 int NameOf(int nationNumber, std::string* name) {
   name->clear();
   if (nationNumber < 1 || nationNumber > kTeamTableSize) return 0;
-  *name = NationNames[std::size_t(nationNumber - 1)].data();
+  *name = platform::Translate(NationNames[std::size_t(nationNumber - 1)].data());
   return platform::DisplayCells(*name);
 }
 
@@ -75,13 +75,13 @@ void DrawPairing(DeviceContext* dc, int x, int y, int home, int away) {
 const char* MarkText(StandingsMark mark) {
   switch (mark) {
     case StandingsMark::Qualified:
-      return "出場決定";
+      return platform::Translate("出場決定");
     case StandingsMark::ToKnockout:
-      return "決勝Tへ";
+      return platform::Translate("決勝Tへ");
     case StandingsMark::Playoff:
-      return "プレイオフ";
+      return platform::Translate("プレイオフ");
     case StandingsMark::Out:
-      return "敗退";
+      return platform::Translate("敗退");
     case StandingsMark::None:
       break;
   }
@@ -152,43 +152,48 @@ std::string RoundResultsHeading() {
   if (gameFlow.phase == Phase::kKnockout) {
     switch (gameFlow.roundIndex) {
       case kKnockoutFirstRound:
-        return "決勝トーナメント1回戦 対戦結果";
+        return platform::Translate("決勝トーナメント1回戦 対戦結果");
       case kSemiFinal:
-        return "決勝トーナメント準決勝 対戦結果";
+        return platform::Translate("決勝トーナメント準決勝 対戦結果");
       case kFinal:
-        return "決勝トーナメント決勝 対戦結果";
+        return platform::Translate("決勝トーナメント決勝 対戦結果");
       default:
         return "";
     }
   }
-  return platform::Format("ラウンド%d 対戦結果", gameFlow.lastRound + 1);
+  return platform::Format(platform::Translate("ラウンド%d 対戦結果"), gameFlow.lastRound + 1);
 }
 
 std::string StandingsHeading() {
   if (gameFlow.displayRegion == kDisplayOwnLeague) {
-    return platform::Format("%s 地区予選 対戦結果", RegionNameOf(gameFlow.region).c_str());
+    return platform::Format(platform::Translate("%s 地区予選 対戦結果"),
+                            RegionNameOf(gameFlow.region).c_str());
   }
   if (gameFlow.displayRegion == kDisplayGroupLeague) {
-    return platform::Format("グループリーグ %s対戦結果", GroupHeading(leagueState.userGroup));
+    return platform::Format(platform::Translate("グループリーグ %s対戦結果"),
+                            GroupHeading(leagueState.userGroup));
   }
-  return platform::Format("%s 地区予選 対戦結果", RegionNameOf(gameFlow.displayRegion).c_str());
+  return platform::Format(platform::Translate("%s 地区予選 対戦結果"),
+                          RegionNameOf(gameFlow.displayRegion).c_str());
 }
 
 const char* GroupResultsHeading(int group) {
-  static const char* const kHeadings[kGroupCount] = {"グループ Ａ 対戦結果", "グループ Ｂ 対戦結果",
-                                                     "グループ Ｃ 対戦結果",
-                                                     "グループ Ｄ 対戦結果"};
-  return group >= 0 && group < kGroupCount ? kHeadings[group] : "";
+  static const char* const kHeadings[kGroupCount] = {
+      platform::TranslateLater("グループ Ａ 対戦結果"),
+      platform::TranslateLater("グループ Ｂ 対戦結果"),
+      platform::TranslateLater("グループ Ｃ 対戦結果"),
+      platform::TranslateLater("グループ Ｄ 対戦結果")};
+  return group >= 0 && group < kGroupCount ? platform::Translate(kHeadings[group]) : "";
 }
 
 const char* TicketNotice(int region) {
   switch (region) {
     case 1:
-      return "(ワールドカップへの切符は５枚)";
+      return platform::Translate("(ワールドカップへの切符は５枚)");
     case 3:
-      return "(ワールドカップへの切符は２枚)";
+      return platform::Translate("(ワールドカップへの切符は２枚)");
     default:
-      return "(ワールドカップへの切符は３枚)";
+      return platform::Translate("(ワールドカップへの切符は３枚)");
   }
 }
 
@@ -224,22 +229,24 @@ void DrawRoundResults(DeviceContext* dc) {
 void DrawPlayoffNotice(DeviceContext* dc) {
   std::string name;
   NameOf(gameFlow.playoffOpponent, &name);
-  TransparentText(dc, 10, 10, "プレイオフの対戦相手は", kBlack);
-  TransparentText(dc, 10, 50, platform::Format("%s です", name.c_str()), kBlack);
+  TransparentText(dc, 10, 10, platform::Translate("プレイオフの対戦相手は"), kBlack);
+  TransparentText(dc, 10, 50, platform::Format(platform::Translate("%s です"), name.c_str()),
+                  kBlack);
 }
 
 void DrawGroupSchedule(DeviceContext* dc) {
   OpaqueText(dc, 10, 10, GroupHeading(leagueState.userGroup), kBlack, Rgb(0, 255, 255));
-  TransparentText(dc, 110, 10, "(決勝トーナメントへの切符は２枚)", kRed);
+  TransparentText(dc, 110, 10, platform::Translate("(決勝トーナメントへの切符は２枚)"), kRed);
   DrawSchedule(dc, 10, 50);
 }
 
 }  // namespace
 
 const char* GroupHeading(int group) {
-  static const char* const kHeadings[kGroupCount] = {" グループＡ ", " グループＢ ", " グループＣ ",
-                                                     " グループＤ "};
-  return group >= 0 && group < kGroupCount ? kHeadings[group] : "";
+  static const char* const kHeadings[kGroupCount] = {
+      platform::TranslateLater(" グループＡ "), platform::TranslateLater(" グループＢ "),
+      platform::TranslateLater(" グループＣ "), platform::TranslateLater(" グループＤ ")};
+  return group >= 0 && group < kGroupCount ? platform::Translate(kHeadings[group]) : "";
 }
 
 int DrawSchedule(DeviceContext* dc, int x, int y) {
@@ -255,7 +262,7 @@ int DrawSchedule(DeviceContext* dc, int x, int y) {
     }
     platform::SetBkMode(dc, BkMode::Opaque);
     platform::SetBkColor(dc, kBlue);
-    TextIn(dc, x, y, platform::Format("ラウンド%d ", round + 1), kWhite);
+    TextIn(dc, x, y, platform::Format(platform::Translate("ラウンド%d "), round + 1), kWhite);
     platform::SetBkColor(dc, kScheduleGreen);
     y += 20;
     bool drawn[kLeagueSlots] = {};
@@ -312,12 +319,12 @@ void DrawStandingsTable(DeviceContext* dc, int left, int top) {
   const int tickets = StandingsTickets(gameFlow.displayRegion);
   DrawStandingsGrid(dc, left, top, n);
   platform::SetBkMode(dc, BkMode::Transparent);
-  TextIn(dc, left + 9, top + 1, "順位", kWhite);
-  TextIn(dc, left + 9 + 8 * cw, top + 1, "国 名", kWhite);
-  TextIn(dc, left + 9 + 34 * cw, top + 1, "勝点", kBlack);
-  TextIn(dc, left + 9 + 42 * cw, top + 1, "得失", kBlack);
-  TextIn(dc, left + 9 + 50 * cw, top + 1, "得点", kBlack);
-  TextIn(dc, left + 9 + 58 * cw, top + 1, "結果", kBlack);
+  TextIn(dc, left + 9, top + 1, platform::Translate("順位"), kWhite);
+  TextIn(dc, left + 9 + 8 * cw, top + 1, platform::Translate("国 名"), kWhite);
+  TextIn(dc, left + 9 + 34 * cw, top + 1, platform::Translate("勝点"), kBlack);
+  TextIn(dc, left + 9 + 42 * cw, top + 1, platform::Translate("得失"), kBlack);
+  TextIn(dc, left + 9 + 50 * cw, top + 1, platform::Translate("得点"), kBlack);
+  TextIn(dc, left + 9 + 58 * cw, top + 1, platform::Translate("結果"), kBlack);
   int y = top + 23;
   for (const StandingsLine& line : StandingsLines(tickets, gameFlow.phase == Phase::kQualifying)) {
     DrawStandingsLine(dc, left, y, line);

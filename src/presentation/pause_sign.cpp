@@ -15,7 +15,7 @@ constexpr int kWidth = 160;
 constexpr int kHeight = 44;
 constexpr int kTop = 233;  // the box's middle on the centre spot's row (255)
 constexpr platform::FontSpec kFont{24, 12, 24};
-constexpr const char* kText = "一時停止";
+constexpr const char* kText = platform::TranslateLater("一時停止");
 
 // Copies between the window and the kept picture of what the sign covers.
 void CopyCovered(DeviceContext* dc, bool keep) {
@@ -50,8 +50,9 @@ void RedrawPauseSign(DeviceContext* dc) {
   platform::SelectBrush(dc, brush);
   ScopedFont font(dc, kFont);
   const platform::BkMode mode = platform::SetBkMode(dc, platform::BkMode::Transparent);
-  const int textWidth = platform::DisplayCells(kText) * kFont.width;
-  TextIn(dc, r.left + (kWidth - textWidth) / 2, r.top + (kHeight - kFont.height) / 2, kText,
+  const std::string_view text = platform::Translate(std::string_view(kText));
+  const int textWidth = platform::DisplayCells(text) * kFont.width;
+  TextIn(dc, r.left + (kWidth - textWidth) / 2, r.top + (kHeight - kFont.height) / 2, text,
          platform::Rgb(255, 255, 255));
   platform::SetBkMode(dc, mode);
 }

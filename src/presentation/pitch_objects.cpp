@@ -119,7 +119,7 @@ void DrawShootOutCaption(DeviceContext* dc) {
   const int m = CaptionCentre();
   platform::SetBkMode(dc, platform::BkMode::Transparent);
   platform::SetTextColor(dc, platform::Rgb(255, 0, 0));
-  platform::TextOut(dc, m - 48, 240, "    P K 戦 ");
+  platform::TextOut(dc, m - 48, 240, platform::Translate("    P K 戦 "));
   platform::SetBkMode(dc, platform::BkMode::Opaque);
 }
 

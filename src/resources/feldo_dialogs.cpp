@@ -9,6 +9,7 @@ using platform::ControlKind;
 using platform::ControlTemplate;
 using platform::DialogFrame;
 using platform::DialogTemplate;
+using platform::TranslateLater;
 
 namespace {
 
@@ -65,25 +66,25 @@ struct KeyHelpLine {
   std::string_view what;
 };
 constexpr KeyHelpLine kKeyHelpLines[] = {
-    {"", "■ 試合中"},
-    {"↑ ↓ ← →  (8 2 4 6)", "選手を走らせる  (キーを離すと止まる)"},
-    {"S  (*  :)", "向いている方へパス"},
-    {"W  (9)", "画面の上へ斜めにパス"},
-    {"X  (3)", "画面の下へ斜めにパス"},
-    {"A  (/  ?)", "向いている方へシュート  (浮き球はヘディング)"},
-    {"Q  (7)", "画面の上へ斜めにシュート"},
-    {"Z  (1)", "画面の下へ斜めにシュート"},
-    {"P", "センタリング"},
-    {"Space  (0)", "押して離すとセンタリング  (長く押すと高く)"},
-    {"Shift を押したまま", "パスとシュートを浮かせる"},
-    {"", "■ P K 戦"},
-    {"A / Q (W) / Z", "キッカーが蹴る  (正面 / 上 / 下)"},
-    {"↑ ↓", "キーパーが上か下へ跳ぶ"},
-    {"", "■ そのほか"},
-    {"F10", "メニューバー  (GAME → Pause で一時停止)"},
-    {"F11", "全画面表示の切り替え"},
-    {"F12", "画面を保存"},
-    {"Esc", "ダイアログを閉じる"},
+    {"", TranslateLater("■ 試合中")},
+    {TranslateLater("↑ ↓ ← →  (8 2 4 6)"), TranslateLater("選手を走らせる  (キーを離すと止まる)")},
+    {"S  (*  :)", TranslateLater("向いている方へパス")},
+    {"W  (9)", TranslateLater("画面の上へ斜めにパス")},
+    {"X  (3)", TranslateLater("画面の下へ斜めにパス")},
+    {"A  (/  ?)", TranslateLater("向いている方へシュート  (浮き球はヘディング)")},
+    {"Q  (7)", TranslateLater("画面の上へ斜めにシュート")},
+    {"Z  (1)", TranslateLater("画面の下へ斜めにシュート")},
+    {"P", TranslateLater("センタリング")},
+    {"Space  (0)", TranslateLater("押して離すとセンタリング  (長く押すと高く)")},
+    {TranslateLater("Shift を押したまま"), TranslateLater("パスとシュートを浮かせる")},
+    {"", TranslateLater("■ P K 戦")},
+    {"A / Q (W) / Z", TranslateLater("キッカーが蹴る  (正面 / 上 / 下)")},
+    {TranslateLater("↑ ↓"), TranslateLater("キーパーが上か下へ跳ぶ")},
+    {"", TranslateLater("■ そのほか")},
+    {"F10", TranslateLater("メニューバー  (GAME → Pause で一時停止)")},
+    {"F11", TranslateLater("全画面表示の切り替え")},
+    {"F12", TranslateLater("画面を保存")},
+    {"Esc", TranslateLater("ダイアログを閉じる")},
 };
 
 constexpr int kKeyHelpKeysX = 12;
@@ -92,8 +93,12 @@ constexpr int kKeyHelpWidth = 300;
 constexpr int kKeyHelpLineStep = 11;
 
 DialogTemplate KeyHelpDialog() {
-  DialogTemplate help{
-      DialogName::kKeyHelpDlg, DialogFrame::Popup, "キー操作  (F1)", kKeyHelpWidth, 0, {}};
+  DialogTemplate help{DialogName::kKeyHelpDlg,
+                      DialogFrame::Popup,
+                      TranslateLater("キー操作  (F1)"),
+                      kKeyHelpWidth,
+                      0,
+                      {}};
   int y = 8;
   for (const KeyHelpLine& line : kKeyHelpLines) {
     if (line.keys.empty()) {
@@ -117,8 +122,9 @@ DialogTemplate KeyHelpDialog() {
 }  // namespace
 
 std::string_view LevelLabel(int level) {
-  static constexpr std::string_view kLabels[] = {"LEVEL S(スーパー級)", "LEVEL 1(上級)",
-                                                 "LEVEL 2(中級)", "LEVEL 3(初級)"};
+  static constexpr std::string_view kLabels[] = {
+      TranslateLater("LEVEL S(スーパー級)"), TranslateLater("LEVEL 1(上級)"),
+      TranslateLater("LEVEL 2(中級)"), TranslateLater("LEVEL 3(初級)")};
   return kLabels[level >= 0 && level < 4 ? level : 3];
 }
 
@@ -126,68 +132,74 @@ std::vector<DialogTemplate> FeldoDialogTemplates() {
   using namespace DialogItem;
   std::vector<DialogTemplate> dialogs;
 
-  dialogs.push_back(
-      DialogTemplate{DialogName::kSinkiBox,
-                     DialogFrame::Frameless,
-                     "",
-                     180,
-                     150,
-                     {DefaultButton(kNewGame, "新しくゲームを始める", 24, 22, 130, 14),
-                      Button(kLoadGame, "ロードしてゲームを始める", 24, 42, 130, 14),
-                      Button(kSoundSwitch, "サウンド切り替え  ", 24, 62, 130, 14),
-                      Button(kChangeLevel, "対戦相手の強さを変更する  ", 24, 82, 130, 14),
-                      Button(kExit, "ゲームを終了する  ", 24, 102, 130, 14)}});
-
-  dialogs.push_back(PhaseMenu(DialogName::kSinkiBox3, "地区予選メニュー", 175,
-                              {{kPlayRound, "ワールドカップ地区予選を戦う"},
-                               {kFriendly, "親善試合を行う"},
-                               {kPractice, "練習試合を行う"},
-                               {kStandings, "順位を見る"},
-                               {kSoundSwitch, "サウンド切り替え  "},
-                               {CommandId::kSaveCampaign, "ゲームをセーブする "},
-                               {kExit, "ゲームを終了する  "}}));
-  dialogs.push_back(PhaseMenu(DialogName::kSinkiBox4, "グループリーグメニュー", 140,
-                              {{kPlayRound, "ワールドカップ グループリーグを戦う"},
-                               {kStandings, "順位を見る"},
-                               {kSoundSwitch, "サウンド切り替え  "},
-                               {CommandId::kSaveCampaign, "ゲームをセーブする "},
-                               {kExit, "ゲームを終了する  "}}));
-  dialogs.push_back(PhaseMenu(DialogName::kSinkiBox5, "決勝トーナメントメニュー", 140,
-                              {{kPlayRound, "ワールドカップ 決勝トーナメントを戦う"},
-                               {kStandings, "対戦表を見る"},
-                               {kSoundSwitch, "サウンド切り替え  "},
-                               {CommandId::kSaveCampaign, "ゲームをセーブする "},
-                               {kExit, "ゲームを終了する  "}}));
-
   dialogs.push_back(DialogTemplate{
-      DialogName::kSelChikuDlg,
-      DialogFrame::Popup,
-      "プレイする地区と代表選択",
-      280,
+      DialogName::kSinkiBox,
+      DialogFrame::Frameless,
+      "",
       180,
-      {DefaultButton(kOk, " OK ", 120, 164, 32, 12), Button(207, "ヨーロッパ", 10, 14, 80, 14),
-       Button(209, "北中米カリブ", 190, 24, 80, 14), Button(208, "南米", 190, 84, 80, 14),
-       Button(210, "アフリカ", 10, 84, 80, 14), Button(206, "アジア", 100, 54, 80, 14),
-       ControlTemplate{ControlKind::Edit, kInfoLine, "", 40, 144, 210, 12, 0}}});
+      150,
+      {DefaultButton(kNewGame, TranslateLater("新しくゲームを始める"), 24, 22, 130, 14),
+       Button(kLoadGame, TranslateLater("ロードしてゲームを始める"), 24, 42, 130, 14),
+       Button(kSoundSwitch, TranslateLater("サウンド切り替え  "), 24, 62, 130, 14),
+       Button(kChangeLevel, TranslateLater("対戦相手の強さを変更する  "), 24, 82, 130, 14),
+       Button(kExit, TranslateLater("ゲームを終了する  "), 24, 102, 130, 14)}});
+
+  dialogs.push_back(PhaseMenu(DialogName::kSinkiBox3, TranslateLater("地区予選メニュー"), 175,
+                              {{kPlayRound, TranslateLater("ワールドカップ地区予選を戦う")},
+                               {kFriendly, TranslateLater("親善試合を行う")},
+                               {kPractice, TranslateLater("練習試合を行う")},
+                               {kStandings, TranslateLater("順位を見る")},
+                               {kSoundSwitch, TranslateLater("サウンド切り替え  ")},
+                               {CommandId::kSaveCampaign, TranslateLater("ゲームをセーブする ")},
+                               {kExit, TranslateLater("ゲームを終了する  ")}}));
+  dialogs.push_back(PhaseMenu(DialogName::kSinkiBox4, TranslateLater("グループリーグメニュー"), 140,
+                              {{kPlayRound, TranslateLater("ワールドカップ グループリーグを戦う")},
+                               {kStandings, TranslateLater("順位を見る")},
+                               {kSoundSwitch, TranslateLater("サウンド切り替え  ")},
+                               {CommandId::kSaveCampaign, TranslateLater("ゲームをセーブする ")},
+                               {kExit, TranslateLater("ゲームを終了する  ")}}));
+  dialogs.push_back(
+      PhaseMenu(DialogName::kSinkiBox5, TranslateLater("決勝トーナメントメニュー"), 140,
+                {{kPlayRound, TranslateLater("ワールドカップ 決勝トーナメントを戦う")},
+                 {kStandings, TranslateLater("対戦表を見る")},
+                 {kSoundSwitch, TranslateLater("サウンド切り替え  ")},
+                 {CommandId::kSaveCampaign, TranslateLater("ゲームをセーブする ")},
+                 {kExit, TranslateLater("ゲームを終了する  ")}}));
+
+  dialogs.push_back(
+      DialogTemplate{DialogName::kSelChikuDlg,
+                     DialogFrame::Popup,
+                     TranslateLater("プレイする地区と代表選択"),
+                     280,
+                     180,
+                     {DefaultButton(kOk, " OK ", 120, 164, 32, 12),
+                      Button(207, TranslateLater("ヨーロッパ"), 10, 14, 80, 14),
+                      Button(209, TranslateLater("北中米カリブ"), 190, 24, 80, 14),
+                      Button(208, TranslateLater("南米"), 190, 84, 80, 14),
+                      Button(210, TranslateLater("アフリカ"), 10, 84, 80, 14),
+                      Button(206, TranslateLater("アジア"), 100, 54, 80, 14),
+                      ControlTemplate{ControlKind::Edit, kInfoLine, "", 40, 144, 210, 12, 0}}});
 
   dialogs.push_back(DialogTemplate{DialogName::kSelTeamDlg, DialogFrame::Popup,
-                                   "プレイする国を選択", 160, 110, NationListControls()});
+                                   TranslateLater("プレイする国を選択"), 160, 110,
+                                   NationListControls()});
   dialogs.push_back(DialogTemplate{DialogName::kSelTestMatchDlg, DialogFrame::Popup,
-                                   "親善試合の対戦国を選択", 160, 110, NationListControls()});
+                                   TranslateLater("親善試合の対戦国を選択"), 160, 110,
+                                   NationListControls()});
   dialogs.push_back(DialogTemplate{
       DialogName::kSelTestMatch2Dlg,
       DialogFrame::Popup,
-      "練習試合を行う",
+      TranslateLater("練習試合を行う"),
       180,
       80,
-      {ControlTemplate{ControlKind::Static, 0, "ユース選抜チームと練習試合を行います", 10, 20, 170,
-                       8, 0},
+      {ControlTemplate{ControlKind::Static, 0,
+                       TranslateLater("ユース選抜チームと練習試合を行います"), 10, 20, 170, 8, 0},
        DefaultButton(kOk, "OK", 24, 60, 42, 10), Button(kCancel, "CANCEL", 114, 60, 42, 10)}});
 
   dialogs.push_back(DialogTemplate{
       DialogName::kSetLevelDlg,
       DialogFrame::Popup,
-      "レベル設定",
+      TranslateLater("レベル設定"),
       150,
       100,
       {Radio(kLevelFirst, LevelLabel(0), 30, 4, 88, 8),
@@ -196,13 +208,13 @@ std::vector<DialogTemplate> FeldoDialogTemplates() {
        Radio(kLevelFirst + 3, LevelLabel(3), 30, 64, 80, 8),
        DefaultButton(kOk, "Ok", 24, 82, 32, 14), Button(kCancel, "Cancel", 94, 82, 32, 14)}});
 
-  dialogs.push_back(DialogTemplate{
-      DialogName::kSetSoundDlg,
-      DialogFrame::Popup,
-      "サウンド設定",
-      100,
-      50,
-      {Radio(kSoundOn, "  サウンド ON", 4, 4, 80, 8), DefaultButton(kOk, "Ok", 30, 30, 32, 14)}});
+  dialogs.push_back(DialogTemplate{DialogName::kSetSoundDlg,
+                                   DialogFrame::Popup,
+                                   TranslateLater("サウンド設定"),
+                                   100,
+                                   50,
+                                   {Radio(kSoundOn, TranslateLater("  サウンド ON"), 4, 4, 80, 8),
+                                    DefaultButton(kOk, "Ok", 30, 30, 32, 14)}});
 
   dialogs.push_back(DialogTemplate{
       DialogName::kMessBox1,
@@ -210,7 +222,8 @@ std::vector<DialogTemplate> FeldoDialogTemplates() {
       "",
       160,
       80,
-      {ControlTemplate{ControlKind::StaticCentred, 0, "最初のメニューを開きます", 0, 22, 160, 8, 0},
+      {ControlTemplate{ControlKind::StaticCentred, 0, TranslateLater("最初のメニューを開きます"), 0,
+                       22, 160, 8, 0},
        Button(kOk, " OK ", 30, 50, 32, 12), DefaultButton(kCancel, "Cancel", 90, 50, 32, 12)}});
 
   dialogs.push_back(KeyHelpDialog());
@@ -218,34 +231,43 @@ std::vector<DialogTemplate> FeldoDialogTemplates() {
   dialogs.push_back(
       MessageDialog(DialogName::kMessBox2, DialogFrame::Frameless, "", 180, 80, 70, 50));
   dialogs.push_back(MessageDialog(DialogName::kMessBox3, DialogFrame::Popup,
-                                  "ワールドカップ 決勝トーナメント", 200, 120, 80, 70));
+                                  TranslateLater("ワールドカップ 決勝トーナメント"), 200, 120, 80,
+                                  70));
   dialogs.push_back(MessageDialog(DialogName::kMessKanki1, DialogFrame::Popup,
-                                  "予選突破! いざワールドカップへ", 240, 160, 100, 130));
+                                  TranslateLater("予選突破! いざワールドカップへ"), 240, 160, 100,
+                                  130));
   dialogs.push_back(MessageDialog(DialogName::kMessKanki2, DialogFrame::Popup,
-                                  "ワールドカップ優勝!  喜びのイレブン", 240, 180, 100, 160));
+                                  TranslateLater("ワールドカップ優勝!  喜びのイレブン"), 240, 180,
+                                  100, 160));
 
   // 20 units taller than it once was, the OK button with it: Europe's seven rounds reach down
   // to 215 units and would run under the button.
-  dialogs.push_back(DisplayDialog(DialogName::kDispSchedule1Dlg, "地区予選対戦スケジュール", 430,
-                                  240, "OK", 194, 222, 42, 10));
-  dialogs.push_back(DisplayDialog(DialogName::kDispSchedule2Dlg, "グループリーグ対戦スケジュール",
-                                  430, 190, "OK", 174, 170, 42, 10));
-  dialogs.push_back(DisplayDialog(DialogName::kDispRoundEndDlg1, "地区予選対戦結果", 280, 190, "OK",
-                                  124, 150, 42, 10));
+  dialogs.push_back(DisplayDialog(DialogName::kDispSchedule1Dlg,
+                                  TranslateLater("地区予選対戦スケジュール"), 430, 240, "OK", 194,
+                                  222, 42, 10));
+  dialogs.push_back(DisplayDialog(DialogName::kDispSchedule2Dlg,
+                                  TranslateLater("グループリーグ対戦スケジュール"), 430, 190, "OK",
+                                  174, 170, 42, 10));
+  dialogs.push_back(DisplayDialog(DialogName::kDispRoundEndDlg1, TranslateLater("地区予選対戦結果"),
+                                  280, 190, "OK", 124, 150, 42, 10));
   dialogs.push_back(DisplayDialog(DialogName::kDispRoundEndDlg2,
-                                  "ワールドカップグループリーグ対戦結果", 280, 190, "OK", 124, 150,
+                                  TranslateLater("ワールドカップグループリーグ対戦結果"), 280, 190,
+                                  "OK", 124, 150, 42, 10));
+  dialogs.push_back(DisplayDialog(DialogName::kDispTaisenDlg1, TranslateLater("地区予選対戦表"),
+                                  300, 190, "OK", 134, 150, 42, 10));
+  dialogs.push_back(DisplayDialog(DialogName::kDispTaisenDlg2,
+                                  TranslateLater("グループリーグ対戦表"), 300, 190, "OK", 134, 150,
                                   42, 10));
-  dialogs.push_back(DisplayDialog(DialogName::kDispTaisenDlg1, "地区予選対戦表", 300, 190, "OK",
-                                  134, 150, 42, 10));
-  dialogs.push_back(DisplayDialog(DialogName::kDispTaisenDlg2, "グループリーグ対戦表", 300, 190,
-                                  "OK", 134, 150, 42, 10));
-  dialogs.push_back(DisplayDialog(DialogName::kDispGroupLeag, "グループリーグ組み分け", 280, 190,
-                                  "OK", 124, 150, 42, 10));
-  dialogs.push_back(DisplayDialog(DialogName::kDispTounament, "決勝トーナメント対戦", 300, 190,
-                                  "OK", 124, 150, 42, 10));
-  dialogs.push_back(DisplayDialog(DialogName::kPlayoffMsg1, "地区予選プレイオフ", 200, 120, " OK ",
-                                  80, 70, 32, 12));
-  dialogs.push_back(DisplayDialog(DialogName::kPlayoffMsg2, "グループリーグ プレイオフ", 200, 120,
-                                  " OK ", 80, 70, 32, 12));
+  dialogs.push_back(DisplayDialog(DialogName::kDispGroupLeag,
+                                  TranslateLater("グループリーグ組み分け"), 280, 190, "OK", 124,
+                                  150, 42, 10));
+  dialogs.push_back(DisplayDialog(DialogName::kDispTounament,
+                                  TranslateLater("決勝トーナメント対戦"), 300, 190, "OK", 124, 150,
+                                  42, 10));
+  dialogs.push_back(DisplayDialog(DialogName::kPlayoffMsg1, TranslateLater("地区予選プレイオフ"),
+                                  200, 120, " OK ", 80, 70, 32, 12));
+  dialogs.push_back(DisplayDialog(DialogName::kPlayoffMsg2,
+                                  TranslateLater("グループリーグ プレイオフ"), 200, 120, " OK ", 80,
+                                  70, 32, 12));
   return dialogs;
 }

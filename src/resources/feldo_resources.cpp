@@ -10,20 +10,24 @@
 using platform::MenuItemTemplate;
 using platform::MenuTemplate;
 using platform::PopupTemplate;
+using platform::TranslateLater;
 
 namespace {
 
-// GAME: Pause (or Continue), Menu, smooth motion (checked while on), the key help, Exit; SOUND:
-// Sound On, Sound Off.
+// GAME: Pause (or Continue), Menu, smooth motion (checked while on), the language switch (named
+// in both languages, so that either reader finds it), the key help, Exit; SOUND: Sound On,
+// Sound Off.
 MenuTemplate GameMenu(std::string_view name, std::string_view pauseText, bool pauseGreyed) {
   return MenuTemplate{
       name,
-      {PopupTemplate{"GAME",
-                     {MenuItemTemplate{pauseText, CommandId::kPause, pauseGreyed},
-                      MenuItemTemplate{"Menu", CommandId::kBackToFirstMenu, false},
-                      MenuItemTemplate{"なめらか表示", CommandId::kSmoothMotion, false},
-                      MenuItemTemplate{"キー操作 (F1)", CommandId::kKeyHelp, false},
-                      MenuItemTemplate{"Exit", CommandId::kExit, false}}},
+      {PopupTemplate{
+           "GAME",
+           {MenuItemTemplate{pauseText, CommandId::kPause, pauseGreyed},
+            MenuItemTemplate{"Menu", CommandId::kBackToFirstMenu, false},
+            MenuItemTemplate{TranslateLater("なめらか表示"), CommandId::kSmoothMotion, false},
+            MenuItemTemplate{TranslateLater("日本語 / English"), CommandId::kLanguage, false},
+            MenuItemTemplate{TranslateLater("キー操作 (F1)"), CommandId::kKeyHelp, false},
+            MenuItemTemplate{"Exit", CommandId::kExit, false}}},
        PopupTemplate{"SOUND",
                      {MenuItemTemplate{"Sound On", CommandId::kSoundOn, false},
                       MenuItemTemplate{"Sound Off", CommandId::kSoundOff, false}}}}};
@@ -39,10 +43,22 @@ platform::ResourceTable BuildResources() {
   table.menus.push_back(GameMenu("MenuMain2", "Pause", false));
   table.menus.push_back(GameMenu("MenuMain3", "Continue", false));
   table.dialogs = FeldoDialogTemplates();
-  table.strings.push_back({kStringTitle, "サッカー"});
-  table.strings.push_back({kStringClassName, "サッカー"});
-  table.strings.push_back({kStringLevelLoaded, "対戦相手の強さが %s になりました"});
-  table.strings.push_back({kStringLoadCaption, "ゲームのロード"});
+  table.strings = {
+      {kStringTitle, TranslateLater("サッカー")},
+      {kStringClassName, TranslateLater("サッカー")},
+      {kStringNoTimer, TranslateLater("タイマー設定できません")},
+      {kStringDataFileError, TranslateLater("データファイル エラー")},
+      {kStringErrorNumber, TranslateLater("エラー No. 00")},
+      {kStringExitQuestion, TranslateLater("現在進行中のゲームを中止して終了しますか?")},
+      {kStringExitCaption, TranslateLater("ゲームの終了")},
+      {kStringNewCampaignQuestion,
+       TranslateLater("現在進行中のゲームを中止してワールドカップ予選から始めます!")},
+      {kStringNewCampaignCaption, TranslateLater("新しくゲームを始める")},
+      {kStringSaveQuestion, TranslateLater("ゲームデータをセーブしますか!")},
+      {kStringSaveCaption, TranslateLater("ゲームのセーブ")},
+      {kStringLevelLoaded, TranslateLater("対戦相手の強さが %s になりました")},
+      {kStringLoadCaption, TranslateLater("ゲームのロード")},
+  };
   table.icons.push_back(DrawProgramIcon(kIconLarge, 32));
   table.icons.push_back(DrawProgramIcon(kIconSmall, 16));
   return table;

@@ -3,6 +3,8 @@
 
 #include "resources/feldo_resources.h"
 
+using platform::TranslateLater;
+
 namespace {
 
 platform::ResourceTable BuildResources() {
@@ -10,14 +12,17 @@ platform::ResourceTable BuildResources() {
   table.strings = {
       {kLumarStringTitle, "VEXO WORLD CUP"},
       {kLumarStringClassName, "VEXO WORLD CUP"},
-      {kLumarStringNoTimer, "タイマー設定できません"},
-      {kLumarStringStartFailed, "ゲームを起動できません"},
-      {kLumarStringNoFolder, "ゲームのフォルダに移れません。\n%s"},
-      {kLumarStringNotFound, "ゲームのプログラムが見つかりません。\n%s"},
-      {kLumarStringNotExecutable, "ゲームのプログラムを実行できません。\n%s"},
-      {kLumarStringEndedUnready, "ゲームのプログラムが起動の途中で終了しました。\n%s"},
-      {kLumarStringNotReadyInTime, "ゲームのプログラムが 5 秒たっても起動を終えません。\n%s"},
-      {kLumarStringSystemRefused, "ゲームのプログラムを起動する準備ができません。\n%s"},
+      {kLumarStringNoTimer, TranslateLater("タイマー設定できません")},
+      {kLumarStringStartFailed, TranslateLater("ゲームを起動できません")},
+      {kLumarStringNoFolder, TranslateLater("ゲームのフォルダに移れません。\n%s")},
+      {kLumarStringNotFound, TranslateLater("ゲームのプログラムが見つかりません。\n%s")},
+      {kLumarStringNotExecutable, TranslateLater("ゲームのプログラムを実行できません。\n%s")},
+      {kLumarStringEndedUnready,
+       TranslateLater("ゲームのプログラムが起動の途中で終了しました。\n%s")},
+      {kLumarStringNotReadyInTime,
+       TranslateLater("ゲームのプログラムが 5 秒たっても起動を終えません。\n%s")},
+      {kLumarStringSystemRefused,
+       TranslateLater("ゲームのプログラムを起動する準備ができません。\n%s")},
   };
   // The launcher shows the game's own ball icon.
   table.icons.push_back(DrawProgramIcon(kLumarIconLarge, 32));

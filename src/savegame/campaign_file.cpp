@@ -531,14 +531,21 @@ bool LoadCampaign(std::string_view fileName) {
 }
 
 FileFailureMessage SaveFailureMessage(int errorCode) {
-  if (errorCode == kFileCannotOpen) return {"サッカー", "Coud not open MOT file"};
-  if (errorCode == kFileBusy) {
-    return {"ほかのゲームがセーブ中です。\n少し待ってからセーブし直してください", "サッカー"};
+  using platform::TranslateLater;
+  if (errorCode == kFileCannotOpen) {
+    return {TranslateLater("サッカー"), TranslateLater("Coud not open MOT file")};
   }
-  return {"サッカー", "Write DATA Error"};
+  if (errorCode == kFileBusy) {
+    return {TranslateLater("ほかのゲームがセーブ中です。\n少し待ってからセーブし直してください"),
+            TranslateLater("サッカー")};
+  }
+  return {TranslateLater("サッカー"), TranslateLater("Write DATA Error")};
 }
 
 FileFailureMessage LoadFailureMessage(int errorCode) {
-  if (errorCode == kFileCannotOpen) return {"セーブデータがありません", "サッカー"};
-  return {"セーブデータを読み込めませんでした", "サッカー"};
+  using platform::TranslateLater;
+  if (errorCode == kFileCannotOpen) {
+    return {TranslateLater("セーブデータがありません"), TranslateLater("サッカー")};
+  }
+  return {TranslateLater("セーブデータを読み込めませんでした"), TranslateLater("サッカー")};
 }

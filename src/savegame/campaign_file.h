@@ -51,7 +51,8 @@ bool LoadCampaignImage(const std::uint8_t* bytes, std::size_t size);
 // runs FillNationNames and resumes the campaign.
 bool LoadCampaign(std::string_view fileName);
 
-// What the game shows when a save or a load failed: a warning box with this text and caption.
+// What the game shows when a save or a load failed: a warning box with this text and caption
+// (in Japanese, shown through platform::Translate).
 struct FileFailureMessage {
   const char* text;
   const char* caption;

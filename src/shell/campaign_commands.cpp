@@ -9,6 +9,7 @@
 #include "competition/standings.h"
 #include "match/match_state.h"
 #include "resources/dialog_names.h"
+#include "resources/feldo_resources.h"
 #include "shell/command_handlers.h"
 #include "shell/dialog_procs.h"
 #include "shell/game_flow.h"
@@ -19,9 +20,8 @@ namespace {
 
 void NewCampaign(platform::Window* window) {
   if (gameFlow.phase != Phase::kNone) {
-    const int answer = platform::MessageBox(
-        window, "現在進行中のゲームを中止してワールドカップ予選から始めます!",
-        "新しくゲームを始める", platform::mb::kOkCancel | platform::mb::kIconWarning);
+    const int answer = ShowMessageBox(window, kStringNewCampaignQuestion, kStringNewCampaignCaption,
+                                      platform::mb::kOkCancel | platform::mb::kIconWarning);
     if (answer != platform::kIdOk) return;
   }
   InitTeamDatabase();

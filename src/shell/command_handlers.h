@@ -25,3 +25,6 @@ void ShowKeyHelp(platform::Window* window);
 
 // Starts timer 1; a refusal is reported with a warning box and the game goes on without ticks.
 void StartMatchTimer(platform::Window* window);
+
+// Shows the window's title (shellState.title says which) in the current language.
+void ShowWindowTitle(platform::Window* window);

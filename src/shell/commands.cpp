@@ -1,11 +1,14 @@
 // The command dispatcher of the main window and the commands of its menus and switches: the
 // start-up menu, pause, back to the first menu, the sound switch, the exit, the level and the
 // sound dialogs. The match and the campaign have handlers of their own.
+#include <cstdio>
+
 #include "base/record_resets.h"
 #include "match/match_state.h"
 #include "match/match_tick.h"
 #include "presentation/pause_sign.h"
 #include "resources/dialog_names.h"
+#include "resources/feldo_resources.h"
 #include "savegame/preferences_file.h"
 #include "shell/command_handlers.h"
 #include "shell/command_log.h"
@@ -97,6 +100,30 @@ void SetSmoothMotion(bool on, bool remember) {
   MarkMotionChoice();
 }
 
+void StartInChosenLanguage(std::optional<std::string_view> given, std::string_view remembered) {
+  const platform::Language language = platform::StartLanguage(given, remembered);
+  if (!platform::SetLanguage(language)) {
+    std::fprintf(stderr,
+                 "feldo: the English texts (locale/en/LC_MESSAGES/%s.mo) cannot be read; "
+                 "the game shows its Japanese texts\n",
+                 platform::kCatalogueDomain);
+  }
+}
+
+void SwitchLanguage(platform::Window* window) {
+  const platform::Language next = platform::CurrentLanguage() == platform::Language::kEnglish
+                                      ? platform::Language::kJapanese
+                                      : platform::Language::kEnglish;
+  if (!platform::SetLanguage(next)) {
+    platform::MessageBeep();
+    return;
+  }
+  preferences.language = std::string(platform::LanguageCode(next));
+  WritePreferences();
+  ShowWindowTitle(window);
+  platform::InvalidateRect(window, nullptr, false);
+}
+
 void MarkMotionChoice() {
   for (platform::Menu* menu :
        {shellState.menuIdle, shellState.menuRunning, shellState.menuPaused}) {
@@ -106,8 +133,8 @@ void MarkMotionChoice() {
 
 void StartMatchTimer(platform::Window* window) {
   if (!platform::SetTimer(window, kMatchTimerId, kMatchTimerPeriodMs)) {
-    platform::MessageBox(window, "サッカー", "タイマー設定できません",
-                         platform::mb::kOk | platform::mb::kIconWarning);
+    ShowMessageBox(window, kStringTitle, kStringNoTimer,
+                   platform::mb::kOk | platform::mb::kIconWarning);
   }
 }
 
@@ -131,6 +158,9 @@ bool HandleCommand(platform::Window* window, int id) {
       return true;
     case CommandId::kSmoothMotion:
       SetSmoothMotion(preferences.smoothMotion == 0, true);
+      return true;
+    case CommandId::kLanguage:
+      SwitchLanguage(window);
       return true;
     case CommandId::kExit:
       platform::SendMessage(window, Msg::Close, 0, 0);

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -91,10 +92,17 @@ void ShowScreen(std::string_view name, DisplayContent content);
 // MessageKind::kMatchResult afterwards.
 void ShowMessage(std::string_view name, MessageKind kind);
 
+// A message box with the text and the caption of those string resources
+// (resources/feldo_resources.h), in the interface's language; returns kIdOk or kIdCancel.
+int ShowMessageBox(platform::Window* window, int textId, int captionId, unsigned flags);
+
 // Sends a command to the main window and returns when it has run.
 void SendGameCommand(int id);
 
-// The name of a nation number (1 to 32, the youth selection included); empty for any other.
+// The region dialog's line: the region and the nation chosen (gameFlow.region, userNation).
+std::string RegionChoiceText();
+// The name of a nation number (1 to 32, the youth selection included) in the interface's
+// language; empty for any other.
 std::string NameOfNation(int nationNumber);
 
 // Turns the sound off or on; off also stops a sound that is playing, at once.
@@ -106,3 +114,12 @@ void MarkSoundChoice();
 void SetSmoothMotion(bool on, bool remember);
 // Checks or clears the GAME menu's smooth motion item in the game's three menus.
 void MarkMotionChoice();
+
+// The language the game starts in: `given` (--lang) for this run, else `remembered` (the
+// player's choice in FELDO.CFG), else the locale's. English without its catalogue stays
+// Japanese, with a line on standard error.
+void StartInChosenLanguage(std::optional<std::string_view> given, std::string_view remembered);
+// The GAME menu's language switch: Japanese to English or back, remembered in FELDO.CFG; the
+// window's title, menus and picture follow at once. Without the English catalogue nothing
+// changes but a beep.
+void SwitchLanguage(platform::Window* window);

@@ -129,8 +129,8 @@ void OnPaint(platform::Window* window) {
 
   // The archive is checked once, after the first paint.
   if (graphicsArchive.playerNameCount == 0 && CheckArchiveAfterFirstPaint()) {
-    platform::MessageBox(window, "データファイル エラー", "エラー No. 00",
-                         platform::mb::kOk | platform::mb::kIconWarning);
+    ShowMessageBox(window, kStringDataFileError, kStringErrorNumber,
+                   platform::mb::kOk | platform::mb::kIconWarning);
   }
   // The start-up command, exactly once per run, so that the first menu appears over a drawn
   // pitch.
@@ -145,9 +145,8 @@ void OnClose(platform::Window* window) {
     const bool playing = MatchBeingPlayed();
     const bool pausedToAsk = playing && gameFlow.paused == 0;
     if (pausedToAsk) platform::SendMessage(window, Msg::Command, CommandId::kPause, 0);
-    const int answer =
-        platform::MessageBox(window, "現在進行中のゲームを中止して終了しますか?", "ゲームの終了",
-                             platform::mb::kOkCancel | platform::mb::kIconWarning);
+    const int answer = ShowMessageBox(window, kStringExitQuestion, kStringExitCaption,
+                                      platform::mb::kOkCancel | platform::mb::kIconWarning);
     if (answer != platform::kIdOk) {
       // Back to where the user was: play goes on, a menu or screen that is open stays as it
       // was (a second phase menu over it would leave the first one behind the next match),
@@ -275,6 +274,8 @@ platform::Window* CreateFeldoWindow(platform::Instance* instance) {
 int FeldoMain(platform::Instance* instance, const std::string& /*commandLine*/, int showState) {
   // The command line is not read: the launcher passes the game folder, which changes nothing.
   RegisterShellValues();
+  ReadPreferences();
+  StartInChosenLanguage(platform::GivenOption("--lang"), preferences.language);
   platform::Window* window = CreateFeldoWindow(instance);
   if (window == nullptr) return 0;
   platform::ShowWindow(window, showState);

@@ -9,6 +9,11 @@
 #include "base/view_layout.h"
 #include "platform/platform.h"
 
+// The title the main window shows: the program's, a match's (set when it starts) or the level's
+// (after a change of level outside the campaign), kept so that a change of language can show
+// the same title anew.
+enum class WindowTitle : std::uint8_t { kProgram, kMatch, kLevel };
+
 struct ShellState {
   platform::Window* mainWindow = nullptr;
   platform::Instance* instance = nullptr;
@@ -16,6 +21,7 @@ struct ShellState {
   platform::Menu* menuRunning = nullptr;  // MenuMain2: a match or shoot-out runs
   platform::Menu* menuPaused = nullptr;   // MenuMain3: a match is paused (Continue)
   std::uint8_t startupDone = 0;           // 1 once the start-up command has been sent after a paint
+  WindowTitle title = WindowTitle::kProgram;
 };
 
 extern ShellState shellState;
@@ -42,7 +48,9 @@ platform::Param MainWindowProc(platform::Window* window, platform::Msg msg, plat
 // ShowWindow and UpdateWindow). nullptr when the window cannot be created.
 platform::Window* CreateFeldoWindow(platform::Instance* instance);
 
-// The program entry: registers the class, creates the window and runs the message loop.
+// The program entry: chooses the interface's language (--lang, else the player's choice in
+// FELDO.CFG, else the locale), registers the class, creates the window and runs the message
+// loop.
 int FeldoMain(platform::Instance* instance, const std::string& commandLine, int showState);
 
 void ResetShellRecords();

@@ -18,6 +18,7 @@
 #include "presentation/match_captions.h"
 #include "presentation/pitch_drawing.h"
 #include "resources/dialog_names.h"
+#include "resources/feldo_resources.h"
 #include "shell/command_handlers.h"
 #include "shell/dialog_procs.h"
 #include "shell/game_flow.h"
@@ -48,17 +49,18 @@ void DrawEmptyPitch(platform::DeviceContext* dc) {
   platform::SelectBrush(dc, platform::StockBrush(platform::StockObject::LightGreyBrush));
   platform::Rectangle(dc, 320, 200, 600, 240);
   platform::SetTextColor(dc, platform::Rgb(0, 0, 0));
-  platform::TextOut(dc, 330, 210, "データロード中... 少々お待ち下さい");
+  platform::TextOut(dc, 330, 210, platform::Translate("データロード中... 少々お待ち下さい"));
+}
+
+// A friendly's or a practice match's kind.
+const char* MatchKindName() {
+  return gameFlow.mode == Mode::kPractice ? platform::Translate("練習試合")
+                                          : platform::Translate("親善試合");
 }
 
 void SetMatchTitle(platform::Window* window) {
-  if (gameFlow.mode == Mode::kCampaign) {
-    std::string title;
-    if (CampaignMatchTitle(&title)) platform::SetWindowTitle(window, title);
-    return;
-  }
-  const char* kind = gameFlow.mode == Mode::kPractice ? "練習試合" : "親善試合";
-  platform::SetWindowTitle(window, platform::Format("%s  [ %s ]", kind, LevelName()));
+  shellState.title = WindowTitle::kMatch;
+  ShowWindowTitle(window);
 }
 
 void StartMatch(platform::Window* window) {
@@ -251,13 +253,34 @@ void ChangeLevel(int level) {
 }
 
 void RetitleForLevel(platform::Window* window) {
-  const char* kind = gameFlow.mode == Mode::kPractice ? "練習試合" : "親善試合";
-  platform::SetWindowTitle(window,
-                           platform::Format("サッカー   %s        [ %s ]    ", kind, LevelName()));
+  shellState.title = WindowTitle::kLevel;
+  ShowWindowTitle(window);
   InitMatch();
 }
 
 }  // namespace
+
+void ShowWindowTitle(platform::Window* window) {
+  switch (shellState.title) {
+    case WindowTitle::kProgram:
+      platform::SetWindowTitle(window, platform::LoadString(shellState.instance, kStringTitle));
+      return;
+    case WindowTitle::kMatch:
+      if (gameFlow.mode == Mode::kCampaign) {
+        std::string title;
+        if (CampaignMatchTitle(&title)) platform::SetWindowTitle(window, title);
+        return;
+      }
+      platform::SetWindowTitle(window,
+                               platform::Format("%s  [ %s ]", MatchKindName(), LevelName()));
+      return;
+    case WindowTitle::kLevel:
+      platform::SetWindowTitle(
+          window, platform::Format(platform::Translate("サッカー   %s        [ %s ]    "),
+                                   MatchKindName(), LevelName()));
+      return;
+  }
+}
 
 bool HandleMatchCommand(platform::Window* window, int id) {
   switch (id) {

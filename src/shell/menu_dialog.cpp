@@ -23,11 +23,7 @@ std::string RegionText(int region) {
 }
 
 void WriteInfoLine(platform::Window* dialog) {
-  const std::string region = RegionText(gameFlow.region);
-  const std::string nation = NameOfNation(gameFlow.userNation + 1);
-  platform::SetItemText(
-      dialog, DialogItem::kInfoLine,
-      platform::Format("プレイする地区: %s   国名: %s", region.c_str(), nation.c_str()));
+  platform::SetItemText(dialog, DialogItem::kInfoLine, RegionChoiceText());
 }
 
 void PaintContent(platform::Window* dialog) {
@@ -111,6 +107,13 @@ void OnMenuCommand(platform::Window* dialog, int id) {
 }
 
 }  // namespace
+
+std::string RegionChoiceText() {
+  const std::string region = RegionText(gameFlow.region);
+  const std::string nation = NameOfNation(gameFlow.userNation + 1);
+  return platform::Format(platform::Translate("プレイする地区: %s   国名: %s"), region.c_str(),
+                          nation.c_str());
+}
 
 Param MenuDialogProc(platform::Window* dialog, Msg msg, Param a, Param /*b*/) {
   switch (msg) {

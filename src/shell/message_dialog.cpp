@@ -32,19 +32,25 @@ struct TwoLines {
 TwoLines MessageLines(MessageKind kind) {
   switch (kind) {
     case MessageKind::kQualified:
-      return {84, "地区予選を通過しました。", "ワールドカップ出場決定です。"};
+      return {84, platform::Translate("地区予選を通過しました。"),
+              platform::Translate("ワールドカップ出場決定です。")};
     case MessageKind::kNotQualified:
-      return {84, "残念! ", "地区予選を通過できませんでした"};
+      return {84, platform::Translate("残念! "),
+              platform::Translate("地区予選を通過できませんでした")};
     case MessageKind::kGroupPassed:
-      return {84, "グループリーグを通過しました。", "次は決勝トーナメントです。"};
+      return {84, platform::Translate("グループリーグを通過しました。"),
+              platform::Translate("次は決勝トーナメントです。")};
     case MessageKind::kGroupFailed:
-      return {60, "残念! ", "グループリーグを通過できませんでした"};
+      return {60, platform::Translate("残念! "),
+              platform::Translate("グループリーグを通過できませんでした")};
     case MessageKind::kKnockedOut:
-      return {60, "残念! ", "決勝トーナメント敗退です"};
+      return {60, platform::Translate("残念! "), platform::Translate("決勝トーナメント敗退です")};
     case MessageKind::kRunnerUp:
-      return {60, "        大健闘 !  ", "        準優勝です  "};
+      return {60, platform::Translate("        大健闘 !  "),
+              platform::Translate("        準優勝です  ")};
     case MessageKind::kNoMatch:
-      return {60, "      このラウンドは   ", "      試合がありません  "};
+      return {60, platform::Translate("      このラウンドは   "),
+              platform::Translate("      試合がありません  ")};
     default:
       return {0, nullptr, nullptr};
   }
@@ -56,18 +62,21 @@ std::string ResultComment() {
   switch (gameFlow.phase) {
     case Phase::kKnockout:
       if (match.scoreA > match.scoreB) {
-        if (gameFlow.roundIndex == kKnockoutFirstRound) return "準決勝に進みます";
-        if (gameFlow.roundIndex == kSemiFinal) return "次は、いよいよ決勝です";
-        return platform::Format("おめでとう！ %s優勝です",
+        if (gameFlow.roundIndex == kKnockoutFirstRound)
+          return platform::Translate("準決勝に進みます");
+        if (gameFlow.roundIndex == kSemiFinal) return platform::Translate("次は、いよいよ決勝です");
+        return platform::Format(platform::Translate("おめでとう！ %s優勝です"),
                                 NameOfNation(gameFlow.userNation + 1).c_str());
       }
-      return "残念! 次へ進めません。";
+      return platform::Translate("残念! 次へ進めません。");
     case Phase::kQualifying:
-      return roundsRemain ? platform::Format("地区予選 ラウンド%dへ", gameFlow.roundIndex + 2)
-                          : std::string("地区予選 全ラウンドを終了");
+      return roundsRemain ? platform::Format(platform::Translate("地区予選 ラウンド%dへ"),
+                                             gameFlow.roundIndex + 2)
+                          : std::string(platform::Translate("地区予選 全ラウンドを終了"));
     case Phase::kGroupLeague:
-      return roundsRemain ? platform::Format("グループリーグ ラウンド%dへ", gameFlow.roundIndex + 2)
-                          : std::string("グループリーグ 全ラウンドを終了");
+      return roundsRemain ? platform::Format(platform::Translate("グループリーグ ラウンド%dへ"),
+                                             gameFlow.roundIndex + 2)
+                          : std::string(platform::Translate("グループリーグ 全ラウンドを終了"));
     default:
       return std::string();
   }
@@ -79,7 +88,7 @@ void PaintMatchResult(platform::DeviceContext* dc) {
   platform::TextOut(dc, platform::DisplayCells(user) >= kLongNameCells ? x - 30 : x, 14, user);
   platform::TextOut(dc, x + 104, 14, NameOfNation(match.opponent));
   if (match.periodKind == PeriodKind::kShootOutOver) {
-    platform::TextOut(dc, x + 48, 40, "P  K  戦 ");
+    platform::TextOut(dc, x + 48, 40, platform::Translate("P  K  戦 "));
     platform::TextOut(dc, x + 48, 60,
                       platform::Format("%d   -   %d", match.shootGoalsA, match.shootGoalsB));
     return;
@@ -130,13 +139,18 @@ void ShowMessage(std::string_view name, MessageKind kind) {
   gameFlow.messageKind = MessageKind::kMatchResult;
 }
 
+int ShowMessageBox(platform::Window* window, int textId, int captionId, unsigned flags) {
+  return platform::MessageBox(window, platform::LoadString(shellState.instance, textId),
+                              platform::LoadString(shellState.instance, captionId), flags);
+}
+
 void SendGameCommand(int id) {
   platform::SendMessage(shellState.mainWindow, Msg::Command, id, 0);
 }
 
 std::string NameOfNation(int nationNumber) {
   if (nationNumber < 1 || nationNumber > kTeamTableSize) return std::string();
-  return std::string(NationNames[std::size_t(nationNumber - 1)].data());
+  return std::string(platform::Translate(NationNames[std::size_t(nationNumber - 1)].data()));
 }
 
 void SetSoundOff(bool off) {

@@ -20,7 +20,7 @@ namespace {
 
 // The loaded campaign brought a level of its own: say so, since the next match is played at it.
 void SayTheLoadedLevel(platform::Window* window) {
-  const std::string label(LevelLabel(gameFlow.level));
+  const std::string label(platform::Translate(LevelLabel(gameFlow.level)));
   const std::string text = platform::Format(
       platform::LoadString(shellState.instance, kStringLevelLoaded).c_str(), label.c_str());
   platform::MessageBox(window, text, platform::LoadString(shellState.instance, kStringLoadCaption),
@@ -31,7 +31,8 @@ void LoadAndPlayOn(platform::Window* window) {
   const std::uint8_t levelBefore = gameFlow.level;
   if (!LoadCampaign(kCampaignFileName)) {
     const FileFailureMessage message = LoadFailureMessage(fileErrorCode);
-    platform::MessageBox(window, message.text, message.caption,
+    platform::MessageBox(window, platform::Translate(message.text),
+                         platform::Translate(message.caption),
                          platform::mb::kOk | platform::mb::kIconWarning);
     SendGameCommand(gameFlow.phase > Phase::kSetUp ? CommandId::kPhaseMenu
                                                    : CommandId::kReopenStartupMenu);
@@ -53,15 +54,16 @@ void LoadAndPlayOn(platform::Window* window) {
 }
 
 void AskAndSave(platform::Window* window) {
-  const int answer = platform::MessageBox(window, "ゲームデータをセーブしますか!", "ゲームのセーブ",
-                                          platform::mb::kOkCancel | platform::mb::kIconWarning);
+  const int answer = ShowMessageBox(window, kStringSaveQuestion, kStringSaveCaption,
+                                    platform::mb::kOkCancel | platform::mb::kIconWarning);
   if (answer != platform::kIdOk) {
     SendGameCommand(CommandId::kPhaseMenu);
     return;
   }
   if (!SaveCampaign(kCampaignFileName)) {
     const FileFailureMessage message = SaveFailureMessage(fileErrorCode);
-    platform::MessageBox(window, message.text, message.caption,
+    platform::MessageBox(window, platform::Translate(message.text),
+                         platform::Translate(message.caption),
                          platform::mb::kOk | platform::mb::kIconWarning);
   }
   platform::InvalidateRect(window, nullptr, true);

@@ -113,6 +113,32 @@ TEST_F(GameStart, AGameThatCannotStartOrDoesNotBecomeReadyIsReportedOnce) {
   }
 }
 
+// Told its language, the launcher shows its messages in it and starts the game in it, the
+// option before the folder.
+TEST_F(GameStart, InEnglishTheMessagesAreEnglishAndTheGameIsToldSo) {
+  fs::create_directories(game_ / "locale/en/LC_MESSAGES");
+  fs::copy_file(fs::path(FELDO_GAME_DIR) / "locale/en/LC_MESSAGES/vexo-world-cup.mo",
+                game_ / "locale/en/LC_MESSAGES/vexo-world-cup.mo");
+  platform::ProgramOptions english;
+  english.programOptions = {{"--lang", "en"}};
+  EXPECT_EQ(Run("", english), 0);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(captions_[0], "The game cannot be started");
+  EXPECT_EQ(WithoutBreaks(messages_[0]),
+            "Cannot find the game program." + (game_ / "feldo").string());
+
+  hl::Shutdown();
+  ResetLauncherState();
+  messages_.clear();
+  WriteGame(game_);
+  EXPECT_EQ(Run("", english), 0);
+  const std::optional<GameReport> report = Report(game_);
+  ASSERT_TRUE(report.has_value());
+  EXPECT_EQ(report->argumentCount, "3");
+  EXPECT_EQ(report->argument, "--lang en " + game_.string());
+  EXPECT_TRUE(messages_.empty());
+}
+
 // A folder argument that names no folder the launcher can enter ends it at once, with one line
 // and no show: no window, no start of the game, no box.
 TEST_F(GameStart, AFolderThatCannotBeEnteredEndsTheLauncherBeforeTheShow) {

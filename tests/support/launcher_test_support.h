@@ -41,7 +41,8 @@ struct SoundStart {
   bool operator==(const SoundStart&) const = default;
 };
 
-// What the stand-in game program wrote: its working folder and its arguments.
+// What the stand-in game program wrote: its working folder and its arguments (joined by
+// blanks).
 struct GameReport {
   std::string folder;
   std::string argumentCount;
@@ -92,7 +93,7 @@ class LauncherRun : public ::testing::Test {
     const fs::path path = folder / "feldo";
     std::ofstream(path) << "#!/bin/sh\n"
                         << body
-                        << "{ pwd; echo \"$#\"; echo \"$1\"; } > started.tmp\n"
+                        << "{ pwd; echo \"$#\"; echo \"$*\"; } > started.tmp\n"
                            "mv started.tmp started\n"
                            "printf R >&\"$PLATFORM_READY_FD\"\n";
     fs::permissions(path, fs::perms::owner_all);
@@ -108,11 +109,11 @@ class LauncherRun : public ::testing::Test {
     return report;
   }
 
-  // Runs the launcher's program from the current folder to its end and returns its exit code.
-  // `atTick`, when set, is called after every tick with the tick's number (the screen can be
-  // read then).
-  int Run(const std::string& commandLine = "") {
-    platform::Instance* instance = hl::StartForTests(LumarResources());
+  // Runs the launcher's program from the current folder to its end and returns its exit code;
+  // `options` are the layer's (the launcher's own --lang among them). `atTick`, when set, is
+  // called after every tick with the tick's number (the screen can be read then).
+  int Run(const std::string& commandLine = "", const platform::ProgramOptions& options = {}) {
+    platform::Instance* instance = hl::StartForTests(LumarResources(), options);
     hl::SetIdleHandler([this](std::optional<std::uint64_t>) {
       platform::Window* top = platform::TopDialog();
       if (top != nullptr && platform::DialogTemplateName(top) == "messagebox") {

@@ -1,14 +1,14 @@
 // Every dialog of the game as the player sees it over the pitch, saved as PNG pictures:
 //
-//   dialog_snapshots OUTPUT_FOLDER [GAME_FOLDER]
+//   dialog_snapshots [--lang en|ja] OUTPUT_FOLDER [GAME_FOLDER]
 //
 // Runs the game's own main window on the headless backend, in GAME_FOLDER when given (where
-// GDAT.DAT lies), opens each dialog template with the procedure, the records and the argument
-// the game uses for it, and saves dialog-NAME.png (several messages of MessBox2 as
-// dialog-MessBox2-K.png by message kind), two message boxes (a question and the word after a
-// load that brought another level) as dialog-messagebox-*.png, and the open GAME and SOUND
-// menus as menu-GAME.png and menu-SOUND.png. Ends with exit code 1 when a dialog cannot be
-// opened.
+// GDAT.DAT and the message catalogue lie), in the language asked for (Japanese by default),
+// opens each dialog template with the procedure, the records and the argument the game uses
+// for it, and saves dialog-NAME.png (several messages of MessBox2 as dialog-MessBox2-K.png by
+// message kind), every message box of the game and the launcher as messagebox-NAME.png, and
+// the open GAME and SOUND menus as menu-GAME.png and menu-SOUND.png. Ends with exit code 1 when
+// a dialog cannot be opened.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -19,13 +19,19 @@
 
 #include "competition/fixtures.h"
 #include "competition/nations.h"
+#include "launcher/game_start.h"
 #include "match/match_state.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
+#include "resources/feldo_dialogs.h"
 #include "resources/feldo_resources.h"
+#include "resources/lumar_resources.h"
+#include "savegame/campaign_file.h"
+#include "savegame/file_error.h"
 #include "shell/dialog_procs.h"
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
+#include "snapshot_language.h"
 
 namespace hl = platform::headless;
 
@@ -114,11 +120,69 @@ std::vector<Shot> Shots() {
   return shots;
 }
 
+// A message box of the game or the launcher: its file name, and its text and caption in the
+// interface's language.
+struct MessageShot {
+  std::string file;
+  std::string text;
+  std::string caption;
+  unsigned buttons = platform::mb::kOk;
+};
+
+std::string LauncherText(int id) {
+  for (const platform::StringResource& string : LumarResources().strings) {
+    if (string.id == id) return std::string(platform::Translate(string.text));
+  }
+  return std::string();
+}
+
+std::vector<MessageShot> MessageShots(platform::Instance* instance) {
+  const auto game = [instance](int id) { return platform::LoadString(instance, id); };
+  const auto file = [](const char* name, FileFailureMessage message) {
+    return MessageShot{name, platform::Translate(message.text),
+                       platform::Translate(message.caption)};
+  };
+  const unsigned question = platform::mb::kOkCancel;
+  std::vector<MessageShot> shots = {
+      {"NoTimer", game(kStringTitle), game(kStringNoTimer)},
+      {"DataFileError", game(kStringDataFileError), game(kStringErrorNumber)},
+      {"ExitQuestion", game(kStringExitQuestion), game(kStringExitCaption), question},
+      {"NewCampaignQuestion", game(kStringNewCampaignQuestion), game(kStringNewCampaignCaption),
+       question},
+      {"SaveQuestion", game(kStringSaveQuestion), game(kStringSaveCaption), question},
+      {"LevelLoaded",
+       platform::Format(game(kStringLevelLoaded).c_str(),
+                        std::string(platform::Translate(LevelLabel(1))).c_str()),
+       game(kStringLoadCaption)},
+      file("SaveCannotOpen", SaveFailureMessage(kFileCannotOpen)),
+      file("SaveBusy", SaveFailureMessage(kFileBusy)),
+      file("SaveShort", SaveFailureMessage(kFileShort)),
+      file("LoadNoFile", LoadFailureMessage(kFileCannotOpen)),
+      file("LoadDamaged", LoadFailureMessage(kFileShort)),
+      {"LauncherNoTimer", LauncherText(kLumarStringTitle), LauncherText(kLumarStringNoTimer)}};
+  // The launcher's start failures, each naming a game program in a folder of some length.
+  const std::string where = "/home/player/.local/share/feldo/feldo";
+  for (const auto& [name, result] : std::vector<std::pair<std::string, platform::StartResult>>{
+           {"NoFolder", platform::StartResult::NoFolder},
+           {"NotFound", platform::StartResult::NotFound},
+           {"NotExecutable", platform::StartResult::NotExecutable},
+           {"EndedUnready", platform::StartResult::EndedUnready},
+           {"NotReadyInTime", platform::StartResult::NotReadyInTime},
+           {"SystemRefused", platform::StartResult::Failed}}) {
+    shots.push_back(
+        {"Launcher" + name,
+         platform::Format(LauncherText(StartFailureTextId(result)).c_str(), where.c_str()),
+         LauncherText(kLumarStringStartFailed)});
+  }
+  return shots;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2 || argc > 3) {
-    std::fprintf(stderr, "usage: dialog_snapshots OUTPUT_FOLDER [GAME_FOLDER]\n");
+  const std::optional<platform::Language> language = TakeLanguageOption(&argc, argv);
+  if (!language || argc < 2 || argc > 3) {
+    std::fprintf(stderr, "usage: dialog_snapshots [--lang en|ja] OUTPUT_FOLDER [GAME_FOLDER]\n");
     return 2;
   }
   const std::filesystem::path output = std::filesystem::absolute(argv[1]);
@@ -130,6 +194,7 @@ int main(int argc, char** argv) {
   platform::ProgramOptions options;
   options.seed = 1;
   platform::Instance* instance = hl::StartForTests(FeldoResources(), options);
+  if (!ShowLanguage(*language, "dialog_snapshots")) return 1;
   // A dialog on top is painted by now: save it once, then leave it with Esc.
   hl::SetIdleHandler([&output](std::optional<std::uint64_t>) {
     if (platform::TopDialog() == nullptr) {
@@ -137,7 +202,7 @@ int main(int argc, char** argv) {
       return;
     }
     if (!pendingFile.empty() && !saved) {
-      saved = hl::SaveScreenshot((output / ("dialog-" + pendingFile + ".png")).string());
+      saved = hl::SaveScreenshot((output / (pendingFile + ".png")).string());
     }
     hl::KeyDown(platform::KeyEscape);
     hl::KeyUp(platform::KeyEscape);
@@ -153,7 +218,7 @@ int main(int argc, char** argv) {
   int failures = 0;
   for (const Shot& shot : Shots()) {
     shot.setUp();
-    pendingFile = shot.file;
+    pendingFile = "dialog-" + shot.file;
     saved = false;
     if (OpenDialog(shot.dialog, shot.proc, shot.argument) < 0 || !saved) {
       std::fprintf(stderr, "dialog_snapshots: %s was not shown\n", shot.dialog.c_str());
@@ -163,39 +228,25 @@ int main(int argc, char** argv) {
     gameFlow.messageKind = MessageKind::kMatchResult;
     gameFlow.phase = Phase::kQualifying;
   }
-  // Two message boxes: a question with its Cancel button, and the word after a load that
-  // brought another level.
-  const struct {
-    const char* file;
-    const char* text;
-    const char* caption;
-    unsigned buttons;
-  } boxes[] = {{"messagebox-question", "現在進行中のゲームを中止して終了しますか?", "ゲームの終了",
-                platform::mb::kOkCancel},
-               {"messagebox-level", "対戦相手の強さが LEVEL 1(上級) になりました", "ゲームのロード",
-                platform::mb::kOk}};
-  for (const auto& box : boxes) {
-    pendingFile = box.file;
+  for (const MessageShot& shot : MessageShots(instance)) {
+    pendingFile = "messagebox-" + shot.file;
     saved = false;
-    platform::MessageBox(window, box.text, box.caption, box.buttons | platform::mb::kIconWarning);
-    if (!saved) ++failures;
+    platform::MessageBox(window, shot.text, shot.caption,
+                         shot.buttons | platform::mb::kIconWarning);
+    if (!saved) {
+      std::fprintf(stderr, "dialog_snapshots: message box %s was not shown\n", shot.file.c_str());
+      ++failures;
+    }
   }
   pendingFile.clear();
   // The GAME menu open, then the SOUND menu with its check mark on Sound Off.
-  for (const int key : {platform::KeyF10}) {
-    hl::KeyDown(key);
-    hl::KeyUp(key);
-  }
+  SetSoundOff(true);
+  hl::KeyDown(platform::KeyF10);
+  hl::KeyUp(platform::KeyF10);
   hl::Advance(0);
   if (!hl::SaveScreenshot((output / "menu-GAME.png").string())) ++failures;
-  hl::KeyDown(platform::KeyEscape);
-  hl::KeyUp(platform::KeyEscape);
-  hl::Advance(0);
-  SetSoundOff(true);
-  for (const int key : {platform::KeyF10, platform::KeyRight}) {
-    hl::KeyDown(key);
-    hl::KeyUp(key);
-  }
+  hl::KeyDown(platform::KeyRight);
+  hl::KeyUp(platform::KeyRight);
   hl::Advance(0);
   if (!hl::SaveScreenshot((output / "menu-SOUND.png").string())) ++failures;
   hl::Shutdown();

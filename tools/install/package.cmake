@@ -15,11 +15,11 @@ set(CPACK_PACKAGE_CONTACT ${FELDO_PACKAGE_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "football game: lead a national team through a World Cup")
 set(CPACK_PACKAGE_DESCRIPTION
   "Vexo World Cup is a single-player football (soccer) game with a Japanese
-user interface in the style of the mid-1990s desktop. You take charge of
-one national team and play real-time matches on a top-down pitch against a
-computer side, steering one player of your team with the keyboard. Play
-the World Cup campaign from the regional qualifying league to the final,
-friendlies and practice matches, at four opponent levels.")
+or English user interface in the style of the mid-1990s desktop. You take
+charge of one national team and play real-time matches on a top-down pitch
+against a computer side, steering one player of your team with the
+keyboard. Play the World Cup campaign from the regional qualifying league
+to the final, friendlies and practice matches, at four opponent levels.")
 # The DEB generator stages the install through DESTDIR with this prefix, so the menu entry
 # names the start by its installed path.
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -1,9 +1,10 @@
 // The match view as the player sees it, saved as PNG pictures for a person to look at:
 //
-//   match_snapshots OUTPUT_FOLDER [GAME_FOLDER]
+//   match_snapshots [--lang en|ja] OUTPUT_FOLDER [GAME_FOLDER]
 //
 // Runs the game's own main window on the headless backend, in GAME_FOLDER when given (where
-// GDAT.DAT lies; without it the pictures are missing and only the pitch is drawn), sets up
+// GDAT.DAT and the message catalogue lie; without it the pictures are missing and only the
+// pitch is drawn), in the language asked for (Japanese by default), sets up
 // friendlies through the match set-up operations, lets the window's 10 ms timer run the match
 // ticks, and saves:
 //   1-kickoff-first-half.png   the kick-off, team A's keeper on the left
@@ -45,6 +46,7 @@
 #include "resources/feldo_resources.h"
 #include "shell/game_flow.h"
 #include "shell/main_window.h"
+#include "snapshot_language.h"
 
 namespace {
 
@@ -161,8 +163,9 @@ void CheckPitch(const Checker& check, const std::string& picture, bool marker) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2 || argc > 3) {
-    std::fprintf(stderr, "usage: match_snapshots OUTPUT_FOLDER [GAME_FOLDER]\n");
+  const std::optional<platform::Language> language = TakeLanguageOption(&argc, argv);
+  if (!language || argc < 2 || argc > 3) {
+    std::fprintf(stderr, "usage: match_snapshots [--lang en|ja] OUTPUT_FOLDER [GAME_FOLDER]\n");
     return 2;
   }
   const std::filesystem::path output = std::filesystem::absolute(argv[1]);
@@ -179,6 +182,7 @@ int main(int argc, char** argv) {
   platform::ProgramOptions options;
   options.seed = 1;
   platform::Instance* instance = hl::StartForTests(FeldoResources(), options);
+  if (!ShowLanguage(*language, "match_snapshots")) return 1;
   // The only modal box that can come up is the archive error: acknowledge it.
   hl::SetIdleHandler([](std::optional<std::uint64_t>) {
     if (platform::TopDialog() != nullptr && hl::PressControl(platform::kIdOk)) return;

@@ -1,11 +1,12 @@
 // The competition screens and the ceremonies as the player sees them, saved as PNG pictures
 // for a person to look at:
 //
-//   screen_snapshots OUTPUT_FOLDER [GAME_FOLDER]
+//   screen_snapshots [--lang en|ja] OUTPUT_FOLDER [GAME_FOLDER]
 //
-// Runs the game's main window on the headless backend in GAME_FOLDER (where GDAT.DAT lies),
-// plays a seeded campaign through the competition's own operations (Germany in Europe, the
-// user's matches given fixed scores, every other match computed) and draws each display
+// Runs the game's main window on the headless backend in GAME_FOLDER (where GDAT.DAT and the
+// message catalogue lie), in the language asked for (Japanese by default), plays a seeded
+// campaign through the competition's own operations (Germany in Europe, the user's matches
+// given fixed scores, every other match computed) and draws each display
 // dialog's body into a picture of the dialog's client size, on the dialog face with its OK
 // button's place outlined: screen-*.png. A second seeded campaign in North/Central America
 // and the Caribbean (the smallest league) is played until a play-off comes up. Then the top
@@ -38,6 +39,7 @@
 #include "presentation/pitch_drawing.h"
 #include "resources/feldo_resources.h"
 #include "shell/main_window.h"
+#include "snapshot_language.h"
 
 namespace {
 
@@ -376,8 +378,9 @@ void Ceremonies() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2 || argc > 3) {
-    std::fprintf(stderr, "usage: screen_snapshots OUTPUT_FOLDER [GAME_FOLDER]\n");
+  const std::optional<platform::Language> language = TakeLanguageOption(&argc, argv);
+  if (!language || argc < 2 || argc > 3) {
+    std::fprintf(stderr, "usage: screen_snapshots [--lang en|ja] OUTPUT_FOLDER [GAME_FOLDER]\n");
     return 2;
   }
   output = std::filesystem::absolute(argv[1]);
@@ -392,6 +395,7 @@ int main(int argc, char** argv) {
   platform::ProgramOptions options;
   options.seed = 1;
   platform::Instance* instance = hl::StartForTests(FeldoResources(), options);
+  if (!ShowLanguage(*language, "screen_snapshots")) return 1;
   hl::SetIdleHandler([](std::optional<std::uint64_t>) {
     if (platform::TopDialog() != nullptr && hl::PressControl(platform::kIdOk)) return;
     std::fprintf(stderr, "screen_snapshots: the program waits for input\n");

@@ -35,6 +35,7 @@ Instance* StartLayer(Backend* backend, const ResourceTable& resources,
   instance->resources = resources;
   Instance* result = instance.get();
   c.instances.push_back(std::move(instance));
+  ResetLanguage();
   InitFonts();
   return result;
 }
@@ -44,6 +45,7 @@ void ShutdownLayer() {
   Backend* backend = c.backend;
   const bool started = backend != nullptr || !c.windows.empty() || !c.instances.empty();
   ResetCore();
+  ResetLanguage();
   Values().clear();
   if (started) ShutdownDrawing();
   delete backend;
@@ -60,7 +62,7 @@ const ProgramOptions& Options() {
 std::string LoadString(Instance* instance, int id) {
   if (!instance) return std::string();
   for (const StringResource& s : instance->resources.strings) {
-    if (s.id == id) return std::string(s.text);
+    if (s.id == id) return std::string(Translate(s.text));
   }
   return std::string();
 }

@@ -11,6 +11,16 @@ namespace {
 
 constexpr int kLineHeight = 16;
 constexpr int kScrollBarWidth = 16;
+// Where the texts of the controls begin: a check box's or radio button's right of its mark, an
+// edit line's and a list line's a little inside their white field (Inflate(rect, -2)).
+constexpr int kCheckTextLeft = 16;
+constexpr int kFieldTextLeft = 2;
+// A push button's text is clipped this far inside its face (which the default border narrows
+// by one more pixel on each side).
+constexpr int kButtonTextInset = 2;
+// The caption bar: its text begins inside the bar and is clipped two pixels inside it.
+constexpr int kCaptionTextLeft = 4;
+constexpr int kCaptionTextMargin = 2;
 
 bool IsPushButton(const Control& control) {
   return control.kind == ControlKind::PushButton || control.kind == ControlKind::DefPushButton;
@@ -102,7 +112,7 @@ void DrawPushButton(Surface* s, const DialogData& d, int index, const Rect* clip
   const int shift = pressed ? 1 : 0;
   const int x = c.rect.left + (c.rect.Width() - SystemTextWidth(c.text)) / 2 + shift;
   const int y = c.rect.top + (c.rect.Height() - kSystemCharHeight) / 2 + shift;
-  const Rect textClip = Intersect(Inflate(r, -2), *clip);
+  const Rect textClip = Intersect(Inflate(r, -kButtonTextInset), *clip);
   DrawSystemText(s, x, y, c.text, kBlack, &textClip);
   if (d.focus == index) DottedFrame(s, Inflate(r, -3), kBlack, clip);
 }
@@ -124,7 +134,7 @@ void DrawCheckControl(Surface* s, const DialogData& d, int index, const Rect* cl
     FillBox(s, Inflate(box, -2), pressed ? kFaceGrey : kWhite, clip);
     if (c.checked) DrawPattern(s, r.left + 3, top + 3, kCheckMark, 7, clip);
   }
-  const int x = r.left + 16;
+  const int x = r.left + kCheckTextLeft;
   const int y = r.top + (r.Height() - kSystemCharHeight) / 2;
   const Rect textClip = Intersect(r, *clip);
   DrawSystemText(s, x, y, c.text, kBlack, &textClip);
@@ -181,7 +191,7 @@ void DrawListBox(Surface* s, const DialogData& d, int index, const Rect* clip) {
                    area.top + (i + 1) * kLineHeight};
     const bool selected = line == list.selection;
     if (selected) FillBox(s, row, kCaptionBlue, &textClip);
-    DrawSystemText(s, row.left + 2, row.top, list.lines[std::size_t(line)],
+    DrawSystemText(s, row.left + kFieldTextLeft, row.top, list.lines[std::size_t(line)],
                    selected ? kWhite : kBlack, &textClip);
   }
   if (d.focus == index) {
@@ -200,8 +210,8 @@ void DrawEdit(Surface* s, const Control& c, const Rect* clip) {
   const Rect inner = Inflate(c.rect, -2);
   FillBox(s, inner, kWhite, clip);
   const Rect textClip = Intersect(inner, *clip);
-  DrawSystemText(s, inner.left + 2, inner.top + (inner.Height() - kSystemCharHeight) / 2, c.text,
-                 kBlack, &textClip);
+  DrawSystemText(s, inner.left + kFieldTextLeft,
+                 inner.top + (inner.Height() - kSystemCharHeight) / 2, c.text, kBlack, &textClip);
 }
 
 void DrawStatic(Surface* s, const Control& c, const Rect* clip) {
@@ -291,10 +301,60 @@ void DrawDialogFrame(Surface* frame, const Window* dialog) {
     FillBox(frame, caption, kCaptionBlue);
     FillBox(frame, Rect{caption.left, caption.bottom, caption.right, caption.bottom + 1},
             kFaceGrey);
-    const Rect textClip = Inflate(caption, -2);
-    DrawSystemText(frame, caption.left + 4, caption.top + 1, dialog->title, kWhite, &textClip);
+    const Rect textClip = Inflate(caption, -kCaptionTextMargin);
+    DrawSystemText(frame, caption.left + kCaptionTextLeft, caption.top + 1, dialog->title, kWhite,
+                   &textClip);
   }
   Blit(frame, dialog->surface, dialog->screen.left, dialog->screen.top);
 }
 
 }  // namespace platform::detail
+
+namespace platform {
+
+using namespace detail;
+
+TextFit FitOfControlText(const ControlTemplate& control, std::string_view text) {
+  const int width = control.width * 2;
+  const int height = control.height * 2;
+  TextFit fit;
+  fit.needed = SystemTextWidth(text);
+  switch (control.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::DefPushButton:
+      // Centred, clipped inside the face, which the default border narrows by one.
+      fit.room = width - 2 * (1 + kButtonTextInset);
+      break;
+    case ControlKind::RadioButton:
+    case ControlKind::CheckBox:
+      fit.room = width - kCheckTextLeft;
+      break;
+    case ControlKind::ListBox:
+      fit.room = width - 2 * 2 - kScrollBarWidth - kFieldTextLeft;
+      break;
+    case ControlKind::Edit:
+      fit.room = width - 2 * 2 - kFieldTextLeft;
+      break;
+    case ControlKind::Static:
+    case ControlKind::StaticCentred: {
+      const std::vector<std::string_view> lines = WrapLines(text, width / kSystemCharWidth);
+      fit.needed = 0;
+      for (std::string_view line : lines) fit.needed = std::max(fit.needed, SystemTextWidth(line));
+      fit.room = width;
+      fit.lines = int(lines.size());
+      fit.lineRoom = std::max(1, height / kSystemCharHeight);
+      break;
+    }
+  }
+  return fit;
+}
+
+TextFit FitOfDialogTitle(const DialogTemplate& tpl) {
+  // The caption bar is as wide as the client area.
+  TextFit fit;
+  fit.needed = SystemTextWidth(tpl.title);
+  fit.room = tpl.width * 2 - kCaptionTextLeft - kCaptionTextMargin;
+  return fit;
+}
+
+}  // namespace platform

@@ -357,8 +357,15 @@ Param DialogBoxParam(Instance* instance, std::string_view templateName, Window* 
                      DialogProc proc, Param initParam) {
   const DialogTemplate* tpl = FindDialogTemplate(instance, templateName);
   if (!tpl || !Core().backend) return -1;
-  Window* dialog = detail::CreateDialogWindow(instance, *tpl, owner, proc);
+  Window* dialog = detail::CreateDialogWindow(instance, TranslatedTemplate(*tpl), owner, proc);
   return detail::RunDialog(dialog, initParam);
+}
+
+DialogTemplate TranslatedTemplate(const DialogTemplate& tpl) {
+  DialogTemplate shown = tpl;
+  shown.title = Translate(tpl.title);
+  for (ControlTemplate& control : shown.controls) control.text = Translate(control.text);
+  return shown;
 }
 
 void EndDialog(Window* dialog, Param result) {

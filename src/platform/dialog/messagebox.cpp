@@ -19,7 +19,7 @@ constexpr int kButtonWidth = 80;    // at the least
 constexpr int kButtonPadding = 12;  // at the least, between a button's label and either edge
 constexpr int kButtonHeight = 24;
 constexpr std::string_view kOkLabel = "OK";
-constexpr std::string_view kCancelLabel = "キャンセル";
+constexpr std::string_view kCancelLabel = TranslateLater("キャンセル");
 constexpr int kButtonGap = 12;
 constexpr int kMaxTextCells = 90;
 
@@ -73,6 +73,22 @@ std::vector<std::string> MessageLines(std::string_view text) {
 
 }  // namespace
 
+TextFit FitOfMessageText(std::string_view text) {
+  // The box grows with the lines of its text, and breaks a line only where it is too long.
+  TextFit fit;
+  fit.room = kMaxTextCells * detail::kSystemCharWidth;
+  fit.lines = 0;
+  while (true) {
+    const std::size_t newline = text.find('\n');
+    fit.needed = std::max(fit.needed, detail::SystemTextWidth(text.substr(0, newline)));
+    ++fit.lines;
+    if (newline == std::string_view::npos) break;
+    text.remove_prefix(newline + 1);
+  }
+  fit.lineRoom = fit.lines;
+  return fit;
+}
+
 int MessageBox(Window* owner, std::string_view text, std::string_view caption, unsigned flags) {
   if (!detail::Core().backend) return kIdCancel;
   const bool okCancel = (flags & 0x0F) == mb::kOkCancel;
@@ -89,9 +105,11 @@ int MessageBox(Window* owner, std::string_view text, std::string_view caption, u
   const int bodyHeight = std::max(icon ? kIconSize : 0, textHeight);
   const int textLeft = kMargin + (icon ? kIconSize + kMargin : 0);
   const int buttons = okCancel ? 2 : 1;
-  // Both buttons as wide as the wider label needs, measured in the font they are drawn in.
+  // Both buttons as wide as the wider label needs, in the language shown, measured in the font
+  // they are drawn in.
+  const std::string_view cancelLabel = Translate(kCancelLabel);
   int buttonWidth = std::max({kButtonWidth, detail::SystemTextWidth(kOkLabel) + 2 * kButtonPadding,
-                              detail::SystemTextWidth(kCancelLabel) + 2 * kButtonPadding});
+                              detail::SystemTextWidth(cancelLabel) + 2 * kButtonPadding});
   buttonWidth += buttonWidth % 2;
   const int buttonsWidth = buttons * buttonWidth + (buttons - 1) * kButtonGap;
   int width = std::max({textLeft + textWidth + kMargin, buttonsWidth + 2 * kMargin,
@@ -116,7 +134,7 @@ int MessageBox(Window* owner, std::string_view text, std::string_view caption, u
                                          buttonLeft / 2, buttonTop / 2, buttonWidth / 2,
                                          kButtonHeight / 2, 0});
   if (okCancel) {
-    tpl.controls.push_back(ControlTemplate{ControlKind::PushButton, kIdCancel, kCancelLabel,
+    tpl.controls.push_back(ControlTemplate{ControlKind::PushButton, kIdCancel, cancelLabel,
                                            (buttonLeft + buttonWidth + kButtonGap) / 2,
                                            buttonTop / 2, buttonWidth / 2, kButtonHeight / 2, 0});
   }

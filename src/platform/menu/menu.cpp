@@ -63,7 +63,8 @@ int MenuBarHeight(const Window* window) {
 Rect MenuTitleRect(const Menu* menu, int popup) {
   int x = 2;
   for (int p = 0; p < int(menu->popups.size()); ++p) {
-    const int width = SystemTextWidth(menu->popups[std::size_t(p)].title) + 2 * kTitlePadding;
+    const int width =
+        SystemTextWidth(Translate(menu->popups[std::size_t(p)].title)) + 2 * kTitlePadding;
     if (p == popup) return Rect{x, 1, x + width, kMenuBarHeight - 1};
     x += width;
   }
@@ -75,8 +76,8 @@ Rect DropDownRect(const Menu* menu, int popup) {
   const Rect title = MenuTitleRect(menu, popup);
   int width = title.Width();
   for (const auto& item : items) {
-    width = std::max(
-        width, SystemTextWidth(item.text) + kItemTextLeft + kItemTextRight + 2 * kDropDownBorder);
+    width = std::max(width, SystemTextWidth(Translate(item.text)) + kItemTextLeft + kItemTextRight +
+                                2 * kDropDownBorder);
   }
   const int height = int(items.size()) * kItemHeight + 2 * kDropDownBorder;
   int left = title.left;

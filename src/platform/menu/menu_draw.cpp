@@ -34,8 +34,8 @@ void DrawMenuBar(Surface* frame, const Window* window) {
       FillBox(frame, Rect{r.right - 1, r.top, r.right, r.bottom}, kWhite);
       shift = 1;
     }
-    DrawSystemText(frame, r.left + 8 + shift, r.top + 1 + shift, menu->popups[std::size_t(p)].title,
-                   kBlack, &r);
+    DrawSystemText(frame, r.left + 8 + shift, r.top + 1 + shift,
+                   Translate(menu->popups[std::size_t(p)].title), kBlack, &r);
   }
 }
 
@@ -50,18 +50,19 @@ void DrawDropDown(Surface* frame, const Window* window) {
   for (int i = 0; i < int(items.size()); ++i) {
     const Rect ir = DropDownItemRect(menu, t.popup, i);
     const auto& item = items[std::size_t(i)];
+    const std::string_view text = Translate(item.text);
     const int x = ir.left + 15;
     const int y = ir.top + 1;
     Color markColour = kBlack;
     if (i == t.item) {
       FillBox(frame, ir, kCaptionBlue);
       markColour = item.greyed ? kFaceGrey : kWhite;
-      DrawSystemText(frame, x, y, item.text, markColour, &ir);
+      DrawSystemText(frame, x, y, text, markColour, &ir);
     } else if (item.greyed) {
       markColour = kDarkGrey;
-      DrawGreyedText(frame, x, y, item.text, &ir);
+      DrawGreyedText(frame, x, y, text, &ir);
     } else {
-      DrawSystemText(frame, x, y, item.text, kBlack, &ir);
+      DrawSystemText(frame, x, y, text, kBlack, &ir);
     }
     if (item.checked) DrawCheckMark(frame, ir, markColour);
   }

@@ -164,6 +164,12 @@ bool StartProgram(std::string_view folder, std::string_view program, std::string
 
 StartResult StartProgramReporting(std::string_view folder, std::string_view program,
                                   std::string_view argument, int waitMs) {
+  return StartProgramReporting(folder, program, std::vector<std::string>{std::string(argument)},
+                               waitMs);
+}
+
+StartResult StartProgramReporting(std::string_view folder, std::string_view program,
+                                  const std::vector<std::string>& arguments, int waitMs) {
   if (program.empty()) return StartResult::NotFound;
   Pipe ready, status;
   if (!ready.Open()) return StartResult::Failed;
@@ -174,7 +180,8 @@ StartResult StartProgramReporting(std::string_view folder, std::string_view prog
   // Everything the child needs is prepared before the fork.
   const std::string folderText(folder);
   std::string path(program);
-  std::vector<std::string> args{path, std::string(argument)};
+  std::vector<std::string> args{path};
+  args.insert(args.end(), arguments.begin(), arguments.end());
   std::vector<std::string> environment = ChildEnvironment(ready.write);
   std::vector<char*> argv = Pointers(args);
   std::vector<char*> envp = Pointers(environment);
