@@ -273,9 +273,14 @@ fresh read-only-folder
 cp "$seeds/qualifying-asia" 'VEXOSOC.$$$'
 printf '\001\001' >SEL_.DAT
 cp 'VEXOSOC.$$$' before.bin
+# (The saved campaign's level is not SEL_.DAT's: the load says so first.)
 cat >case.script <<'SCRIPT'
 wait-dialog SinkiBox 1000
 press 10
+wait-dialog messagebox 1000
+expect-caption ゲームのロード
+expect-message 対戦相手の強さが LEVEL 3(初級) になりました
+press 1
 wait-dialog SinkiBox3 1000
 expect-value phase 2
 press 3

@@ -2,7 +2,8 @@
 # The game in a real SDL window under Xvfb, played with the mouse and the keyboard through
 # xdotool: the start-up menu to a friendly match (new game, Asia, China, the qualifying
 # schedule, the friendly button, the first opponent), a few seconds of play with the arrow and
-# kick keys. The window's pixels must change while it is played and the game must stay alive.
+# kick keys. The window's pixels must change while it is played and the game must stay alive;
+# the window keeps a fixed size and offers no maximise button, also after full screen and back.
 #   xvfb_friendly.sh GAME_DIR WORK_DIR
 # The click positions come from the game itself: the same path is walked first under the
 # headless backend, which prints where each control lies (print-control), so the clicks follow
@@ -10,9 +11,9 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 game_dir=$1 work=$2
-for tool in Xvfb xdotool xwd; do
+for tool in Xvfb xdotool xwd xprop; do
   if ! command -v "$tool" >/dev/null; then
-    echo "skipped: $tool is not installed (./test.sh installs xvfb, xdotool and x11-apps)"
+    echo "skipped: $tool is not installed (./test.sh installs xvfb, xdotool, x11-apps and x11-utils)"
     exit 77
   fi
 done
@@ -51,6 +52,8 @@ window=$(timeout 10 xdotool search --sync --pid "$game" | head -n1)
 [ -n "$window" ] || { echo "no window of the game"; exit 1; }
 
 alive() { kill -0 "$game" 2>/dev/null || { echo "the game ended: $1"; cat game.log; exit 1; }; }
+# A fixed window with no maximise button (also after full screen and back, at the end).
+check_fixed_frame "$window" "at the start"
 shot() { xwd -silent -id "$window" | md5sum | cut -d' ' -f1; }
 
 before=$(shot)
@@ -98,6 +101,12 @@ done
 [ -n "$saved" ] && [ -s "$(compgen -G 'feldo-*.png' | head -n1)" ] ||
   { echo "F12 during the match saved no screenshot"; exit 1; }
 cp "$(compgen -G 'feldo-*.png' | head -n1)" playing.png
+xdotool key --window "$window" F11
+sleep 0.5
+xdotool key --window "$window" F11
+sleep 0.5
+alive "after full screen and back"
+check_fixed_frame "$window" "after full screen and back"
 alive "at the end"
 echo "friendly match played in a real window: title \"$title\", $changes different pictures," \
   "$rate pictures a second"

@@ -7,10 +7,10 @@ FELDO_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev libfreetype-dev
   fonts-ipafont-gothic libpng-dev libgtest-dev libbenchmark-dev gettext)
 
 # What the tests need beyond that: a virtual X server, xdotool to click and type in it, xwd to
-# read its pixels, desktop-file-validate and appstreamcli for the installed menu and
-# software-centre entries, dpkg-shlibdeps for the Debian package (added to the list by
-# ./test.sh).
-FELDO_TEST_PACKAGES=(xvfb xdotool x11-apps desktop-file-utils appstream dpkg-dev)
+# read its pixels, xprop to read what the window asks of the window manager,
+# desktop-file-validate and appstreamcli for the installed menu and software-centre entries,
+# dpkg-shlibdeps for the Debian package (added to the list by ./test.sh).
+FELDO_TEST_PACKAGES=(xvfb xdotool x11-apps x11-utils desktop-file-utils appstream dpkg-dev)
 
 feldo_missing_packages() {
   local package

@@ -13,6 +13,11 @@ struct ControlState {
   std::uint8_t kickKeyMode = 0;    // 0 none, 1 kick key held (charging), 2 Shift held (lob)
   std::int32_t kickHoldTicks = 0;  // ticks the kick key has been held in this press, up to 1000
   std::uint8_t kickPower = 0;      // 1 short press, 3 held 50 ticks or more; 0 once taken
+  // What the key handlers keep so that releasing a held direction key stops the player at once
+  // (the engine never reads them):
+  std::int32_t lastKey = 0;          // the key of the last key down; its character follows it
+  std::uint8_t lastKeyRepeated = 0;  // 1 when that key down was an auto-repeat
+  std::int32_t repeatedKey = 0;      // the key whose auto-repeat left the pending direction, 0 none
 };
 
 extern ControlState controlState;

@@ -34,6 +34,9 @@ Window* TopDialog();
 
 void SetItemText(Window* dialog, int id, std::string_view text);
 std::string GetItemText(Window* dialog, int id);
+// Where a control lies in its dialog's client area, in pixels; empty when there is no such
+// control.
+Rect GetItemRect(Window* dialog, int id);
 void CheckButton(Window* dialog, int id, bool checked);
 bool IsButtonChecked(Window* dialog, int id);
 // List boxes: lines are numbered from 0; no selection is -1.

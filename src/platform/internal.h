@@ -123,8 +123,10 @@ struct InputEvent {
 class Backend {
  public:
   virtual ~Backend() = default;
-  // Opens the display for a frame of width × height pixels. False when there is none.
-  virtual bool OpenDisplay(int width, int height, std::string_view title) = 0;
+  // Opens the display for a frame of width × height pixels, in a window whose frame offers a
+  // maximise button only when `maximisable`. False when there is none.
+  virtual bool OpenDisplay(int width, int height, std::string_view title,
+                           bool maximisable = false) = 0;
   virtual void SetTitle(std::string_view title) = 0;
   virtual void SetIcon(const IconResource& icon) = 0;
   virtual std::uint64_t NowMs() = 0;

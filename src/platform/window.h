@@ -36,6 +36,7 @@ enum class Msg : std::uint32_t {
   User,                // the one user-defined message; a and b are free
   InitDialog,          // dialogs only; return nonzero to let the layer set the default focus
   Activate,            // main window only: a = 1 active again, 0 inactive; b = why (activate::)
+  Help,                // main window only: the help key (F1) was pressed, in whatever window
 };
 
 using Param = std::intptr_t;
@@ -92,7 +93,7 @@ enum Key : int {
   KeySubtract = 0x6D,
   KeyDecimal = 0x6E,
   KeyDivide = 0x6F,
-  KeyF1 = 0x70,
+  KeyF1 = 0x70,  // the help key: kept by the layer, it reaches the main window as Msg::Help
   KeyF10 = 0x79,
   KeyF11 = 0x7A,
   KeyF12 = 0x7B,  // the screenshot key: kept by the layer, the program never sees it

@@ -64,9 +64,12 @@ void CrowdAndScore(DeviceContext* dc) {
 
 }  // namespace
 
+// The clock line under the score. Its font is taller than the score's (13 rows, as wide), so
+// that the small letters of its period mark ("1st", "2nd") can be read at 1×; it still ends
+// above the board's frame.
 void DrawClock(DeviceContext* dc) {
   if (dc == nullptr) return;
-  ScopedFont font(dc, {10, 8, 10});
+  ScopedFont font(dc, {13, 8, 10});
   platform::SetBkMode(dc, platform::BkMode::Opaque);
   platform::SetBkColor(dc, Rgb(0, 0, 0));
   const platform::Color old = platform::SetTextColor(dc, kWhite);

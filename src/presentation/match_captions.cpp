@@ -48,19 +48,22 @@ void DrawScoreboard(DeviceContext* dc) {
   platform::SelectBrush(dc, platform::StockBrush(platform::StockObject::BlackBrush));
   platform::Rectangle(dc, m - 80, 0, m + 80, 30);
 
-  std::string user;
-  std::string opponent;
-  NationCode(&user, gameFlow.userNation);
-  NationCode(&opponent, int(match.opponent) - 1);
-  const bool firstHalf = match.half == 1;
-  const std::string text = platform::Format(
-      "%s %2d - %2d  %s", (firstHalf ? user : opponent).c_str(),
-      firstHalf ? match.scoreA : match.scoreB, firstHalf ? match.scoreB : match.scoreA,
-      (firstHalf ? opponent : user).c_str());
-  platform::SetTextColor(dc, Rgb(255, 255, 255));
-  platform::SetBkMode(dc, platform::BkMode::Transparent);
-  platform::TextOut(dc, m - 70, 4, text);
-  platform::SetBkMode(dc, platform::BkMode::Opaque);
+  // Between matches the board stands empty: it names no nation that is not playing.
+  if (match.half != 0 || match.periodKind == PeriodKind::kShootOut) {
+    std::string user;
+    std::string opponent;
+    NationCode(&user, gameFlow.userNation);
+    NationCode(&opponent, int(match.opponent) - 1);
+    const bool firstHalf = match.half == 1;
+    const std::string text = platform::Format(
+        "%s %2d - %2d  %s", (firstHalf ? user : opponent).c_str(),
+        firstHalf ? match.scoreA : match.scoreB, firstHalf ? match.scoreB : match.scoreA,
+        (firstHalf ? opponent : user).c_str());
+    platform::SetTextColor(dc, Rgb(255, 255, 255));
+    platform::SetBkMode(dc, platform::BkMode::Transparent);
+    platform::TextOut(dc, m - 70, 4, text);
+    platform::SetBkMode(dc, platform::BkMode::Opaque);
+  }
   platform::SelectFont(dc, previousFont);
   platform::DeleteObject(font);
   platform::SelectPen(dc, pitchView.pitchPen);

@@ -7,7 +7,8 @@
 #include "match/caption_state.h"
 #include "platform/platform.h"
 
-// The scoreboard: the left team on the screen first (the user's side in the first half).
+// The scoreboard: the left team on the screen first (the user's side in the first half); empty
+// while no half or shoot-out is played.
 void DrawScoreboard(platform::DeviceContext* dc);
 // The pitch with the players, composed off screen and copied below the top 42 rows.
 void DrawPitchBuffered(platform::DeviceContext* dc);

@@ -21,6 +21,8 @@ inline constexpr std::string_view kSetLevelDlg = "SetLevelDlg";
 inline constexpr std::string_view kSetSoundDlg = "SetSoundDlg";
 // The question before the first menu.
 inline constexpr std::string_view kMessBox1 = "MessBox1";
+// The key help.
+inline constexpr std::string_view kKeyHelpDlg = "KeyHelpDlg";
 // The messages: after a match, after a knockout win, the two celebrations.
 inline constexpr std::string_view kMessBox2 = "MessBox2";
 inline constexpr std::string_view kMessBox3 = "MessBox3";

@@ -42,5 +42,6 @@ inline constexpr int kLevelDialog = 241;
 inline constexpr int kSoundDialog = 247;
 inline constexpr int kSmoothMotion = 248;  // the GAME menu's switch of smooth motion
 inline constexpr int kLanguage = 249;      // the GAME menu's switch between Japanese and English
-inline constexpr int kLast = 249;
+inline constexpr int kKeyHelp = 250;       // the key help (F1, or the GAME menu)
+inline constexpr int kLast = 250;
 }  // namespace CommandId

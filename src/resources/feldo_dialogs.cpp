@@ -59,7 +59,74 @@ DialogTemplate MessageDialog(std::string_view name, DialogFrame frame, std::stri
                         width, height, {DefaultButton(DialogItem::kOk, " OK ", okX, okY, 32, 12)}};
 }
 
+// The key help: the keys as the keyboard names them, and what they do. A line without keys is
+// the heading of the lines under it.
+struct KeyHelpLine {
+  std::string_view keys;
+  std::string_view what;
+};
+constexpr KeyHelpLine kKeyHelpLines[] = {
+    {"", TranslateLater("■ 試合中")},
+    {TranslateLater("↑ ↓ ← →  (8 2 4 6)"), TranslateLater("選手を走らせる  (キーを離すと止まる)")},
+    {"S  (*  :)", TranslateLater("向いている方へパス")},
+    {"W  (9)", TranslateLater("画面の上へ斜めにパス")},
+    {"X  (3)", TranslateLater("画面の下へ斜めにパス")},
+    {"A  (/  ?)", TranslateLater("向いている方へシュート  (浮き球はヘディング)")},
+    {"Q  (7)", TranslateLater("画面の上へ斜めにシュート")},
+    {"Z  (1)", TranslateLater("画面の下へ斜めにシュート")},
+    {"P", TranslateLater("センタリング")},
+    {"Space  (0)", TranslateLater("押して離すとセンタリング  (長く押すと高く)")},
+    {TranslateLater("Shift を押したまま"), TranslateLater("パスとシュートを浮かせる")},
+    {"", TranslateLater("■ P K 戦")},
+    {"A / Q (W) / Z", TranslateLater("キッカーが蹴る  (正面 / 上 / 下)")},
+    {TranslateLater("↑ ↓"), TranslateLater("キーパーが上か下へ跳ぶ")},
+    {"", TranslateLater("■ そのほか")},
+    {"F10", TranslateLater("メニューバー  (GAME → Pause で一時停止)")},
+    {"F11", TranslateLater("全画面表示の切り替え")},
+    {"F12", TranslateLater("画面を保存")},
+    {"Esc", TranslateLater("ダイアログを閉じる")},
+};
+
+constexpr int kKeyHelpKeysX = 12;
+constexpr int kKeyHelpWhatX = 110;
+constexpr int kKeyHelpWidth = 300;
+constexpr int kKeyHelpLineStep = 11;
+
+DialogTemplate KeyHelpDialog() {
+  DialogTemplate help{DialogName::kKeyHelpDlg,
+                      DialogFrame::Popup,
+                      TranslateLater("キー操作  (F1)"),
+                      kKeyHelpWidth,
+                      0,
+                      {}};
+  int y = 8;
+  for (const KeyHelpLine& line : kKeyHelpLines) {
+    if (line.keys.empty()) {
+      if (y > 8) y += 4;
+      help.controls.push_back(ControlTemplate{ControlKind::Static, 0, line.what, kKeyHelpKeysX - 6,
+                                              y, kKeyHelpWidth - 2 * kKeyHelpKeysX, 8, 0});
+    } else {
+      help.controls.push_back(ControlTemplate{ControlKind::Static, 0, line.keys, kKeyHelpKeysX, y,
+                                              kKeyHelpWhatX - kKeyHelpKeysX - 4, 8, 0});
+      help.controls.push_back(ControlTemplate{ControlKind::Static, 0, line.what, kKeyHelpWhatX, y,
+                                              kKeyHelpWidth - kKeyHelpWhatX - 6, 8, 0});
+    }
+    y += kKeyHelpLineStep;
+  }
+  help.controls.push_back(
+      DefaultButton(DialogItem::kOk, " OK ", (kKeyHelpWidth - 32) / 2, y + 6, 32, 12));
+  help.height = y + 6 + 12 + 8;
+  return help;
+}
+
 }  // namespace
+
+std::string_view LevelLabel(int level) {
+  static constexpr std::string_view kLabels[] = {
+      TranslateLater("LEVEL S(スーパー級)"), TranslateLater("LEVEL 1(上級)"),
+      TranslateLater("LEVEL 2(中級)"), TranslateLater("LEVEL 3(初級)")};
+  return kLabels[level >= 0 && level < 4 ? level : 3];
+}
 
 std::vector<DialogTemplate> FeldoDialogTemplates() {
   using namespace DialogItem;
@@ -135,10 +202,10 @@ std::vector<DialogTemplate> FeldoDialogTemplates() {
       TranslateLater("レベル設定"),
       150,
       100,
-      {Radio(kLevelFirst, TranslateLater("LEVEL S(スーパー級)"), 30, 4, 88, 8),
-       Radio(kLevelFirst + 1, TranslateLater("LEVEL 1(上級)"), 30, 24, 80, 8),
-       Radio(kLevelFirst + 2, TranslateLater("LEVEL 2(中級)"), 30, 44, 80, 8),
-       Radio(kLevelFirst + 3, TranslateLater("LEVEL 3(初級)"), 30, 64, 80, 8),
+      {Radio(kLevelFirst, LevelLabel(0), 30, 4, 88, 8),
+       Radio(kLevelFirst + 1, LevelLabel(1), 30, 24, 80, 8),
+       Radio(kLevelFirst + 2, LevelLabel(2), 30, 44, 80, 8),
+       Radio(kLevelFirst + 3, LevelLabel(3), 30, 64, 80, 8),
        DefaultButton(kOk, "Ok", 24, 82, 32, 14), Button(kCancel, "Cancel", 94, 82, 32, 14)}});
 
   dialogs.push_back(DialogTemplate{DialogName::kSetSoundDlg,
@@ -158,6 +225,8 @@ std::vector<DialogTemplate> FeldoDialogTemplates() {
       {ControlTemplate{ControlKind::StaticCentred, 0, TranslateLater("最初のメニューを開きます"), 0,
                        22, 160, 8, 0},
        Button(kOk, " OK ", 30, 50, 32, 12), DefaultButton(kCancel, "Cancel", 90, 50, 32, 12)}});
+
+  dialogs.push_back(KeyHelpDialog());
 
   dialogs.push_back(
       MessageDialog(DialogName::kMessBox2, DialogFrame::Frameless, "", 180, 80, 70, 50));

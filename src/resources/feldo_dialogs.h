@@ -3,6 +3,7 @@
 // command's id (see resources/feldo_commands.h).
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "platform/platform.h"
@@ -32,5 +33,9 @@ inline constexpr int kSoundOn = 248;  // the check of the sound dialog
 inline constexpr int RegionOfButton(int id) {
   return id - DialogItem::kRegionFirst;
 }
+
+// The name of a level (0 LEVEL S to 3 LEVEL 3) as the level dialog offers it; the level dialog
+// and the message after a load that changed the level say it alike.
+std::string_view LevelLabel(int level);
 
 std::vector<platform::DialogTemplate> FeldoDialogTemplates();

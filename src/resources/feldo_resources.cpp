@@ -15,7 +15,8 @@ using platform::TranslateLater;
 namespace {
 
 // GAME: Pause (or Continue), Menu, smooth motion (checked while on), the language switch (named
-// in both languages, so that either reader finds it), Exit; SOUND: Sound On, Sound Off.
+// in both languages, so that either reader finds it), the key help, Exit; SOUND: Sound On,
+// Sound Off.
 MenuTemplate GameMenu(std::string_view name, std::string_view pauseText, bool pauseGreyed) {
   return MenuTemplate{
       name,
@@ -25,6 +26,7 @@ MenuTemplate GameMenu(std::string_view name, std::string_view pauseText, bool pa
             MenuItemTemplate{"Menu", CommandId::kBackToFirstMenu, false},
             MenuItemTemplate{TranslateLater("なめらか表示"), CommandId::kSmoothMotion, false},
             MenuItemTemplate{TranslateLater("日本語 / English"), CommandId::kLanguage, false},
+            MenuItemTemplate{TranslateLater("キー操作 (F1)"), CommandId::kKeyHelp, false},
             MenuItemTemplate{"Exit", CommandId::kExit, false}}},
        PopupTemplate{"SOUND",
                      {MenuItemTemplate{"Sound On", CommandId::kSoundOn, false},
@@ -54,6 +56,8 @@ platform::ResourceTable BuildResources() {
       {kStringNewCampaignCaption, TranslateLater("新しくゲームを始める")},
       {kStringSaveQuestion, TranslateLater("ゲームデータをセーブしますか!")},
       {kStringSaveCaption, TranslateLater("ゲームのセーブ")},
+      {kStringLevelLoaded, TranslateLater("対戦相手の強さが %s になりました")},
+      {kStringLoadCaption, TranslateLater("ゲームのロード")},
   };
   table.icons.push_back(DrawProgramIcon(kIconLarge, 32));
   table.icons.push_back(DrawProgramIcon(kIconSmall, 16));

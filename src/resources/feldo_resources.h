@@ -17,6 +17,10 @@ inline constexpr int kStringNewCampaignQuestion = 115;  // text: end it and begi
 inline constexpr int kStringNewCampaignCaption = 116;   // its caption
 inline constexpr int kStringSaveQuestion = 117;         // text: save the campaign?
 inline constexpr int kStringSaveCaption = 118;          // its caption
+// The word after a load that changed the level: its text ("%s": the level's label, see
+// LevelLabel) and its caption.
+inline constexpr int kStringLevelLoaded = 119;
+inline constexpr int kStringLoadCaption = 120;
 inline constexpr int kIconLarge = 107;
 inline constexpr int kIconSmall = 108;
 

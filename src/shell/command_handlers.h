@@ -19,6 +19,10 @@ bool HandleSaveCommand(platform::Window* window, int id);
 // play-off match.
 void GoToPlayoff(std::string_view announcement);
 
+// The key help, over whatever is open; a match being played pauses while it is open and goes
+// on afterwards (one that stood paused stays paused).
+void ShowKeyHelp(platform::Window* window);
+
 // Starts the match timer; a refusal is reported with a warning box and the game goes on
 // without ticks. While a match or shoot-out runs with smooth motion on, the display timer
 // starts with it.

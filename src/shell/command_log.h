@@ -4,8 +4,10 @@
 
 #include <array>
 
+#include "resources/feldo_commands.h"
+
 struct CommandLog {
-  std::array<int, 248> received{};
+  std::array<int, CommandId::kLast + 1> received{};
   int paints = 0;
 };
 

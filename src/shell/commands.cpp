@@ -7,6 +7,7 @@
 #include "match/match_state.h"
 #include "match/match_tick.h"
 #include "presentation/motion_blend.h"
+#include "presentation/pause_sign.h"
 #include "resources/dialog_names.h"
 #include "resources/feldo_resources.h"
 #include "savegame/preferences_file.h"
@@ -23,43 +24,68 @@ CommandLog commandLog;
 
 namespace {
 
+// The start-up menu (commands 1, 228 and 241), noting when it is left without a choice.
+void OpenFirstMenu() {
+  if (OpenDialog(DialogName::kSinkiBox, MenuDialogProc) == kMenuLeft) {
+    dialogWindows.firstMenuLeft = 1;
+  }
+}
+
 // The start-up menu. Whatever runs from inside it (a campaign, a friendly, a match start) has
-// returned by the time the menu has closed; then the match records are reset.
+// returned by the time the menu has closed; then the match records are reset. A campaign in
+// progress is not lost when the menu (or the one the level dialog opens again) is left with Esc:
+// its phase menu comes back.
 void OpenStartupMenu(platform::Window* window) {
   StopMatchTimer(window);
   // A match left for the first menu is over: it cannot be resumed by Continue.
   if (match.half != 0 || gameFlow.paused != 0) {
     match.half = 0;
     gameFlow.paused = 0;
+    ForgetPauseSign();
     platform::SetMenu(window, shellState.menuIdle);
   }
-  OpenDialog(DialogName::kSinkiBox, MenuDialogProc);
+  ShowCleanPitch(window);
+  dialogWindows.firstMenuLeft = 0;
+  OpenFirstMenu();
   SendGameCommand(gameFlow.mode == Mode::kCampaign ? CommandId::kCampaignMode
                                                    : CommandId::kResetMatch);
+  const bool backToCampaign = dialogWindows.firstMenuLeft != 0 && CampaignInProgress();
+  dialogWindows.firstMenuLeft = 0;
+  if (backToCampaign) SendGameCommand(CommandId::kPhaseMenu);
 }
 
+// Pause and Continue; the pitch says so while play stands still.
 void TogglePause(platform::Window* window) {
+  platform::DeviceContext* dc = platform::GetDC(window);
   if (gameFlow.paused == 0) {
     gameFlow.paused = 1;
     StopMatchTimer(window);
     platform::SetMenu(window, shellState.menuPaused);
+    ShowPauseSign(dc);
   } else {
     gameFlow.paused = 0;
+    HidePauseSign(dc);
     platform::SetMenu(window, shellState.menuRunning);
     SendGameCommand(CommandId::kStartTimer);
   }
+  platform::ReleaseDC(window, dc);
 }
 
-// The question before the first menu; the match, if any, goes on behind it.
-void BackToFirstMenu() {
+// The question before the first menu; the match, if any, goes on behind it. Asked between the
+// matches of a campaign (its phase menu left), Cancel brings that phase menu back.
+void BackToFirstMenu(platform::Window* window) {
+  const bool betweenMatches = platform::GetMenu(window) == shellState.menuIdle;
   if (OpenDialog(DialogName::kMessBox1, SoundDialogProc,
-                 Param(SoundDialogMode::kFirstMenuQuestion)) == 1)
+                 Param(SoundDialogMode::kFirstMenuQuestion)) == 1) {
     SendGameCommand(CommandId::kStartupMenu);
+  } else if (betweenMatches && CampaignInProgress()) {
+    SendGameCommand(CommandId::kPhaseMenu);
+  }
 }
 
 void OpenLevelDialog() {
   OpenDialog(DialogName::kSetLevelDlg, ListDialogProc, Param(ListKind::kLevel));
-  OpenDialog(DialogName::kSinkiBox, MenuDialogProc);
+  OpenFirstMenu();
 }
 
 void OpenSoundDialog() {
@@ -144,7 +170,7 @@ bool HandleCommand(platform::Window* window, int id) {
       TogglePause(window);
       return true;
     case CommandId::kBackToFirstMenu:
-      BackToFirstMenu();
+      BackToFirstMenu(window);
       return true;
     case CommandId::kSoundOn:
       SetSoundOff(false);
@@ -165,13 +191,16 @@ bool HandleCommand(platform::Window* window, int id) {
       StartMatchTimer(window);
       return true;
     case CommandId::kReopenStartupMenu:
-      OpenDialog(DialogName::kSinkiBox, MenuDialogProc);
+      OpenFirstMenu();
       return true;
     case CommandId::kLevelDialog:
       OpenLevelDialog();
       return true;
     case CommandId::kSoundDialog:
       OpenSoundDialog();
+      return true;
+    case CommandId::kKeyHelp:
+      ShowKeyHelp(window);
       return true;
     default:
       return HandleMatchCommand(window, id) || HandleCampaignCommand(window, id) ||

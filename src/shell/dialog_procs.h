@@ -47,13 +47,22 @@ enum class SoundDialogMode : std::uint8_t {
   kSoundSwitch = 1,        // SetSoundDlg: the sound check
 };
 
-// The dialogs that another button may have to close first, and the level being chosen.
-// Process-wide, one instance.
+// How a dialog of MenuDialogProc ended: by one of its buttons, or left with Esc (or closed)
+// without a choice.
+inline constexpr platform::Param kMenuChosen = 1;
+inline constexpr platform::Param kMenuLeft = 0;
+
+// The dialogs that another button may have to close first, the level being chosen, and how
+// the start-up menu was left. Process-wide, one instance.
 struct DialogWindows {
   platform::Window* soundDialog = nullptr;  // SetSoundDlg or MessBox1 while open
   platform::Window* nationList = nullptr;   // the open list dialog (nation, opponent, level)
   ListKind listKind = ListKind::kNone;      // what the open list dialog offers
   std::uint8_t pendingLevel = 3;            // the level radio button chosen, until OK
+  // 1 once a start-up menu opened since command 1 began was left without a choice; command 1
+  // then brings a campaign in progress back to its phase menu.
+  std::uint8_t firstMenuLeft = 0;
+  std::uint8_t keyHelpOpen = 0;  // 1 while the key help is open (F1 opens no second one)
 };
 
 extern DialogWindows dialogWindows;
@@ -68,6 +77,9 @@ platform::Param MessageDialogProc(platform::Window* dialog, platform::Msg msg, p
                                   platform::Param b);
 platform::Param SoundDialogProc(platform::Window* dialog, platform::Msg msg, platform::Param a,
                                 platform::Param b);
+// The key help (KeyHelpDlg): its lines are its template's; OK, Esc and the close box end it.
+platform::Param KeyHelpDialogProc(platform::Window* dialog, platform::Msg msg, platform::Param a,
+                                  platform::Param b);
 
 // Opens a dialog of the game's resources, modal to the main window, with `argument` as the b
 // of its InitDialog; returns its result (-1 when there is no such template).

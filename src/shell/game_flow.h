@@ -13,3 +13,9 @@
 // Handles a command message of the main window. Returns false for an id it does not handle
 // (the window procedure then passes the message on to the default procedure).
 bool HandleCommand(platform::Window* window, int id);
+
+// A campaign is in progress from its qualifying to its end: its phase menu is where the user
+// stands between its matches.
+inline bool CampaignInProgress() {
+  return gameFlow.phase > Phase::kSetUp;
+}

@@ -16,10 +16,24 @@ int MapKickKey(int virtualKey) {
   return virtualKey;
 }
 
+bool IsDirection(std::int32_t command) {
+  return command == 2 || command == 4 || command == 6 || command == 8;
+}
+
+// A direction or a kick for the match; the key that gave it is remembered when it was an
+// auto-repeat.
+void SetKeyCommand(std::int32_t command) {
+  controlState.keyCommand = command;
+  controlState.repeatedKey =
+      controlState.lastKeyRepeated != 0 && IsDirection(command) ? controlState.lastKey : 0;
+}
+
 }  // namespace
 
-void HandleKeyDown(int virtualKey) {
+void HandleKeyDown(int virtualKey, bool repeated) {
   const int key = MapKickKey(virtualKey);
+  controlState.lastKey = virtualKey;
+  controlState.lastKeyRepeated = repeated ? 1 : 0;
   if (key == platform::KeyShift) {
     if (controlState.kickKeyMode == 1) {  // a charging kick is abandoned
       controlState.kickKeyMode = 0;
@@ -33,16 +47,16 @@ void HandleKeyDown(int virtualKey) {
   }
   switch (key) {
     case platform::KeyLeft:
-      controlState.keyCommand = 4;
+      SetKeyCommand(4);
       break;
     case platform::KeyUp:
-      controlState.keyCommand = 8;
+      SetKeyCommand(8);
       break;
     case platform::KeyRight:
-      controlState.keyCommand = 6;
+      SetKeyCommand(6);
       break;
     case platform::KeyDown:
-      controlState.keyCommand = 2;
+      SetKeyCommand(2);
       break;
     default:
       break;
@@ -57,6 +71,11 @@ void HandleKeyUp(int virtualKey) {
     controlState.keyCommand = 32;
     controlState.kickPower = controlState.kickHoldTicks < 50 ? 1 : 3;
     controlState.kickHoldTicks = 0;
+  }
+  // A direction left by the key's auto-repeat would start the player again on the next frame.
+  if (controlState.repeatedKey == virtualKey) {
+    if (IsDirection(controlState.keyCommand)) controlState.keyCommand = 0;
+    controlState.repeatedKey = 0;
   }
   // Any key released stops the controlled player from sliding on.
   const int controlled = match.controlledPlayer;
@@ -77,5 +96,5 @@ void HandleCharacter(std::uint32_t code) {
   } else if (code == '*' || code == '/' || code == ':' || code == '?') {
     command = std::int32_t(code);
   }
-  controlState.keyCommand = command;
+  SetKeyCommand(command);
 }

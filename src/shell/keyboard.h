@@ -4,6 +4,9 @@
 
 #include <cstdint>
 
-void HandleKeyDown(int virtualKey);
+// A key down; `repeated` for the auto-repeat of a held key.
+void HandleKeyDown(int virtualKey, bool repeated = false);
+// A key up: a direction that the key's auto-repeat left pending is taken back, so that the
+// player stops at once.
 void HandleKeyUp(int virtualKey);
 void HandleCharacter(std::uint32_t code);

@@ -13,6 +13,7 @@
 #include "match/match_view.h"
 #include "platform/platform.h"
 #include "presentation/match_captions.h"
+#include "presentation/pause_sign.h"
 #include "presentation/pitch_drawing.h"
 #include "presentation/pitch_match_view.h"
 #include "resources/feldo_resources.h"
@@ -98,9 +99,9 @@ void OnSize(platform::Window* window, int width, int height) {
   viewLayout.captionShift = CaptionShiftForWidth(width);
 }
 
-void OnPaint(platform::Window* window) {
-  platform::PaintInfo paint;
-  platform::DeviceContext* dc = platform::BeginPaint(window, &paint);
+// The whole picture of the window: the pitch and its furniture, the players and the ball while
+// a half is played, the scoreboard (empty between matches) and the pause sign while it stands.
+void DrawWindowPicture(platform::DeviceContext* dc) {
   platform::SelectFont(dc, platform::StockFont(platform::StockObject::SystemFixedFont));
   platform::SetBkMode(dc, platform::BkMode::Transparent);
   FillPitch(dc);
@@ -116,6 +117,13 @@ void OnPaint(platform::Window* window) {
     DrawBall(dc);
   }
   DrawScoreboard(dc);
+  RedrawPauseSign(dc);
+}
+
+void OnPaint(platform::Window* window) {
+  platform::PaintInfo paint;
+  platform::DeviceContext* dc = platform::BeginPaint(window, &paint);
+  DrawWindowPicture(dc);
   platform::EndPaint(window, &paint);
   viewLayout.layoutLocked = 1;
   ++commandLog.paints;
@@ -135,17 +143,19 @@ void OnPaint(platform::Window* window) {
 
 void OnClose(platform::Window* window) {
   if (gameFlow.phase != Phase::kNone) {
-    const bool playing = match.half != 0 || match.periodKind > PeriodKind::kExtraTime;
-    if (playing && gameFlow.paused == 0) {
-      platform::SendMessage(window, Msg::Command, CommandId::kPause, 0);
-    }
+    const bool playing = MatchBeingPlayed();
+    const bool pausedToAsk = playing && gameFlow.paused == 0;
+    if (pausedToAsk) platform::SendMessage(window, Msg::Command, CommandId::kPause, 0);
     const int answer = ShowMessageBox(window, kStringExitQuestion, kStringExitCaption,
                                       platform::mb::kOkCancel | platform::mb::kIconWarning);
     if (answer != platform::kIdOk) {
-      if (match.half == 0 && match.periodKind < PeriodKind::kShootOut) {
-        platform::SendMessage(window, Msg::Command, CommandId::kPhaseMenu, 0);
-      } else if (gameFlow.paused != 0) {
+      // Back to where the user was: play goes on, a menu or screen that is open stays as it
+      // was (a second phase menu over it would leave the first one behind the next match),
+      // and between matches the phase menu comes back.
+      if (pausedToAsk || (platform::TopDialog() == nullptr && gameFlow.paused != 0)) {
         platform::SendMessage(window, Msg::Command, CommandId::kPause, 0);
+      } else if (platform::TopDialog() == nullptr && !playing) {
+        platform::SendMessage(window, Msg::Command, CommandId::kPhaseMenu, 0);
       }
       return;
     }
@@ -174,6 +184,17 @@ void OnDestroy(platform::Window* window) {
 }
 
 }  // namespace
+
+bool MatchBeingPlayed() {
+  return match.half != 0 || match.periodKind == PeriodKind::kShootOut;
+}
+
+void ShowCleanPitch(platform::Window* window) {
+  platform::SetWindowTitle(window, platform::LoadString(shellState.instance, kStringTitle));
+  platform::DeviceContext* dc = platform::GetDC(window);
+  if (dc != nullptr) DrawWindowPicture(dc);
+  platform::ReleaseDC(window, dc);
+}
 
 void OnMatchTimer(platform::Window* window) {
   MatchTick([window] {
@@ -211,7 +232,7 @@ Param MainWindowProc(platform::Window* window, Msg msg, Param a, Param b) {
       }
       return 0;
     case Msg::KeyDown:
-      HandleKeyDown(int(a));
+      HandleKeyDown(int(a), (b & 1) != 0);
       return 0;
     case Msg::KeyUp:
       HandleKeyUp(int(a));
@@ -221,6 +242,9 @@ Param MainWindowProc(platform::Window* window, Msg msg, Param a, Param b) {
       return 0;
     case Msg::Activate:
       if (a == 0) PauseWhileAway(window);
+      return 0;
+    case Msg::Help:
+      platform::SendMessage(window, Msg::Command, CommandId::kKeyHelp, 0);
       return 0;
     case Msg::LButtonDown:
     case Msg::LButtonDoubleClick:

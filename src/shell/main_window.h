@@ -38,6 +38,13 @@ inline constexpr int kDisplayTimerId = 2;
 // stops, the idle menu comes back and the end-of-match command runs.
 void OnMatchTimer(platform::Window* window);
 
+// A half or a shoot-out is being played, or stands paused (a decided shoot-out is over).
+bool MatchBeingPlayed();
+
+// The window between matches, once a match has ended or been left: the pitch without players,
+// the scoreboard empty, the pause sign gone and the game's plain title.
+void ShowCleanPitch(platform::Window* window);
+
 platform::Param MainWindowProc(platform::Window* window, platform::Msg msg, platform::Param a,
                                platform::Param b);
 

@@ -180,9 +180,11 @@ void EndMatch(platform::Window* window) {
     match.scoreB += match.shootGoalsB;
   }
   const bool campaign = gameFlow.mode == Mode::kCampaign;
-  // The message of the result.
+  // The message of the result over the match's last picture; then what follows stands over a
+  // clean pitch.
   if (campaign && gameFlow.phase == Phase::kKnockout && match.scoreA > match.scoreB) {
     ShowMessage(DialogName::kMessBox3, MessageKind::kMatchResult);
+    ShowCleanPitch(window);
     if (gameFlow.roundIndex == kFinal) {
       CelebrateTheCup(window);
       return;
@@ -194,9 +196,11 @@ void EndMatch(platform::Window* window) {
     }
     if (!campaign) {
       gameFlow.mode = Mode::kCampaign;
+      ShowCleanPitch(window);  // with the campaign's boards again
       SendGameCommand(CommandId::kPhaseMenu);
       return;
     }
+    ShowCleanPitch(window);
   }
   // The round's results; the next match's kick-off side starts cleared.
   gameFlow.lastRound = gameFlow.roundIndex;

@@ -86,13 +86,13 @@ void OnMenuCommand(platform::Window* dialog, int id) {
       return;
     case DialogItem::kOk:
       if (gameFlow.displayContent == DisplayContent::kRegionChoice) CloseNationList();
-      platform::EndDialog(dialog, 1);
+      platform::EndDialog(dialog, kMenuChosen);
       return;
     case DialogItem::kCancel:
-      platform::EndDialog(dialog, 1);
+      platform::EndDialog(dialog, kMenuLeft);
       return;
     case DialogItem::kExit:
-      platform::EndDialog(dialog, 1);
+      platform::EndDialog(dialog, kMenuChosen);
       SendGameCommand(CommandId::kExit);
       return;
     default:
@@ -101,7 +101,7 @@ void OnMenuCommand(platform::Window* dialog, int id) {
   const int command = CommandOfButton(id);
   if (command == 0) return;
   CloseSoundDialog();
-  platform::EndDialog(dialog, 1);
+  platform::EndDialog(dialog, kMenuChosen);
   if (id == DialogItem::kPlayRound) gameFlow.playoffOpponent = 0;
   SendGameCommand(command);
 }

@@ -48,7 +48,7 @@ void RegisterShellValues() {
   RegisterValue("archiveError", [] { return graphicsArchive.archiveError; });
   RegisterValue("cachedPictures", [] { return CountCachedPictures(); });
   RegisterValue("paints", [] { return commandLog.paints; });
-  for (int id = 1; id <= 247; ++id) {
+  for (int id = 1; id <= CommandId::kLast; ++id) {
     RegisterValue("command." + std::to_string(id),
                   [id] { return commandLog.received[std::size_t(id)]; });
   }

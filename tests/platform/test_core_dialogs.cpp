@@ -128,6 +128,28 @@ TEST_F(Dialogs, TheMainWindowKeepsTimersAndPaintsWhileADialogIsOpen) {
   EXPECT_TRUE(Lines("KeyDown").empty());
 }
 
+// F1 asks the main window for help wherever the keys go: from the main window itself and from
+// an open dialog, which sees nothing of it; its auto-repeat and its release reach no one.
+TEST_F(Dialogs, TheHelpKeyReachesTheMainWindowAlsoFromADialog) {
+  hl::KeyDown(KeyF1);
+  hl::KeyDown(KeyF1, true);
+  hl::KeyUp(KeyF1);
+  hl::Advance(0);
+  EXPECT_EQ(Log(), (std::vector<std::string>{"Help"}));
+  Log().clear();
+  PlaySteps({[] {
+               hl::KeyDown(KeyF1);
+               hl::KeyUp(KeyF1);
+               hl::Advance(1);
+             },
+             [] { hl::KeyDown(KeyEscape); }});
+  EXPECT_EQ(Open("Buttons"), kIdCancel);
+  EXPECT_EQ(Lines("Help").size(), 1u);
+  EXPECT_TRUE(Lines("Buttons: KeyDown").empty());
+  EXPECT_TRUE(Lines("KeyDown").empty());
+  EXPECT_TRUE(Lines("KeyUp").empty());
+}
+
 TEST_F(Dialogs, EnterPressesTheDefaultOrFocusedButtonAndEscSendsCancel) {
   PlaySteps({
       [] { hl::KeyDown(KeyReturn); },

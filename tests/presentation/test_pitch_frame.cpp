@@ -8,6 +8,7 @@
 
 #include "match/frame_step.h"
 #include "match/net_rule.h"
+#include "presentation/caption_drawing.h"
 #include "support/pitch_test_support.h"
 
 namespace pitch_test {
@@ -249,6 +250,41 @@ TEST_F(MatchFrameDrawing, ScoreboardPutsTheSideOnTheLeftOfTheScreenFirst) {
   DrawScoreboard(dc);
   EXPECT_EQ(Rows(dc, 371, 1, 529, 29), ScoreboardLike("GER  0 -  1  JPN"));
   EXPECT_NE(ScoreboardLike("GER  0 -  1  JPN"), ScoreboardLike("JPN  1 -  0  GER"));
+}
+
+// The clock line under the score, in each period: its period mark ("1st", "2nd", "Ext") is
+// drawn large enough to read at 1x (its small letters span six rows or more), and the line
+// stays inside the board without touching its white frame.
+TEST_F(MatchFrameDrawing, ClockLineIsLegibleAndStaysInsideTheScoreboard) {
+  struct Period {
+    int half;
+    PeriodKind kind;
+    const char* mark;
+  };
+  gameFlow.userNation = 0;
+  match.opponent = 8;
+  match.clockMinutes = 2;
+  match.clockSeconds = 58;
+  for (const Period p :
+       {Period{1, PeriodKind::kRegular, "1st"}, Period{2, PeriodKind::kRegular, "2nd"},
+        Period{2, PeriodKind::kExtraTime, "Ext"}, Period{0, PeriodKind::kShootOut, nullptr}}) {
+    match.half = p.half;
+    match.periodKind = p.kind;
+    Clear(kMarker);
+    DrawScoreboard(dc);
+    DrawClock(dc);
+    for (int x = 370; x < 530; ++x) EXPECT_EQ(Pixel(x, 29), kWhite) << x;
+    for (int y = 0; y < 30; ++y) {
+      EXPECT_EQ(Pixel(370, y), kWhite) << y;
+      EXPECT_EQ(Pixel(529, y), kWhite) << y;
+    }
+    EXPECT_EQ(Count(371, 30, 529, 42, kWhite), 0);
+    if (p.mark == nullptr) continue;
+    // The mark's second letter: its cell of 8 pixels after the first.
+    int rows = 0;
+    for (int y = 14; y < 29; ++y) rows += Count(450 - 70 + 8, y, 450 - 70 + 16, y + 1, kWhite) > 0;
+    EXPECT_GE(rows, 6) << p.mark;
+  }
 }
 
 // ---------------------------------------------------------------- fallback erase

@@ -3,9 +3,9 @@
 // controlled player whenever a key is released.
 #include <gtest/gtest.h>
 
+#include "match/control_state.h"
 #include "match/match_state.h"
 #include "platform/platform.h"
-#include "match/control_state.h"
 #include "shell/keyboard.h"
 
 namespace {
@@ -185,6 +185,58 @@ TEST_F(Controls, KickKeyCharacterClearsThePendingCommandBeforeTheKickIsPlayed) {
   EXPECT_EQ(controlState.keyCommand, 0);
   HandleKeyUp(platform::KeySpace);
   EXPECT_EQ(controlState.keyCommand, 32);
+}
+
+// A held direction key repeats; when it is released, the direction its last repeat left
+// pending is taken back, so that the next frame does not start the player again. A tap's one
+// direction stays (it is the only step the tap gives), and so does anything that is no
+// direction of the released key.
+TEST_F(Controls, ReleasingAHeldDirectionKeyTakesBackTheDirectionItsRepeatLeft) {
+  struct Key {
+    int key;
+    std::uint32_t character;  // 0: the key gives its direction itself
+    int command;
+  };
+  const Key keys[] = {{platform::KeyLeft, 0, 4},          {platform::KeyUp, 0, 8},
+                      {platform::KeyRight, 0, 6},         {platform::KeyDown, 0, 2},
+                      {platform::KeyNumpad0 + 8, '8', 8}, {platform::KeyNumpad0 + 2, '2', 2},
+                      {platform::KeyNumpad0 + 4, '4', 4}, {platform::KeyNumpad0 + 6, '6', 6}};
+  const auto press = [](const Key& k, bool repeated) {
+    HandleKeyDown(k.key, repeated);
+    if (k.character != 0) HandleCharacter(k.character);
+  };
+  for (const Key& k : keys) {
+    ResetControlState();
+    press(k, false);
+    HandleKeyUp(k.key);
+    EXPECT_EQ(controlState.keyCommand, k.command) << "a tap keeps its step " << k.key;
+
+    press(k, false);
+    press(k, true);
+    HandleKeyUp(platform::KeyShift);  // another key let go: the direction stays
+    EXPECT_EQ(controlState.keyCommand, k.command) << k.key;
+    HandleKeyUp(k.key);
+    EXPECT_EQ(controlState.keyCommand, 0) << "released after a repeat " << k.key;
+
+    // A kick typed while the key is held is played all the same.
+    press(k, true);
+    HandleKeyDown(platform::KeyA + ('S' - 'A'));
+    HandleCharacter('s');
+    HandleKeyUp(platform::KeyA + ('S' - 'A'));
+    HandleKeyUp(k.key);
+    EXPECT_EQ(controlState.keyCommand, 'S') << k.key;
+    press(k, true);
+    HandleKeyDown(platform::KeySpace);
+    HandleCharacter(' ');
+    HandleKeyUp(k.key);
+    HandleKeyUp(platform::KeySpace);
+    EXPECT_EQ(controlState.keyCommand, 32) << k.key;
+  }
+  // The diagonals of the keypad are kicks: their repeat is kept.
+  HandleKeyDown(platform::KeyNumpad0 + 7, true);
+  HandleCharacter('7');
+  HandleKeyUp(platform::KeyNumpad0 + 7);
+  EXPECT_EQ(controlState.keyCommand, 7);
 }
 
 // ---------------------------------------------------------------- any release stops

@@ -2,11 +2,11 @@
 // mouse buttons are taken and do nothing.
 #include <gtest/gtest.h>
 
+#include "match/control_state.h"
 #include "match/match_state.h"
 #include "platform/platform.h"
-#include "match/control_state.h"
-#include "shell/keyboard.h"
 #include "shell/game_flow.h"
+#include "shell/keyboard.h"
 #include "shell/main_window.h"
 
 namespace {

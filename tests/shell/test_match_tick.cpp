@@ -33,6 +33,7 @@ namespace {
 namespace hl = platform::headless;
 
 constexpr platform::Point kNotSaved = {-1000, -1000};
+constexpr int kFrameTicks = 11;  // a frame step on every eleventh tick
 
 // A mono 8-bit WAV file of one second.
 void WriteWav(const std::string& name) {
@@ -176,6 +177,53 @@ TEST_F(MatchTick, KickKeyHoldIsCountedUpTo1000) {
   HandleKeyDown(platform::KeyShift);
   Ticks(20);
   EXPECT_EQ(controlState.kickHoldTicks, 0);
+}
+
+// A held arrow runs the controlled player, its auto-repeat coming every third tick as a
+// keyboard sends it. Let go just after a repeat, he stops at once: the next frame does not take
+// the direction that repeat left. Kicks typed while an arrow is held are still played.
+TEST_F(MatchTick, ReleasingAHeldArrowStopsThePlayerAtOnceAndKicksArePlayed) {
+  const auto send = [](platform::Msg msg, int key, platform::Param b = 0) {
+    MainWindowProc(nullptr, msg, key, b);
+  };
+  // Holds `key` from one frame to just after the repeat before the next `frames` later.
+  const auto hold = [&](int key, int frames) {
+    while (!Tick()) {
+    }
+    send(platform::Msg::KeyDown, key);
+    for (int tick = 1; tick <= frames * kFrameTicks - 2; ++tick) {
+      Tick();
+      if (tick % 3 == 0) send(platform::Msg::KeyDown, key, 1);
+    }
+    send(platform::Msg::KeyDown, key, 1);
+  };
+  const auto controlled = [] { return teamA[std::size_t(match.controlledPlayer - 1)]; };
+  for (int key : {platform::KeyLeft, platform::KeyUp, platform::KeyRight, platform::KeyDown}) {
+    SetUpKickOff();
+    Ticks(200);  // the kick-off played and the controlled player free to run
+    ASSERT_GT(match.controlledPlayer, 1) << key;
+    const PlayerState before = controlled();
+    hold(key, 3);
+    const PlayerState held = controlled();
+    EXPECT_TRUE(held.x != before.x || held.y != before.y) << key;
+    send(platform::Msg::KeyUp, key);
+    for (int tick = 0; tick < 2 * kFrameTicks; ++tick) Tick();
+    EXPECT_EQ(controlled().x, held.x) << key;
+    EXPECT_EQ(controlled().y, held.y) << key;
+  }
+  // A pass typed and the kick key released while an arrow repeats reach the engine.
+  for (const auto& [typed, command] :
+       {std::pair<int, int>{platform::KeyA + ('S' - 'A'), 'S'}, {platform::KeySpace, 32}}) {
+    hold(platform::KeyRight, 1);
+    send(platform::Msg::KeyDown, typed);
+    send(platform::Msg::Char, typed == platform::KeySpace ? ' ' : 's');
+    send(platform::Msg::KeyUp, typed);
+    send(platform::Msg::KeyUp, platform::KeyRight);
+    match.currentCommand = 0;
+    while (!Tick()) {
+    }
+    EXPECT_EQ(match.currentCommand, command);
+  }
 }
 
 // ---------------------------------------------------------------- captions

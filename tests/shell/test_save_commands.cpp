@@ -37,6 +37,7 @@ struct Shown {
   std::string name;
   std::string caption;
   DisplayContent displayContent;
+  std::string text;  // a message box's text
 };
 
 class SaveCommands : public ::testing::Test {
@@ -94,8 +95,10 @@ class SaveCommands : public ::testing::Test {
     }
     lastTop_ = top;
     const std::string name(platform::DialogTemplateName(top));
-    shown_.push_back({name, name == "messagebox" ? platform::GetWindowTitle(top) : std::string(),
-                      gameFlow.displayContent});
+    const bool box = name == "messagebox";
+    shown_.push_back({name, box ? platform::GetWindowTitle(top) : std::string(),
+                      gameFlow.displayContent,
+                      box ? platform::GetItemText(top, -1) : std::string()});
     std::vector<int>& answers = answers_[name];
     if (!answers.empty()) {
       const int id = answers.front();
@@ -169,7 +172,8 @@ TEST_F(SaveCommands, ALoadInAFreshWindowPlaysOnAgainstTheSameOpponent) {
     Press("SinkiBox", DialogItem::kLoadGame);
     Press(c.menu, DialogItem::kPlayRound);
     platform::UpdateWindow(window_);
-    EXPECT_EQ(Names(), (std::vector<std::string>{"SinkiBox", c.menu})) << c.menu;
+    // The saved campaign's level (LEVEL 1) is not the new window's: a message says so.
+    EXPECT_EQ(Names(), (std::vector<std::string>{"SinkiBox", "messagebox", c.menu})) << c.menu;
     EXPECT_EQ(gameFlow.phase, phase) << c.menu;
     EXPECT_EQ(gameFlow.roundIndex, round) << c.menu;
     EXPECT_EQ(match.opponent, opponent) << c.menu;
@@ -192,9 +196,11 @@ TEST_F(SaveCommands, ALoadedCampaignIsPlayedToItsEndWithConsistentRecords) {
   EXPECT_TRUE(r.ended);
   EXPECT_EQ(r.reached, campaign::Reached::kChampion);
   EXPECT_EQ(r.userMatches, 2 + 3);  // the group league's last two rounds and the knockout
-  // The level dialog, the start-up menu again, then the loaded campaign's menu.
-  ASSERT_GE(r.seen.size(), 4u);
-  EXPECT_EQ(r.seen[3].name, "SinkiBox4");
+  // The level dialog, the start-up menu again, the message of the loaded campaign's level, then
+  // its menu.
+  ASSERT_GE(r.seen.size(), 5u);
+  EXPECT_EQ(r.seen[3].name, "messagebox");
+  EXPECT_EQ(r.seen[4].name, "SinkiBox4");
 }
 
 TEST_F(SaveCommands, APendingPlayoffAfterALoadGoesToItsAnnouncementOrTheShootOut) {
@@ -212,12 +218,12 @@ TEST_F(SaveCommands, APendingPlayoffAfterALoadGoesToItsAnnouncementOrTheShootOut
     platform::UpdateWindow(window_);
     EXPECT_EQ(gameFlow.playoffOpponent, opponent) << period;
     if (period == 0) {
-      EXPECT_EQ(Names(), (std::vector<std::string>{"SinkiBox", "PlayoffMsg2"}));
-      EXPECT_EQ(shown_.at(1).displayContent, DisplayContent::kPlayoffOpponent);
+      EXPECT_EQ(Names(), (std::vector<std::string>{"SinkiBox", "messagebox", "PlayoffMsg2"}));
+      EXPECT_EQ(shown_.at(2).displayContent, DisplayContent::kPlayoffOpponent);
       EXPECT_EQ(match.opponent, opponent);
       EXPECT_EQ(match.half, 1);
     } else {
-      EXPECT_EQ(Names(), (std::vector<std::string>{"SinkiBox"}));
+      EXPECT_EQ(Names(), (std::vector<std::string>{"SinkiBox", "messagebox"}));
       EXPECT_EQ(commandLog.received[CommandId::kShootOut], 1);
       EXPECT_EQ(match.periodKind, PeriodKind::kShootOut);
     }
@@ -237,8 +243,36 @@ TEST_F(SaveCommands, ExtraTimeLeftFromAWonPlayoffIsNoPendingShootOut) {
   OpenWindow(false);
   Press("SinkiBox", DialogItem::kLoadGame);
   platform::UpdateWindow(window_);
-  EXPECT_EQ(Names(), (std::vector<std::string>{"SinkiBox", "SinkiBox4"}));
+  EXPECT_EQ(Names(), (std::vector<std::string>{"SinkiBox", "messagebox", "SinkiBox4"}));
   EXPECT_EQ(commandLog.received[CommandId::kShootOut], 0);
+}
+
+// A campaign saved at another level brings that level back, and a one-line message says which
+// before its menu; at the level in force nothing is said.
+TEST_F(SaveCommands, ALoadThatChangesTheLevelSaysSo) {
+  OpenWindow();
+  BuildCampaignAt(CampaignStage::kQualifying, 5);  // at LEVEL 1
+  ASSERT_TRUE(SaveCampaign(kCampaignFileName));
+  struct Case {
+    std::uint8_t levelBefore;
+    std::vector<std::string> names;
+  };
+  for (const Case& c :
+       {Case{3, {"SinkiBox", "messagebox", "SinkiBox3"}},
+        Case{0, {"SinkiBox", "messagebox", "SinkiBox3"}}, Case{1, {"SinkiBox", "SinkiBox3"}}}) {
+    hl::Shutdown();
+    ResetAllRecords();
+    OpenWindow(false);
+    gameFlow.level = c.levelBefore;
+    Press("SinkiBox", DialogItem::kLoadGame);
+    platform::UpdateWindow(window_);
+    EXPECT_EQ(Names(), c.names) << int(c.levelBefore);
+    EXPECT_EQ(gameFlow.level, 1);
+    if (c.names.size() == 3) {
+      EXPECT_EQ(shown_[1].caption, "ゲームのロード");
+      EXPECT_EQ(shown_[1].text, "対戦相手の強さが LEVEL 1(上級) になりました");
+    }
+  }
 }
 
 TEST_F(SaveCommands, ADamagedFileIsReportedAndLeavesTheGameAsItWas) {

@@ -49,6 +49,8 @@ std::string Describe(Msg msg, Param a, Param b) {
       return "InitDialog";
     case Msg::Activate:
       return two("Activate");
+    case Msg::Help:
+      return "Help";
   }
   return "?";
 }

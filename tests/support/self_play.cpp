@@ -253,7 +253,7 @@ platform::Param SelfPlayWindowProc(platform::Window* window, platform::Msg msg, 
       if (a == CommandId::kEndOfMatch && run != nullptr) ++run->report.endOfMatchCommands;
       return 0;
     case platform::Msg::KeyDown:
-      HandleKeyDown(int(a));
+      HandleKeyDown(int(a), (b & 1) != 0);
       return 0;
     case platform::Msg::KeyUp:
       HandleKeyUp(int(a));
@@ -329,7 +329,7 @@ class Desk {
     if (drawing_) {
       platform::headless::KeyDown(key, repeat);
     } else {
-      HandleKeyDown(key);
+      HandleKeyDown(key, repeat);
     }
   }
   void KeyUp(int key) {

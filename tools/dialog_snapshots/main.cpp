@@ -23,6 +23,7 @@
 #include "match/match_state.h"
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
+#include "resources/feldo_dialogs.h"
 #include "resources/feldo_resources.h"
 #include "resources/lumar_resources.h"
 #include "savegame/campaign_file.h"
@@ -110,6 +111,7 @@ std::vector<Shot> Shots() {
       {"DispTounament", "DispTounament", MenuDialogProc, content(10)},
       {"PlayoffMsg1", "PlayoffMsg1", MenuDialogProc, content(5)},
       {"PlayoffMsg2", "PlayoffMsg2", MenuDialogProc, content(5)},
+      {"KeyHelpDlg", "KeyHelpDlg", KeyHelpDialogProc, plain},
   };
   for (int kind : {1, 2, 3, 4, 7, 8, 10}) {
     shots.push_back(
@@ -148,6 +150,10 @@ std::vector<MessageShot> MessageShots(platform::Instance* instance) {
       {"NewCampaignQuestion", game(kStringNewCampaignQuestion), game(kStringNewCampaignCaption),
        question},
       {"SaveQuestion", game(kStringSaveQuestion), game(kStringSaveCaption), question},
+      {"LevelLoaded",
+       platform::Format(game(kStringLevelLoaded).c_str(),
+                        std::string(platform::Translate(LevelLabel(1))).c_str()),
+       game(kStringLoadCaption)},
       file("SaveCannotOpen", SaveFailureMessage(kFileCannotOpen)),
       file("SaveBusy", SaveFailureMessage(kFileBusy)),
       file("SaveShort", SaveFailureMessage(kFileShort)),

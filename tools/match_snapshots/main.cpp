@@ -17,6 +17,8 @@
 //     extra-time captions, a goal and the supporters' celebration
 //   16-shoot-out.png           the same play-off level after extra time, in its shoot-out:
 //     the board after six pairs and a seventh kick, team B's taker about to run up
+//   17-paused.png              the shoot-out paused: the pause sign
+//   18-clean-pitch.png         the match over: the pitch the menus stand on, the board empty
 // After each picture it checks a few pixels of the window (grass, a white line, the marker
 // under the user's player) and ends with exit code 1 when one is wrong.
 #include <cstdio>
@@ -38,6 +40,7 @@
 #include "platform/headless/headless.h"
 #include "platform/platform.h"
 #include "presentation/match_captions.h"
+#include "presentation/pause_sign.h"
 #include "presentation/pitch_drawing.h"
 #include "presentation/shoot_out_board.h"
 #include "resources/feldo_resources.h"
@@ -355,10 +358,31 @@ int main(int argc, char** argv) {
                "the extra column is not highlighted");
   Save(output, "16-shoot-out.png");
 
+  // Paused: the sign over the middle of the pitch, and the picture under it back on Continue.
+  const platform::Rect sign = PauseSignRect();
+  const Color under = check.Pixel(sign.left, sign.top);
+  platform::SendMessage(window, platform::Msg::Command, CommandId::kPause, 0);
+  check.Expect(check.Pixel(sign.left, sign.top) == Rgb(255, 255, 255) &&
+                   check.Pixel(sign.left + 3, sign.top + 3) == Rgb(0, 0, 0),
+               "17-paused", "no pause sign");
+  Save(output, "17-paused.png");
+  platform::SendMessage(window, platform::Msg::Command, CommandId::kPause, 0);
+  check.Expect(check.Pixel(sign.left, sign.top) == under, "17-paused",
+               "the pause sign stays after Continue");
+
+  // The match over: the pitch as the menus find it, the scoreboard empty.
+  platform::KillTimer(window, kMatchTimerId);
+  match.periodKind = PeriodKind::kShootOutOver;
+  ShowCleanPitch(window);
+  check.Expect(check.Pixel(CaptionCentre() - 60, 10) == Rgb(0, 0, 0), "18-clean-pitch",
+               "the scoreboard still names the nations");
+  CheckPitch(check, "18-clean-pitch", false);
+  Save(output, "18-clean-pitch.png");
+
   platform::KillTimer(window, kMatchTimerId);
   DeleteDrawingTools();  // as the window's destroy does, before the layer goes
   hl::Shutdown();
-  std::printf("match_snapshots: 16 pictures in %s, %d check(s) failed\n", output.string().c_str(),
+  std::printf("match_snapshots: 18 pictures in %s, %d check(s) failed\n", output.string().c_str(),
               failures);
   return failures == 0 ? 0 : 1;
 }

@@ -1,6 +1,6 @@
 // Routing of input: an open drop-down menu takes keys and clicks first, then the active
 // dialog (keys; clicks on any dialog that is not disabled by a modal dialog it owns), then the
-// main window. F10 or Alt alone opens the menu bar.
+// main window. F10 or Alt alone opens the menu bar; F1 asks the main window for help.
 #include <algorithm>
 
 #include "platform/core/core.h"
@@ -64,6 +64,11 @@ void KeyDownEvent(const InputEvent& event) {
     if (!event.repeat && MenuReachable()) OpenMenuBar(0, true);
     return;
   }
+  if (key == KeyF1) {
+    // Help is the main window's to give, also while one of its dialogs has the keys.
+    if (!event.repeat && IsLive(c.mainWindow)) PostMessage(c.mainWindow, Msg::Help, 0, 0);
+    return;
+  }
   Window* target = ActiveWindow();
   if (!target) return;
   if (key >= 0 && key < 256) c.keyTarget[key] = target;
@@ -87,7 +92,7 @@ void KeyUpEvent(const InputEvent& event) {
     }
     return;
   }
-  if (key == KeyF10 || key == KeyF12 || key < 0 || key >= 256) return;
+  if (key == KeyF1 || key == KeyF10 || key == KeyF12 || key < 0 || key >= 256) return;
   // The key up goes where its key down went, so that no window is left with a stuck key.
   Window* target = c.keyTarget[key];
   c.keyTarget[key] = nullptr;

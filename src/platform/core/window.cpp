@@ -98,7 +98,7 @@ bool RegisterWindowClass(Instance* instance, const WindowClass& windowClass) {
 }
 
 Window* CreateMainWindow(Instance* instance, std::string_view className, std::string_view title,
-                         unsigned /*style*/, int /*x*/, int /*y*/, int width, int height) {
+                         unsigned style, int /*x*/, int /*y*/, int width, int height) {
   auto& c = Core();
   if (!instance || !c.backend) return nullptr;
   const WindowClass* windowClass = nullptr;
@@ -110,7 +110,7 @@ Window* CreateMainWindow(Instance* instance, std::string_view className, std::st
   if (width == kDefaultPosition) width = 640;
   if (height == kDefaultPosition) height = 480;
   if (width <= 0 || height <= 0 || width > 8192 || height > 8192) return nullptr;
-  if (!c.backend->OpenDisplay(width, height, title)) {
+  if (!c.backend->OpenDisplay(width, height, title, (style & window_style::kMaximizeBox) != 0)) {
     // The program ends as if it had no window; RunProgram then returns 1.
     std::fprintf(stderr, "%s: no display available (set DISPLAY or use --headless)\n",
                  c.programName.c_str());

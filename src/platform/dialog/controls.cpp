@@ -194,6 +194,11 @@ std::string GetItemText(Window* dialog, int id) {
   return control ? control->text : std::string();
 }
 
+Rect GetItemRect(Window* dialog, int id) {
+  Control* control = FindControl(dialog, id);
+  return control ? control->rect : Rect{};
+}
+
 void CheckButton(Window* dialog, int id, bool checked) {
   Control* control = FindControl(dialog, id);
   if (!control || control->checked == checked) return;

@@ -15,8 +15,11 @@ using detail::DialogData;
 
 constexpr int kMargin = 12;
 constexpr int kIconSize = 32;
-constexpr int kButtonWidth = 80;
+constexpr int kButtonWidth = 80;    // at the least
+constexpr int kButtonPadding = 12;  // at the least, between a button's label and either edge
 constexpr int kButtonHeight = 24;
+constexpr std::string_view kOkLabel = "OK";
+constexpr std::string_view kCancelLabel = TranslateLater("キャンセル");
 constexpr int kButtonGap = 12;
 constexpr int kMaxTextCells = 90;
 
@@ -102,7 +105,13 @@ int MessageBox(Window* owner, std::string_view text, std::string_view caption, u
   const int bodyHeight = std::max(icon ? kIconSize : 0, textHeight);
   const int textLeft = kMargin + (icon ? kIconSize + kMargin : 0);
   const int buttons = okCancel ? 2 : 1;
-  const int buttonsWidth = buttons * kButtonWidth + (buttons - 1) * kButtonGap;
+  // Both buttons as wide as the wider label needs, in the language shown, measured in the font
+  // they are drawn in.
+  const std::string_view cancelLabel = Translate(kCancelLabel);
+  int buttonWidth = std::max({kButtonWidth, detail::SystemTextWidth(kOkLabel) + 2 * kButtonPadding,
+                              detail::SystemTextWidth(cancelLabel) + 2 * kButtonPadding});
+  buttonWidth += buttonWidth % 2;
+  const int buttonsWidth = buttons * buttonWidth + (buttons - 1) * kButtonGap;
   int width = std::max({textLeft + textWidth + kMargin, buttonsWidth + 2 * kMargin,
                         detail::SystemTextWidth(caption) + 2 * kMargin, 160});
   int height = kMargin + bodyHeight + kMargin + kButtonHeight + kMargin;
@@ -121,13 +130,13 @@ int MessageBox(Window* owner, std::string_view text, std::string_view caption, u
   tpl.height = height / 2;
   tpl.controls.push_back(ControlTemplate{ControlKind::Static, -1, joined, textLeft / 2, textTop / 2,
                                          (textWidth + 3) / 2 + 1, (textHeight + 1) / 2, 0});
-  tpl.controls.push_back(ControlTemplate{ControlKind::DefPushButton, kIdOk, "OK", buttonLeft / 2,
-                                         buttonTop / 2, kButtonWidth / 2, kButtonHeight / 2, 0});
+  tpl.controls.push_back(ControlTemplate{ControlKind::DefPushButton, kIdOk, kOkLabel,
+                                         buttonLeft / 2, buttonTop / 2, buttonWidth / 2,
+                                         kButtonHeight / 2, 0});
   if (okCancel) {
-    tpl.controls.push_back(ControlTemplate{ControlKind::PushButton, kIdCancel,
-                                           Translate("キャンセル"),
-                                           (buttonLeft + kButtonWidth + kButtonGap) / 2,
-                                           buttonTop / 2, kButtonWidth / 2, kButtonHeight / 2, 0});
+    tpl.controls.push_back(ControlTemplate{ControlKind::PushButton, kIdCancel, cancelLabel,
+                                           (buttonLeft + buttonWidth + kButtonGap) / 2,
+                                           buttonTop / 2, buttonWidth / 2, kButtonHeight / 2, 0});
   }
   Instance* instance = detail::IsLive(owner) ? owner->instance : nullptr;
   Window* dialog = detail::CreateDialogWindow(instance, tpl, owner, &MessageBoxProc);

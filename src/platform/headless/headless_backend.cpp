@@ -105,7 +105,7 @@ bool StepAdvance(std::optional<std::uint64_t> deadline) {
 
 class HeadlessBackend final : public detail::Backend {
  public:
-  bool OpenDisplay(int, int, std::string_view) override { return true; }
+  bool OpenDisplay(int, int, std::string_view, bool) override { return true; }
   void SetTitle(std::string_view title) override { State().shownTitle = std::string(title); }
   void SetIcon(const IconResource&) override {}
   std::uint64_t NowMs() override { return State().now; }

@@ -24,6 +24,7 @@
 #include "platform/sdl/gamepad_map.h"
 #include "platform/sdl/sdl_input.h"
 #include "platform/sdl/sdl_sound.h"
+#include "platform/sdl/window_hints.h"
 
 namespace platform::detail {
 
@@ -54,7 +55,7 @@ class SdlBackend final : public Backend {
 
   // Starts SDL's video (and, when there is a device, its audio). False without a display.
   bool StartVideo();
-  bool OpenDisplay(int width, int height, std::string_view title) override;
+  bool OpenDisplay(int width, int height, std::string_view title, bool maximisable) override;
   void SetTitle(std::string_view title) override;
   void SetIcon(const IconResource& icon) override;
   std::uint64_t NowMs() override { return SDL_GetTicks64(); }
@@ -116,6 +117,7 @@ class SdlBackend final : public Backend {
   const char* presentCountFile_ = std::getenv("PLATFORM_PRESENT_COUNT_FILE");
   std::uint64_t presents_ = 0;
   std::uint64_t presentsWrittenAt_ = 0;
+  bool maximisable_ = false;  // the window's frame offers a maximise button
   std::string title_;
   std::optional<SDL_Event> stashed_;  // taken from SDL while waiting, not yet translated
   std::deque<InputEvent> pending_;
@@ -204,7 +206,7 @@ int SdlBackend::RefreshRate() {
   return mode.refresh_rate;
 }
 
-bool SdlBackend::OpenDisplay(int width, int height, std::string_view title) {
+bool SdlBackend::OpenDisplay(int width, int height, std::string_view title, bool maximisable) {
   if (!videoUp_ || window_ != nullptr || width <= 0 || height <= 0) return false;
   title_ = std::string(title);
   const int scale = FittingScale(width, height);
@@ -216,6 +218,8 @@ bool SdlBackend::OpenDisplay(int width, int height, std::string_view title) {
   }
   frameWidth_ = width;
   frameHeight_ = height;
+  maximisable_ = maximisable;
+  if (!maximisable_) sdl::LeaveOutMaximise(window_);
   connection_.Attach(window_);
   StartPrefault();
   return true;
@@ -418,6 +422,7 @@ void SdlBackend::ToggleFullScreen() {
   const bool wanted = !fullScreen_;
   if (SDL_SetWindowFullscreen(window_, wanted ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) return;
   fullScreen_ = wanted;
+  if (!wanted && !maximisable_) sdl::LeaveOutMaximise(window_);
   windowCurrent_ = false;
   Redraw();
 }
