@@ -37,10 +37,13 @@ void OpenFirstMenu() {
 // its phase menu comes back.
 void OpenStartupMenu(platform::Window* window) {
   StopMatchTimer(window);
-  // A match left for the first menu is over: it cannot be resumed by Continue.
+  // A match left for the first menu is over: it cannot be resumed by Continue. A friendly or
+  // practice match left so is over as well: what follows is the campaign's again, as after
+  // its result.
   if (match.half != 0 || gameFlow.paused != 0) {
     match.half = 0;
     gameFlow.paused = 0;
+    gameFlow.mode = Mode::kCampaign;
     ForgetPauseSign();
     platform::SetMenu(window, shellState.menuIdle);
   }

@@ -385,6 +385,19 @@ TEST_F(GameFlow, TheFirstMenuEndsAPausedMatchForGood) {
   EXPECT_EQ(platform::GetMenu(window_), shellState.menuIdle);
 }
 
+TEST_F(GameFlow, AFriendlyLeftForTheFirstMenuLeavesTheCampaignsModeBehind) {
+  for (Mode left : {Mode::kFriendly, Mode::kPractice}) {
+    gameFlow.mode = left;
+    match.half = 1;
+    platform::SetMenu(window_, shellState.menuRunning);
+    OnDialog("MessBox1", [](platform::Window*) { hl::PressControl(DialogItem::kOk); });
+    Command(CommandId::kBackToFirstMenu);
+    // The next match of the campaign is a match of the campaign, not another friendly.
+    EXPECT_EQ(gameFlow.mode, Mode::kCampaign) << int(CodeValue(left));
+    EXPECT_EQ(match.matchKind, 0);
+  }
+}
+
 TEST_F(GameFlow, CancellingTheFirstMenuQuestionLeavesTheMatchRunning) {
   match.half = 1;
   const int before = commandLog.received[CommandId::kStartupMenu];
