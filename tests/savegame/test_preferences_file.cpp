@@ -59,7 +59,7 @@ TEST_F(PreferencesFile, EveryChoiceSurvivesAWriteAndARead) {
 
 TEST_F(PreferencesFile, WhatIsNotAPreferenceOfOursLeavesTheDefaults) {
   struct Case {
-    const char* text;
+    std::string text;
     int smooth;
     const char* language;
   };
@@ -71,7 +71,7 @@ TEST_F(PreferencesFile, WhatIsNotAPreferenceOfOursLeavesTheDefaults) {
       {"# smooth-motion=off\nlanguage\n=en\n", 1, ""},          // a comment, no '=', no name
       {"colour=blue\nlanguage=en\n", 1, "en"},                  // an unknown line is skipped
       {"smooth-motion=off\nsmooth-motion=on\n", 1, ""},         // the last line counts
-      {std::string("\x00\xff\x01garbage", 10).c_str(), 1, ""},  // bytes of some other file
+      {std::string("\x00\xff\x01garbage", 10), 1, ""},          // bytes of some other file
       {"", 1, ""},
   };
   for (const Case& c : cases) {
