@@ -149,7 +149,7 @@ measure_window() {
     DISPLAY=$display xdotool mousemove --window "$wid" "$x" "$y" click 1
   done
   local match_cpu match_rss before after
-  sleep 1  # past the loading of the pairing's pictures
+  sleep 7  # past the loading of the pairing's pictures, the entrance and the kick-off caption
   before=$(presents_now)
   match_cpu=$(cpu_percent "$program_pid" "$seconds")
   after=$(presents_now)

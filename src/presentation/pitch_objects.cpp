@@ -2,6 +2,7 @@
 // the marker, the ball with its shadow, and the per-frame redraw.
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <vector>
 
 #include "archive/graphics_archive.h"
@@ -224,21 +225,44 @@ platform::Rect Union(const platform::Rect& a, const platform::Rect& b) {
           std::max(a.bottom, b.bottom)};
 }
 
+// The size of the larger of two pictures (nothing for empty slots).
+platform::Point PictureSize(int slotA, int slotB) {
+  int width = 0, height = 0;
+  for (int slot : {slotA, slotB}) {
+    const Picture& picture = Slot(slot);
+    if (!picture) continue;
+    width = std::max(width, std::abs(DibWidth(picture)));
+    height = std::max(height, std::abs(DibHeight(picture)));
+  }
+  return {width, height};
+}
+
 // The screen box of object k (0-10 team A's players, 11-21 team B's, 22 the ball and its
-// shadow) where the drawing places it now: wide enough for every pose, the marker under the
-// user's player and a ball at any height.
+// shadow) where the drawing places it now: its pictures, the marker under the user's player,
+// the ball's shadow, and a pixel around.
 platform::Rect ObjectBox(int k) {
   if (k < 2 * kPlayersPerSide) {
-    const Point at = DrawnPlayer(k >= kPlayersPerSide, k % kPlayersPerSide);
+    const bool teamBSide = k >= kPlayersPerSide;
+    const int index = k % kPlayersPerSide;
+    const PlayerState& player = teamBSide ? teamB[std::size_t(index)] : teamA[std::size_t(index)];
+    const Point at = DrawnPlayer(teamBSide, index);
     const int sx = PitchToScreen(at.x, at.y).x;
-    const int top = ScreenY(at.y) - 16;
-    return {sx - 8, top - 8, sx + 40, top + 48};
+    const int y = ScreenY(at.y);
+    const SpriteChoice choice = ChooseSprite(teamBSide, index, player.pose);
+    const Point size =
+        choice.maskSlot < 0 ? Point{0, 0} : PictureSize(choice.maskSlot, choice.pictureSlot);
+    const platform::Rect sprite{sx, y - 16, sx + size.x, y - 16 + size.y};
+    const platform::Rect marker{sx - 4, y - 8, sx + 20, y + 4};
+    const platform::Rect box = Union(sprite, marker);
+    return {box.left - 1, box.top - 1, box.right + 1, box.bottom + 1};
   }
   const DrawnBallPosition drawn = DrawnBall();
   const Point p = BallPicturePointAt(drawn.x, drawn.y, drawn.height);
   const Point ground = PitchToScreen(drawn.x, drawn.y);
-  return Union({p.x - 4, p.y - 4, p.x + 20, p.y + 20},
-               {ground.x - 8, ground.y - 16, ground.x + 8, ground.y});
+  const Point size = PictureSize(kBall, kBallMask);
+  const platform::Rect box = Union({p.x, p.y, p.x + size.x, p.y + size.y},
+                                   {ground.x - 4, ground.y - 12, ground.x + 4, ground.y - 4});
+  return {box.left - 1, box.top - 1, box.right + 1, box.bottom + 1};
 }
 
 void RememberDrawnBoxes() {

@@ -16,9 +16,11 @@ class MotionBlendDrawing : public PitchViewTest {
  protected:
   void SetUp() override {
     PitchViewTest::SetUp();
-    // Every picture a solid block: black masks, coloured sprites, so that all of them show.
+    // Every picture a solid block of its own size: black masks, coloured sprites, so that all
+    // of them show, and the areas redrawn must follow each picture's size.
     for (int slot = 0; slot < int(kBitmapSlots); ++slot) {
-      Install(slot, SolidPicture(16, 20, slot % 2 == 1 ? kBlack : Rgb(40 + slot % 200, 80, 200)));
+      Install(slot, SolidPicture(14 + slot % 9, 18 + slot % 7,
+                                 slot % 2 == 1 ? kBlack : Rgb(40 + slot % 200, 80, 200)));
     }
     match.half = 1;
     for (int i = 0; i < kPlayersPerSide; ++i) {
