@@ -1,8 +1,10 @@
 // Writes the seed corpora of the fuzz targets: for each reader a valid file of its kind and a
 // few broken ones, made with the artwork generator's own encoder.
-//   fuzz_make_seeds OUT_FOLDER     (writes OUT_FOLDER/archive/, campaign/, settings/ and script/)
-// The script reader's valid seeds are the scripts of tests/scripts/ and tools/ themselves;
-// here are only broken lines and odd spacing.
+//   fuzz_make_seeds OUT_FOLDER     (writes OUT_FOLDER/archive/, campaign/, settings/, script/,
+//                                   preferences/ and catalogue/)
+// The script reader's valid seeds are the scripts of tests/scripts/ and tools/ themselves, and
+// the catalogue reader's the catalogue the build compiles; here are only small valid ones,
+// broken lines and odd spacing.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -17,6 +19,7 @@
 #include "base/game_flow_state.h"
 #include "competition/fixtures.h"
 #include "competition/nations.h"
+#include "fuzz/mo_image.h"
 #include "platform/headless/headless.h"
 #include "savegame/campaign_file.h"
 #include "support/campaign_stages.h"
@@ -157,5 +160,41 @@ int main(int argc, char** argv) {
         Text("expect-title サッカー\nexpect-message データファイル エラー\n"));
   Write(script / "vertical-tab", Text("advance\v100\n"));
   Write(script / "empty", Bytes{});
+
+  const fs::path prefs = out / "preferences";
+  Write(prefs / "valid", Text("# VEXO WORLD CUP preferences\nsmooth-motion=on\nlanguage=ja\n"));
+  Write(prefs / "classic-english", Text("smooth-motion=off\nlanguage=en\n"));
+  Write(prefs / "blanks-and-crlf", Text("  smooth-motion \t= off\r\n\tlanguage=en \r\n"));
+  Write(prefs / "unknown-lines", Text("volume=11\n=on\nsmooth-motion\nlanguage=\n"));
+  Write(prefs / "out-of-range", Text("smooth-motion=yes\nlanguage=fr\n"));
+  Write(prefs / "no-last-newline", Text("language=en"));
+  Write(prefs / "too-long", Text(std::string(5000, '#')));
+  Write(prefs / "empty", Bytes{});
+
+  const fs::path catalogue = out / "catalogue";
+  const std::string utf8 = "Content-Type: text/plain; charset=UTF-8\n";
+  const fuzz::MoEntries entries{{"", utf8}, {"試合", "Match"}, {"延長戦", "Extra time"}};
+  const auto mo = [](const fuzz::MoEntries& e, bool bigEndian = false) {
+    return fuzz::MoImage(e, bigEndian);
+  };
+  const Bytes valid = mo(entries);
+  Write(catalogue / "valid", valid);
+  Write(catalogue / "big-endian", mo(entries, true));
+  Write(catalogue / "other-charset",
+        mo({{"", "Content-Type: text/plain; charset=EUC-JP\n"}, {"試合", "Match"}}));
+  Write(catalogue / "with-context-and-plural",
+        mo({{"", utf8},
+            {std::string("menu\x04試合"), "Match"},
+            {std::string("goal\0goals", 10), std::string("Goal\0Goals", 10)},
+            {"空", ""}}));
+  Bytes revision = valid;
+  revision[6] = 2;  // major revision 2
+  Write(catalogue / "revision-two", revision);
+  Bytes moreEntries = valid;
+  moreEntries[8] = 200;  // a count past the tables
+  Write(catalogue / "count-too-large", moreEntries);
+  Write(catalogue / "cut-short", Bytes(valid.begin(), valid.end() - 6));
+  Write(catalogue / "header-only", Bytes(valid.begin(), valid.begin() + 28));
+  Write(catalogue / "empty", Bytes{});
   return 0;
 }

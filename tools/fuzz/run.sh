@@ -24,7 +24,7 @@ fi
 seconds=${1:-1800}
 shift || true
 targets=("$@")
-[ "${#targets[@]}" -gt 0 ] || targets=(archive settings campaign script)
+[ "${#targets[@]}" -gt 0 ] || targets=(archive settings campaign script preferences catalogue)
 
 FELDO_PACKAGES+=(clang-14 libclang-rt-14-dev)
 feldo_ensure_packages
@@ -32,7 +32,8 @@ if [ ! -f build-fuzz/CMakeCache.txt ]; then
   cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFELDO_FUZZ=ON \
     -DFELDO_BENCHMARKS=OFF -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14
 fi
-cmake --build build-fuzz -j "$(nproc)" $(printf -- '--target fuzz_%s ' "${targets[@]}")
+# The catalogue the build compiles is among the catalogue target's seeds.
+cmake --build build-fuzz -j "$(nproc)" --target catalogues $(printf -- '--target fuzz_%s ' "${targets[@]}")
 
 mkdir -p build-fuzz/findings
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
@@ -57,6 +58,12 @@ for target in "${targets[@]}"; do
     mkdir -p build-fuzz/seeds-script
     cp tests/scripts/*.script tools/friendly_path.script build-fuzz/seeds-script/
     extra=("$top"/build-fuzz/seeds-script)
+  fi
+  if [ "$target" = catalogue ]; then
+    rm -rf build-fuzz/seeds-catalogue
+    mkdir -p build-fuzz/seeds-catalogue
+    cp build-fuzz/game/locale/en/LC_MESSAGES/vexo-world-cup.mo build-fuzz/seeds-catalogue/
+    extra=("$top"/build-fuzz/seeds-catalogue)
   fi
   log=build-fuzz/fuzz_$target.log
   echo "fuzzing $target for $seconds s"
