@@ -1,6 +1,7 @@
 // The pitch view: what the rules ask of the screen, drawn with the pitch drawing.
 #include "presentation/pitch_match_view.h"
 
+#include "base/record_resets.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
 #include "presentation/bitmap_store.h"
@@ -156,3 +157,11 @@ void DrawMotionFrame() {
 void SetCelebrationWindow(platform::Window* dialog) {
   TheView().SetCelebrationWindow(dialog);
 }
+
+namespace {
+// The windows of the view belong to one start of the platform layer; a reset forgets them.
+const bool kPitchViewRegistered = RegisterRecordReset([] {
+  TheView().SetWindow(nullptr);
+  TheView().SetCelebrationWindow(nullptr);
+});
+}  // namespace
